@@ -1,0 +1,130 @@
+// The general section of the line description: route length, chainage
+// sections, backgrounds and cab-signal repetition. Every test runs on the same
+// keyword field, so a field that matches several reads several records.
+#include <string>
+
+#include "descriptions/line_reading.h"
+
+namespace scenario {
+
+namespace {
+
+constexpr int32_t kLongestRoute = 1000000;
+// Runs of comment fields longer than this are cut: the next one is a keyword.
+constexpr int kGeneralCommentRun = 10;
+
+LineOutcome ReadRouteLength(LineReading& reading) {
+  if (!ContainsAnyCase(reading.field, "lunghezza") || !ContainsAnyCase(reading.field, "percorso")) {
+    return LineOutcome::kContinue;
+  }
+  reading.Record("route length");
+  GeneratorState& state = reading.state;
+  const int32_t length = reading.stream.ReadInt32();
+  state.scenario[kRunRow].span_end = length;
+  if (length > kLongestRoute) return reading.Fail(1);
+  if (length < 0) {
+    throw DescriptionFailure("the route length " + std::to_string(length) + " is negative",
+                             reading.stream.last_position());
+  }
+  // A later route length sizes both tables afresh.
+  state.grid.Size(length);
+  if (state.write_files != 0) state.route.Size(int64_t{length} + 7000);
+  reading.route_length_read = true;
+  return LineOutcome::kContinue;
+}
+
+void ReadChainageSections(LineReading& reading) {
+  struct Section {
+    const char* word;
+    int row;
+    const char* kind;
+  };
+  static constexpr Section kSections[] = {
+      {"tre", kChainageRow3, "chainage section 3"},
+      {"due", kChainageRow2, "chainage section 2"},
+      {"uno", kChainageRow1, "chainage section 1"},
+  };
+  for (const Section& section : kSections) {
+    if (!ContainsExact(reading.field, "progressiva") || !ContainsExact(reading.field, section.word)) {
+      continue;
+    }
+    reading.Record(section.kind);
+    ScenarioRow& row = reading.state.scenario[section.row];
+    row.span_start = reading.stream.ReadInt32();
+    row.span_end = reading.stream.ReadInt32();
+    row.position = reading.stream.ReadInt32();
+  }
+}
+
+void ReadBackgrounds(LineReading& reading) {
+  ScenarioRow& row = reading.state.scenario[kRouteRow];
+  struct Background {
+    const char* word;
+    int32_t ScenarioRow::*column;
+    const char* kind;
+  };
+  // "due" goes to position and "tre" to span_end.
+  const Background kBackgrounds[] = {
+      {"uno", &ScenarioRow::span_start, "background 1"},
+      {"due", &ScenarioRow::position, "background 2"},
+      {"tre", &ScenarioRow::span_end, "background 3"},
+  };
+  for (const Background& background : kBackgrounds) {
+    if (!ContainsExact(reading.field, "sfondo") || !ContainsExact(reading.field, background.word)) {
+      continue;
+    }
+    reading.Record(background.kind);
+    row.*background.column = reading.stream.ReadInt32();
+  }
+}
+
+LineOutcome ReadSignalRepetition(LineReading& reading) {
+  if (!ContainsExact(reading.field, "segnali") || !ContainsExact(reading.field, "ripetizione")) {
+    return LineOutcome::kContinue;
+  }
+  reading.Record("signal repetition");
+  ScenarioRow& row = reading.state.scenario[kTrainRow];
+  const int32_t start = reading.stream.ReadInt32();
+  row.span_start = start;
+  const int32_t end = reading.stream.ReadInt32();
+  row.span_end = end;
+  if (start % 50 != 0) return reading.Fail(3);
+  if (end % 50 != 0) return reading.Fail(4);
+  // The keyword field names the number of cab-signal codes.
+  if (ContainsExact(reading.field, "4")) {
+    row.position = 4;
+  } else if (ContainsExact(reading.field, "9")) {
+    row.position = 9;
+  } else {
+    return reading.Fail(5);
+  }
+  if (end == 0) row.position = 0;
+  return LineOutcome::kContinue;
+}
+
+// A section header holds "[" and "]" and does not begin with a hyphen; the
+// stream has already dropped its leading blanks.
+bool IsSectionHeader(const std::string& field) {
+  return ContainsExact(field, "[") && ContainsExact(field, "]") && field.front() != '-';
+}
+
+}  // namespace
+
+LineOutcome ReadGeneralSection(LineReading& reading) {
+  for (;;) {
+    if (reading.stream.AtEnd()) return LineOutcome::kContinue;
+    reading.ReadKeywordField();
+    // The last field of the text is not interpreted.
+    if (reading.stream.AtEnd()) return LineOutcome::kContinue;
+    for (int i = 0; i < kGeneralCommentRun; ++i) {
+      if (ContainsExact(reading.field, "-")) reading.ReadKeywordField();
+    }
+    if (ReadRouteLength(reading) == LineOutcome::kReturn) return LineOutcome::kReturn;
+    ReadChainageSections(reading);
+    ReadBackgrounds(reading);
+    if (ReadSignalRepetition(reading) == LineOutcome::kReturn) return LineOutcome::kReturn;
+    if (IsSectionHeader(reading.field)) return LineOutcome::kContinue;
+  }
+}
+
+}  // namespace scenario

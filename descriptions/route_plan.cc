@@ -1,0 +1,86 @@
+// The plan of the track in the route table: every row extends the one before
+// it by the step between the two rows before it, turned inside a curve. The
+// arithmetic is plain doubles in this exact order (no fused multiply-add), so
+// the route file is the same on every machine.
+#include <string>
+
+#include "descriptions/line_reading.h"
+
+namespace scenario {
+
+void StraightStep(RouteTable& route, int64_t row) {
+  const double dx = route.X(row - 1) - route.X(row - 2);
+  const double dy = route.Y(row - 1) - route.Y(row - 2);
+  route.SetReal(row, route.X(row - 1) + dx, route.Y(row - 1) + dy);
+}
+
+void CurvedStep(RouteTable& route, int64_t row, double turn) {
+  const double dx = route.X(row - 1) - route.X(row - 2);
+  const double dy = route.Y(row - 1) - route.Y(row - 2);
+  const double x = route.X(row - 1) + (dx + turn * dy);
+  const double y = route.Y(row - 1) + (dy - turn * dx);
+  route.SetReal(row, x, y);
+}
+
+double TurnPerMetre(std::string_view field) {
+  // The first class digit found, searched in the order 1 to 6, decides.
+  static constexpr struct {
+    const char* digit;
+    double turn;
+  } kClasses[] = {{"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004},
+                  {"4", 0.001},  {"5", 0.002},  {"6", 0.003}};
+  for (const auto& curve_class : kClasses) {
+    if (ContainsExact(field, curve_class.digit)) return curve_class.turn;
+  }
+  return 0.0;
+}
+
+namespace {
+
+// The plan cursor may not pass this row.
+constexpr int64_t kLastPlanRow = 1000000;
+
+// Computes the rows from the plan cursor up to `last`, straight when the
+// turn is 0.
+LineOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
+  RouteTable& route = reading.state.route;
+  int64_t& row = reading.plan_cursor;
+  while (row <= last) {
+    if (row > route.last_row()) {
+      reading.Throw("the curve reaches row " + std::to_string(row) +
+                    ", beyond the route table's last row " + std::to_string(route.last_row()));
+    }
+    if (turn == 0.0) {
+      StraightStep(route, row);
+    } else {
+      CurvedStep(route, row, turn);
+    }
+    ++row;
+    if (row > kLastPlanRow) return reading.Fail(103);
+  }
+  return LineOutcome::kContinue;
+}
+
+}  // namespace
+
+LineOutcome ReadCurve(LineReading& reading) {
+  GeneratorState& state = reading.state;
+  if (state.write_files == 0 || !ContainsAnyCase(reading.field, "curva")) {
+    return LineOutcome::kContinue;
+  }
+  reading.Record("curve");
+  const int32_t start = reading.stream.ReadInt32();
+  const int32_t length = reading.stream.ReadInt32();
+  if (!state.grid.PositionFits(start, 100)) return reading.Beyond(start);
+  double turn = TurnPerMetre(reading.field);
+  if (turn == 0.0) return reading.Fail(103);
+  // An "s" anywhere makes it a left-hand curve.
+  if (ContainsAnyCase(reading.field, "s")) turn = -turn;
+
+  // Straight up to the start, then curved up to the end; a curve that
+  // starts behind the cursor keeps only its part beyond it.
+  if (AdvancePlan(reading, start, 0.0) == LineOutcome::kReturn) return LineOutcome::kReturn;
+  return AdvancePlan(reading, int64_t{start} + length, turn);
+}
+
+}  // namespace scenario
