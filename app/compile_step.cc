@@ -1,0 +1,64 @@
+#include "app/compile_step.h"
+
+#include "app/file_names.h"
+#include "descriptions/memorizza_dati.h"
+#include "grid/completion_pass.h"
+#include "grid/grid_file.h"
+#include "records/stamp.h"
+
+namespace scenario {
+
+std::string EncodeRouteFile(const GeneratorState& state) {
+  std::string bytes;
+  state.route.Encode(&bytes);
+  return bytes;
+}
+
+CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
+                                 DescriptionSource& source,
+                                 const std::filesystem::path& folder, FreshFileWriter& writer) {
+  CompileResult result;
+  state.write_files = write_files;
+  state.error_code = 0;
+  state.scenario.Reset();
+
+  memorizza_dati(state, source);
+
+  // Without a route length there is no grid to complete, stamp or write.
+  if (!state.grid.sized() || (state.write_files != 0 && !state.route.sized())) {
+    result.status = CompileStatus::kUnsized;
+    result.message = "error code " + std::to_string(state.error_code) +
+                     ": the line description gave no usable route length, so no binary file "
+                     "can be written";
+    return result;
+  }
+
+  CompleteGrid(state);
+
+  int32_t fatal = StampScenario(state);
+  if (fatal != 0) {
+    result.status = CompileStatus::kFatal;
+    result.fatal_number = fatal;
+    return result;
+  }
+
+  const FileNames names = MakeFileNames(state.route_name, state.train_number);
+  auto produce = [&](const std::string& name, const std::string& bytes) {
+    if (auto failure = writer.Write(folder / name, bytes)) {
+      result.status = CompileStatus::kFileFailure;
+      result.message = *failure;
+      return false;
+    }
+    result.written.push_back(name);
+    return true;
+  };
+  if (state.write_files != 0) {
+    std::string route_bytes = EncodeRouteFile(state);
+    if (!produce(names.route_file, route_bytes)) return result;
+  }
+  if (!produce(names.scenario_file, EncodeScenarioFile(state.scenario))) return result;
+  if (!produce(names.grid_file, EncodeGridFile(state.grid))) return result;
+  return result;
+}
+
+}  // namespace scenario

@@ -1,0 +1,37 @@
+// memorizza_percorso: the compile step. Reads both descriptions, completes
+// the grid, stamps the check codes and writes the three binary files.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/generator_state.h"
+#include "descriptions/description_source.h"
+#include "records/fresh_file.h"
+
+namespace scenario {
+
+enum class CompileStatus {
+  kCompleted,    // the files are written; the error code may still be set
+  kFatal,        // a stamp guard failed: fatal report, no binary file written
+  kUnsized,      // the readers left no grid: no binary file can be written
+  kFileFailure,  // a file could not be written
+};
+
+struct CompileResult {
+  CompileStatus status = CompileStatus::kCompleted;
+  int32_t fatal_number = 0;          // 1250 or 1251 with kFatal
+  std::string message;               // for kUnsized and kFileFailure
+  std::vector<std::string> written;  // file names, in writing order
+};
+
+CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
+                                 DescriptionSource& source,
+                                 const std::filesystem::path& folder, FreshFileWriter& writer);
+
+// The binary files' bytes, for tools that check them without writing.
+std::string EncodeRouteFile(const GeneratorState& state);
+
+}  // namespace scenario

@@ -1,0 +1,60 @@
+#include "app/packager_run.h"
+
+#include <iostream>
+
+#include "app/compile_step.h"
+#include "app/emitters.h"
+#include "app/file_names.h"
+#include "app/folder_source.h"
+
+namespace scenario {
+
+std::string FatalMessage(const std::string& number) { return " Errore n. " + number; }
+
+// errore: the fatal report. The caller ends the run right after it.
+static int errore(Platform& platform, const std::string& number) {
+  platform.ShowFatal(FatalMessage(number));
+  return kExitFailure;
+}
+
+static int Unhandled(Platform& platform, const std::string& message) {
+  std::cerr << "scenario-packager: " << message << "\n";
+  platform.Close();
+  return kExitFailure;
+}
+
+int Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platform& platform,
+              FreshFileWriter& writer) {
+  state.route_name = kRouteName;
+  state.train_number = kTrainNumber;
+  platform.ShowWaitWindow();
+
+  for (auto emitter : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
+    if (auto failure = emitter(state, folder, writer)) return Unhandled(platform, *failure);
+  }
+
+  const FileNames names = MakeFileNames(state.route_name, state.train_number);
+  FolderSource source(folder / names.line_text, folder / names.train_text);
+  CompileResult result = memorizza_percorso(state, 1, source, folder, writer);
+  switch (result.status) {
+    case CompileStatus::kFatal: {
+      int status = errore(platform, std::to_string(result.fatal_number));
+      platform.Close();
+      return status;
+    }
+    case CompileStatus::kUnsized:
+    case CompileStatus::kFileFailure:
+      return Unhandled(platform, result.message);
+    case CompileStatus::kCompleted:
+      break;
+  }
+  platform.Close();
+  if (state.error_code != 0) {
+    std::cerr << "scenario-packager: the descriptions compiled with error code " << state.error_code
+              << " (error position " << state.error_position << ")\n";
+    return kExitErrorCode;
+  }
+  return kExitClean;
+}
+
+}  // namespace scenario

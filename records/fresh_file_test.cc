@@ -1,0 +1,82 @@
+#include "records/fresh_file.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/test_folder.h"
+
+namespace scenario {
+namespace {
+
+using testing::CountEntries;
+using testing::ReadFile;
+using testing::TestFolder;
+using testing::WriteFile;
+
+TEST(FreshFileTest, ALongerOlderFileIsReplacedWhole) {
+  TestFolder folder;
+  WriteFile(folder / "table.dat", std::string(1000, 'x'));
+  FreshFileWriter writer;
+  ASSERT_FALSE(writer.Write(folder / "table.dat", "abc"));
+  EXPECT_EQ(ReadFile(folder / "table.dat"), "abc");
+  EXPECT_EQ(CountEntries(folder.path()), 1u);
+}
+
+TEST(FreshFileTest, EmptyContentGivesAnEmptyFile) {
+  TestFolder folder;
+  WriteFile(folder / "note.txt", "old");
+  FreshFileWriter writer;
+  ASSERT_FALSE(writer.Write(folder / "note.txt", ""));
+  EXPECT_TRUE(std::filesystem::exists(folder / "note.txt"));
+  EXPECT_EQ(std::filesystem::file_size(folder / "note.txt"), 0u);
+}
+
+class FailAt : public FileFaults {
+ public:
+  explicit FailAt(FileStep step) : step_(step) {}
+  bool ShouldFail(FileStep step, const std::filesystem::path&) override { return step == step_; }
+
+ private:
+  FileStep step_;
+};
+
+TEST(FreshFileTest, AFailedStepKeepsTheOlderFileAndLeavesNoTemporary) {
+  const struct {
+    FileStep step;
+    const char* word;
+  } cases[] = {{FileStep::kCreate, "create"},
+               {FileStep::kWrite, "write"},
+               {FileStep::kFlush, "flush"},
+               {FileStep::kRename, "rename"}};
+  for (const auto& c : cases) {
+    TestFolder folder;
+    WriteFile(folder / "grid.dat", "older bytes");
+    FailAt faults(c.step);
+    FreshFileWriter writer(&faults);
+    auto failure = writer.Write(folder / "grid.dat", std::string(5000, 'n'));
+    ASSERT_TRUE(failure) << c.word;
+    EXPECT_NE(failure->find("grid.dat"), std::string::npos) << *failure;
+    EXPECT_NE(failure->find(c.word), std::string::npos) << *failure;
+    EXPECT_EQ(ReadFile(folder / "grid.dat"), "older bytes") << c.word;
+    EXPECT_EQ(CountEntries(folder.path()), 1u) << c.word;
+  }
+}
+
+TEST(FreshFileTest, ATargetThatIsAFolderIsRefused) {
+  TestFolder folder;
+  std::filesystem::create_directory(folder / "grid.dat");
+  FreshFileWriter writer;
+  EXPECT_TRUE(writer.Write(folder / "grid.dat", "abc"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "grid.dat"));
+  EXPECT_EQ(CountEntries(folder.path()), 1u);
+}
+
+TEST(FreshFileTest, AFolderThatDoesNotExistIsRefused) {
+  TestFolder folder;
+  FreshFileWriter writer;
+  auto failure = writer.Write(folder / "missing" / "grid.dat", "abc");
+  ASSERT_TRUE(failure);
+  EXPECT_NE(failure->find("missing/grid.dat"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace scenario

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the packager. The packager writes
+# its files into its own folder, build/.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install_deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target scenario-packager scenario-compile
+build/scenario-packager
