@@ -1,0 +1,119 @@
+// memo_segnale and memo_rallentamento: the two cell writers the train reader
+// calls. Both check every target cell before the first write (only the
+// pre-warning block of a slowdown is checked after the boards are written).
+// A cell outside 0 .. N counts as not free and of no type; nothing is ever
+// written outside the grid.
+#include "descriptions/read_observer.h"
+#include "grid/cell_writers.h"
+#include "grid/rounding.h"
+#include "grid/signal_and_slowdown_cells.h"
+
+namespace scenario {
+namespace {
+
+void SetType(GeneratorState& state, int64_t index, uint8_t type) {
+  state.grid.at(index).cell_type = type;
+  if (state.observer != nullptr) state.observer->OnPlace(index, type);
+}
+
+}  // namespace
+
+SlowdownCells SlowdownCellsFor(int32_t x, int32_t l) {
+  SlowdownCells cells;
+  cells.warning = RoundDiv(int64_t{x} - 1200 + 50, 50);
+  cells.start = RoundDiv(int64_t{x} + 50, 50);
+  cells.end = RoundDiv(int64_t{x} + l + 50, 50);
+  cells.first_prewarning = RoundDiv(int64_t{x} - 1200, 50);
+  return cells;
+}
+
+bool SlowdownCellsInGrid(const TrackGrid& grid, int32_t x, int32_t l, int32_t f_ta) {
+  const SlowdownCells cells = SlowdownCellsFor(x, l);
+  if (!grid.Contains(cells.start) || !grid.Contains(cells.end)) return false;
+  if (x <= kSlowdownBoardsFrom) return true;
+  if (!grid.Contains(cells.warning)) return false;
+  if (f_ta == 0) return true;
+  return grid.Contains(cells.first_prewarning) && grid.Contains(cells.first_prewarning - 3);
+}
+
+void memo_segnale(GeneratorState& state, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2,
+                  int32_t& s3, int32_t& rapp, int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3,
+                  int32_t& tempo) {
+  const int64_t c = SignalCell(posizione);
+  if (!state.grid.IsFree(c)) {
+    state.SetError(16);
+    return;
+  }
+  SetType(state, c, kSignal);
+  Cell& cell = state.grid.at(c);
+  cell.value_d = Low16(int64_t{rapp} * 10 + int64_t{sx} * 3 + dx);
+  cell.value_a = Low16(int64_t{s1} * 10 + d1);
+  cell.value_b = Low16(int64_t{s2} * 10 + d2);
+  cell.value_c = Low16(int64_t{s3} * 10 + d3);
+  // A waiting time of 1 .. 100 s is raised to 101.
+  if (tempo >= 1 && tempo <= 100) tempo = 101;
+  cell.signal_time = sx == 2 ? Low8(tempo) : 0;
+  // The approach countdown in front of the signal; marks that would fall
+  // before cell 0 are left out, the signal itself stays.
+  for (int k = 1; k <= 4; ++k) {
+    const int64_t mark_cell = c - 2 * k;
+    if (!state.grid.Contains(mark_cell)) continue;
+    state.grid.at(mark_cell).approach_mark = Low8((int64_t{sx} * 3 + dx) * 10 + k);
+  }
+}
+
+void memo_rallentamento(GeneratorState& state, int32_t x, int32_t& v, int32_t& l, int32_t& f_tt,
+                        int32_t f_ta, int32_t& d_v) {
+  TrackGrid& grid = state.grid;
+  const SlowdownCells cells = SlowdownCellsFor(x, l);
+  const bool has_warning = x > kSlowdownBoardsFrom;
+  // Near the start of the route there is no room for the boards: neither the
+  // warning nor the pre-warning block is placed.
+  if (has_warning) {
+    if (!grid.IsFree(cells.warning)) {
+      state.SetError(17);
+      return;
+    }
+  } else {
+    f_ta = 0;
+  }
+  if (!grid.IsFree(cells.start)) {
+    state.SetError(18);
+    return;
+  }
+  if (!grid.IsFree(cells.end)) {
+    state.SetError(19);
+    return;
+  }
+  // The end first: when start and end share a cell, the start wins.
+  SetType(state, cells.end, kSlowdownEnd);
+  if (d_v != 0) grid.at(cells.end).value_b = Low16(d_v);
+  SetType(state, cells.start, kSlowdownStart);
+  if (d_v != 0) grid.at(cells.start).value_b = Low16(d_v);
+  if (has_warning) {
+    SetType(state, cells.warning, kSlowdownWarning);
+    if (d_v != 0) grid.at(cells.warning).value_b = Low16(d_v);
+    grid.at(cells.warning).value_a = Low16(v);
+  }
+  grid.at(cells.start).value_a = Low16(v);
+  grid.at(cells.end).value_a = Low16(v);
+  grid.at(cells.start).value_c = Low16(f_tt);
+  grid.at(cells.end).value_c = Low16(f_tt);
+  if (f_ta == 0) return;
+  // The pre-warning block is checked only now: on a conflict the boards
+  // written above stay.
+  const int64_t m = cells.first_prewarning;
+  for (int64_t k = 0; k < 4; ++k) {
+    if (!grid.IsFree(m - k)) {
+      state.SetError(20);
+      return;
+    }
+  }
+  for (int64_t k = 0; k < 4; ++k) {
+    SetType(state, m - k, kSlowdownPrewarning);
+    grid.at(m - k).value_a = Low16(k + 1);
+    if (d_v != 0) grid.at(m - k).value_b = Low16(k + 1);
+  }
+}
+
+}  // namespace scenario
