@@ -1,0 +1,123 @@
+// Record test 10: a stop of the timetable. It fills the scenario row r (its
+// values stored one at a time, so a failure leaves the ones before it), marks
+// the stop cell and the approach cells of stops of kind below 25, and checks
+// the spacing to the stop before and the rows left for it.
+#include <limits>
+#include <string>
+
+#include "descriptions/read_observer.h"
+#include "descriptions/train_reading.h"
+#include "grid/rounding.h"
+
+namespace scenario {
+
+namespace {
+
+constexpr int64_t kStopMargin = 800;
+constexpr uint8_t kFirstUnmarkedKind = 25;
+constexpr int32_t kLongStopFrom = 600;  // shorter stops never keep tab
+constexpr int32_t kStopSpacing = 350;
+
+// A derived value that must fit its 32-bit column.
+int32_t Fit32(const TrainReading& reading, int64_t value, const char* what) {
+  if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
+    reading.Throw(std::string("the stop's ") + what + " " + std::to_string(value) +
+                  " does not fit 32 bits");
+  }
+  return static_cast<int32_t>(value);
+}
+
+void SetStopZone(const TrainReading& reading, ScenarioRow& row, int64_t length) {
+  const int64_t p = row.position;
+  if (row.kind == 5 || row.kind == 6) {
+    row.span_end = Fit32(reading, p + 150, "zone end");
+    row.span_start = Fit32(reading, p - length, "zone start");
+    row.mar = 0;
+  } else if (row.kind == 7 || row.kind == 8) {
+    row.span_start = Fit32(reading, p - length, "zone start");
+    row.span_end = Fit32(reading, p + length, "zone end");
+    row.mar = 0;
+  } else {
+    // Centred on the position; a non-zero mar lengthens it by 50 m at its end.
+    row.span_start = Fit32(reading, RoundDiv(2 * p - length, 2), "zone start");
+    const int64_t extra = row.mar != 0 ? 100 : 0;
+    row.span_end = Fit32(reading, RoundDiv(2 * p + length + extra, 2), "zone end");
+  }
+}
+
+// The stop cell lies one cell before the zone end: round(e / 50 - 1).
+int64_t StopCell(int32_t span_end) { return RoundDiv(int64_t{span_end} - 50, 50); }
+// It is written only when e / 50 - 1 > 1.
+bool StopCellAboveCell1(int32_t span_end) { return int64_t{span_end} - 50 > 50; }
+
+}  // namespace
+
+TrainOutcome ReadStop(TrainReading& reading) {
+  reading.Record("stop");
+  GeneratorState& state = reading.state;
+  FieldStream& in = reading.stream;
+  const int32_t r = reading.next_stop_row;
+  // With 80 sign boards the first stop row is a board row: nothing is read
+  // into it.
+  if (r > state.board_row_cursor) return reading.Stop(10);
+  ScenarioRow& row = state.scenario[r];
+  row.position = in.ReadInt32();
+  if (!state.grid.PositionFits(row.position, kStopMargin)) return reading.Beyond(row.position);
+  if (row.position % 50 != 0) return reading.Stop(8, row.position);
+  row.kind = in.ReadUint8();
+  const int32_t length = in.ReadInt32();
+  if (length % 100 != 0) return reading.Stop(9, row.position);
+  row.tps = in.ReadUint8();
+  row.tab = in.ReadUint8();
+  row.mar = in.ReadUint8();
+  row.first_d2 = in.ReadInt16();
+  row.first_d3 = in.ReadInt16();
+  row.rap = in.ReadUint8();
+  row.second_d1 = in.ReadInt16();
+  row.second_d2 = in.ReadInt16();
+  row.second_d3 = in.ReadInt16();
+  row.ac = in.ReadUint8();
+  const int64_t hours = in.ReadInt32();
+  const int64_t minutes = in.ReadInt32();
+  const int64_t seconds = in.ReadInt32();
+  row.scheduled_time = Fit32(reading, (hours * 60 + minutes) * 60 + seconds, "scheduled time");
+  row.name = in.ReadText();
+
+  SetStopZone(reading, row, length);
+  if (length < kLongStopFrom) row.tab = 0;
+  if (r == kFirstStopRow) {
+    row.mar = 0;
+    row.tab = 0;
+  }
+
+  const bool marked = row.kind < kFirstUnmarkedKind;
+  // A stop cell beyond the grid is refused like a position beyond it.
+  if (marked && StopCellAboveCell1(row.span_end) && !state.grid.Contains(StopCell(row.span_end))) {
+    return reading.Beyond(row.position);
+  }
+  if (marked && row.kind != 5 && row.kind != 6) {
+    // Approach marks 81 .. 84 in the four cells before the stop cell, written
+    // over whatever the cells hold.
+    for (int j = 1; j <= 4; ++j) {
+      const int64_t offset = int64_t{row.span_end} - 50 * (j + 1);
+      if (offset <= 50) continue;  // e / 50 - j - 1 > 1 fails
+      state.grid.at(RoundDiv(offset, 50)).approach_mark = static_cast<uint8_t>(80 + j);
+    }
+  }
+  if (marked) {
+    if (!StopCellAboveCell1(row.span_end)) return reading.Stop(24);
+    // The stop cell replaces whatever object stood there, with no check.
+    const int64_t cell = StopCell(row.span_end);
+    state.grid.at(cell).cell_type = kStationStop;
+    state.grid.at(cell).value_a = Low16(r);
+    if (state.observer != nullptr) state.observer->OnPlace(cell, kStationStop);
+  }
+  if (r > kFirstStopRow && int64_t{row.span_start} - kStopSpacing < state.scenario[r - 1].span_end) {
+    return reading.Stop(22, row.position);
+  }
+  reading.next_stop_row = r + 1;
+  if (reading.next_stop_row >= state.board_row_cursor) return reading.Stop(10);
+  return TrainOutcome::kContinue;
+}
+
+}  // namespace scenario
