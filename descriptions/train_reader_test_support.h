@@ -11,6 +11,7 @@
 
 #include "app/generator_state.h"
 #include "descriptions/description_source.h"
+#include "descriptions/field_stream.h"
 #include "descriptions/train_reader.h"
 
 namespace scenario {

@@ -195,8 +195,7 @@ TEST_F(CompletionPassTest, WalkError13StopsFurtherWalkReductions) {
   CompleteGrid(state);
   EXPECT_EQ(state.error_code, 13);
   EXPECT_EQ(state.error_position, 58 * 50);
-  EXPECT_EQ(state.grid.at(66).cell_type, kEmpty);
-  EXPECT_EQ(state.grid.at(74).cell_type, kEmpty);
+  for (int64_t c = 51; c < 80; ++c) EXPECT_NE(state.grid.at(c).cell_type, kCodeReduction) << c;
 }
 
 TEST_F(CompletionPassTest, FastSlowdownHasNoWalkAndNoReductionAfterItsEnd) {
