@@ -1,0 +1,42 @@
+// Reading a route file back into its plan: one x/y pair per route row.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scenario {
+
+// One variant element. `value` holds the number for the numeric tags
+// (2 int16, 3 int32, 4 float32, 5 float64); it is 0 for an empty element
+// (tag 0) and for a string (tag 8), whose text is kept aside in the plan's
+// `texts` (a route file has half a million rows and no strings in practice).
+struct RouteElement {
+  uint16_t tag = 0;
+  double value = 0.0;
+
+  bool IsNumber() const { return tag == 2 || tag == 3 || tag == 4 || tag == 5; }
+};
+
+struct RoutePlan {
+  std::vector<RouteElement> plan_x;  // by row
+  std::vector<RouteElement> plan_y;  // by row
+  std::vector<std::string> texts;    // the strings, in file order
+
+  int64_t rows() const { return static_cast<int64_t>(plan_x.size()); }
+  // A row is a point of the plan when both its elements are numbers.
+  bool IsPoint(int64_t row) const {
+    return plan_x[static_cast<size_t>(row)].IsNumber() && plan_y[static_cast<size_t>(row)].IsNumber();
+  }
+  double X(int64_t row) const { return plan_x[static_cast<size_t>(row)].value; }
+  double Y(int64_t row) const { return plan_y[static_cast<size_t>(row)].value; }
+};
+
+// Decodes the elements tag by tag: column plan_x for all rows, then plan_y,
+// so the row count is half the element count. Returns what is wrong, or
+// nothing when decoded.
+std::optional<std::string> DecodeRouteFile(std::string_view bytes, RoutePlan* plan);
+
+}  // namespace scenario

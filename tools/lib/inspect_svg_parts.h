@@ -1,0 +1,40 @@
+// The panels of the scenario picture, each drawn from a given top edge; each
+// returns the height it used.
+#pragma once
+
+#include <cstdint>
+
+#include "tools/lib/inspect_scenario_folder.h"
+#include "tools/lib/inspect_svg_writer.h"
+
+namespace scenario {
+
+// The horizontal scale of the profile: route positions 0 .. extent over the
+// plot's width.
+struct ProfileFrame {
+  double left = 0;
+  double width = 0;
+  int64_t extent = 1;
+
+  double X(double metres) const { return left + metres / static_cast<double>(extent) * width; }
+  bool Shows(double metres) const { return metres >= 0 && metres <= static_cast<double>(extent); }
+};
+
+// Left of the plot: the lane names.
+inline constexpr double kLaneLabelWidth = 120;
+
+double DrawPlan(const ScenarioFolder& folder, double top, const ProfileFrame& frame, SvgWriter& svg);
+// Stops, signals, boards, slowdowns, code changes.
+double DrawObjectLanes(const ScenarioFolder& folder, double top, const ProfileFrame& frame, SvgWriter& svg);
+// Speed limit, gradient, adhesion, tunnels; `shade_height` is how far down
+// the tunnel shading reaches from `shade_top`.
+double DrawProfileLanes(const ScenarioFolder& folder, double top, const ProfileFrame& frame, SvgWriter& svg);
+void DrawTunnelShading(const ScenarioFolder& folder, double shade_top, double shade_height,
+                       const ProfileFrame& frame, SvgWriter& svg);
+double DrawChainageAxis(const ScenarioFolder& folder, double top, double lanes_top,
+                        const ProfileFrame& frame, SvgWriter& svg);
+
+// A lane's name at the left and a faint frame around the plot area.
+void DrawLaneFrame(double top, double height, const char* name, const ProfileFrame& frame, SvgWriter& svg);
+
+}  // namespace scenario
