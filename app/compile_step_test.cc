@@ -19,13 +19,13 @@ std::string LineWith(const std::string& records) {
   return "[generale]\r\nlunghezza percorso, 1000\r\n[pendenze]\r\n" + records + "[fine]\r\n";
 }
 
-struct Run {
+struct CompileRun {
   GeneratorState state;
   CompileResult result;
 };
 
-Run Compile(const TestFolder& folder, std::optional<std::string> line, int32_t write_files = 1) {
-  Run run;
+CompileRun Compile(const TestFolder& folder, std::optional<std::string> line, int32_t write_files = 1) {
+  CompileRun run;
   run.state.route_name = "Corvena_Lidra1";
   run.state.train_number = "7304";
   MemorySource source(std::move(line), std::string("[generale]\r\n"));
@@ -46,7 +46,7 @@ void ExpectOlderFilesUntouched(const TestFolder& folder) {
 
 TEST(CompileStepTest, WritesTheThreeFilesInOrder) {
   TestFolder folder;
-  Run run = Compile(folder, LineWith(""));
+  CompileRun run = Compile(folder, LineWith(""));
   ASSERT_EQ(run.result.status, CompileStatus::kCompleted);
   EXPECT_EQ(run.state.error_code, 0);
   EXPECT_EQ(run.result.written, (std::vector<std::string>{kRouteFile, kScenarioFile, kGridFile}));
@@ -62,7 +62,7 @@ TEST(CompileStepTest, WritesTheThreeFilesInOrder) {
 TEST(CompileStepTest, ObjectOnCellOneEndsTheRunWith1250AndWritesNothing) {
   TestFolder folder;
   PutOlderFiles(folder);
-  Run run = Compile(folder, LineWith("indicatori_vmax, 0, 85, 90, 95, 0, 85, 90, 95, 0\r\n"));
+  CompileRun run = Compile(folder, LineWith("indicatori_vmax, 0, 85, 90, 95, 0, 85, 90, 95, 0\r\n"));
   EXPECT_EQ(run.result.status, CompileStatus::kFatal);
   EXPECT_EQ(run.result.fatal_number, 1250);
   EXPECT_TRUE(run.result.written.empty());
@@ -73,7 +73,7 @@ TEST(CompileStepTest, TakenCheckCodeFieldEndsTheRunWith1251) {
   TestFolder folder;
   PutOlderFiles(folder);
   // value_a = 0 / 5 + 0 * 20 = 0 passes the first guard; value_b = 5 / 5 = 1.
-  Run run = Compile(folder, LineWith("indicatori_vmax, 0, 0, 0, 0, 0, 0, 5, 0, 0\r\n"));
+  CompileRun run = Compile(folder, LineWith("indicatori_vmax, 0, 0, 0, 0, 0, 0, 5, 0, 0\r\n"));
   EXPECT_EQ(run.result.status, CompileStatus::kFatal);
   EXPECT_EQ(run.result.fatal_number, 1251);
   ExpectOlderFilesUntouched(folder);
@@ -81,7 +81,7 @@ TEST(CompileStepTest, TakenCheckCodeFieldEndsTheRunWith1251) {
 
 TEST(CompileStepTest, AnErrorCodeDoesNotStopTheFiles) {
   TestFolder folder;
-  Run run = Compile(folder, LineWith("indicatori_vmax, 1050, 85, 90, 95, 0, 85, 90, 95, 0\r\n"
+  CompileRun run = Compile(folder, LineWith("indicatori_vmax, 1050, 85, 90, 95, 0, 85, 90, 95, 0\r\n"
                                      "indicatori_vmax, 1075, 85, 90, 95, 0, 85, 90, 95, 0\r\n"));
   EXPECT_EQ(run.result.status, CompileStatus::kCompleted);
   EXPECT_EQ(run.state.error_code, 21);
@@ -92,7 +92,7 @@ TEST(CompileStepTest, AnErrorCodeDoesNotStopTheFiles) {
 TEST(CompileStepTest, WithoutTheWriteFilesFlagTheRouteFileIsNotTouched) {
   TestFolder folder;
   PutOlderFiles(folder);
-  Run run = Compile(folder, LineWith(""), 0);
+  CompileRun run = Compile(folder, LineWith(""), 0);
   ASSERT_EQ(run.result.status, CompileStatus::kCompleted);
   EXPECT_EQ(run.result.written, (std::vector<std::string>{kScenarioFile, kGridFile}));
   EXPECT_EQ(ReadFile(folder / kRouteFile), "older");
@@ -102,7 +102,7 @@ TEST(CompileStepTest, WithoutTheWriteFilesFlagTheRouteFileIsNotTouched) {
 TEST(CompileStepTest, NoLineDescriptionLeavesNoGridAndWritesNothing) {
   TestFolder folder;
   PutOlderFiles(folder);
-  Run run = Compile(folder, std::nullopt);
+  CompileRun run = Compile(folder, std::nullopt);
   EXPECT_EQ(run.result.status, CompileStatus::kUnsized);
   EXPECT_EQ(run.state.error_code, 101);
   EXPECT_NE(run.result.message.find("101"), std::string::npos);
@@ -111,7 +111,7 @@ TEST(CompileStepTest, NoLineDescriptionLeavesNoGridAndWritesNothing) {
 
 TEST(CompileStepTest, ResetClearsTheTableOfAnEarlierRun) {
   TestFolder folder;
-  Run run;
+  CompileRun run;
   run.state.route_name = "Corvena_Lidra1";
   run.state.train_number = "7304";
   run.state.scenario[40].name = "stale";
