@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Times whole runs against the floor of writing their bytes: the packager run
+# headless in a scratch folder against copying its six output files into a
+# fresh folder with cp, and scenario-compile on a generated line of
+# 1000000 m against copying its three output files. Prints the medians, the
+# ratios and the peak resident memory of every run.
+#
+#   bench/compare.sh            (BUILD_DIR=build, RUNS=20 by default)
+#
+# Needs the built scenario-packager, scenario-compile and
+# bench/scenario-gen-descriptions in BUILD_DIR.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD_DIR=${BUILD_DIR:-build}
+RUNS=${RUNS:-20}
+MEMORY_RUNS=${MEMORY_RUNS:-5}
+LONG_LINE=1000000
+
+# hyperfine and GNU time, from the Debian packages, only when missing.
+missing=()
+command -v hyperfine >/dev/null || missing+=(hyperfine)
+[ -x /usr/bin/time ] || missing+=(time)
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+for tool in scenario-packager scenario-compile bench/scenario-gen-descriptions; do
+  if [ ! -x "$BUILD_DIR/$tool" ]; then
+    echo "compare.sh: $BUILD_DIR/$tool is missing; build first (bench/run.sh does)" >&2
+    exit 2
+  fi
+done
+build=$(cd "$BUILD_DIR" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# Median wall time in seconds of the first and second command of a hyperfine
+# JSON export, and their ratio.
+median_ratio() {
+  python3 - "$1" <<'EOF'
+import json, statistics, sys
+results = json.load(open(sys.argv[1]))["results"]
+run, floor = (statistics.median(r["times"]) for r in results)
+print(f"{run * 1000:.1f} {floor * 1000:.1f} {run / floor:.2f}")
+EOF
+}
+
+# Median peak resident memory in kB of a command over MEMORY_RUNS runs;
+# PREPARE runs (untimed) before each.
+peak_memory() {
+  local prepare=$1
+  shift
+  local peaks=()
+  for _ in $(seq "$MEMORY_RUNS"); do
+    eval "$prepare"
+    peaks+=("$(/usr/bin/time -v "$@" 2>&1 >/dev/null |
+      awk -F': ' '/Maximum resident set size/ {print $2}')")
+  done
+  printf '%s\n' "${peaks[@]}" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'
+}
+
+megabytes() { awk -v kb="$1" 'BEGIN {printf "%.1f", kb / 1024}'; }
+
+# compare NAME RUN_PREPARE RUN_COMMAND FLOOR_PREPARE FLOOR_COMMAND
+compare() {
+  local name=$1 run_prepare=$2 run_command=$3 floor_prepare=$4 floor_command=$5
+  hyperfine -N --style basic --warmup 3 --runs "$RUNS" -i \
+    --export-json "$scratch/$name.json" \
+    -n "$name" --prepare "$run_prepare" "$run_command" \
+    -n "$name copy floor" --prepare "$floor_prepare" "$floor_command" >"$scratch/$name.log"
+  read -r run_ms floor_ms ratio < <(median_ratio "$scratch/$name.json")
+  # shellcheck disable=SC2086
+  run_kb=$(peak_memory "$run_prepare" $run_command)
+  # shellcheck disable=SC2086
+  floor_kb=$(peak_memory "$floor_prepare" $floor_command)
+  printf '%-30s %8s ms %7s MB peak\n' "$name" "$run_ms" "$(megabytes "$run_kb")"
+  printf '%-30s %8s ms %7s MB peak\n' "$name copy floor" "$floor_ms" "$(megabytes "$floor_kb")"
+  printf '%-30s %8s x the floor\n\n' "$name ratio" "$ratio"
+}
+
+echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
+  "$(free -g | awk '/^Mem:/ {print $2}') GiB; medians of $RUNS runs, peak memory of $MEMORY_RUNS"
+echo
+
+# The packager, headless, in its own scratch folder.
+pkg="$scratch/packager"
+mkdir "$pkg"
+cp "$build/scenario-packager" "$pkg/"
+outputs=(Corvena_Lidra1_7304_note.txt Corvena_Lidra1_7304_rallentamenti.txt
+  Corvena_Lidra1_7304_scheda_treno.txt Corvena_Lidra1_linea.dat Corvena_Lidra1_7304.sim
+  Corvena_Lidra1_7304.dat)
+status=0
+env -u DISPLAY "$pkg/scenario-packager" 2>"$scratch/packager.err" || status=$?
+written=0
+for f in "${outputs[@]}"; do [ -f "$pkg/$f" ] && written=$((written + 1)); done
+if [ "$status" -le 1 ] && [ "$written" -eq 6 ]; then
+  mkdir "$scratch/packager-files"
+  for f in "${outputs[@]}"; do cp "$pkg/$f" "$scratch/packager-files/"; done
+  remove_outputs="rm -f"
+  for f in "${outputs[@]}"; do remove_outputs+=" $pkg/$f"; done
+  compare packager "$remove_outputs" "env -u DISPLAY $pkg/scenario-packager" \
+    "rm -rf $scratch/packager-floor" "cp -r $scratch/packager-files $scratch/packager-floor"
+else
+  echo "packager: skipped, the run wrote $written of its six files (exit status $status):"
+  sed 's/^/  /' "$scratch/packager.err"
+  echo
+fi
+
+# scenario-compile on the longest line.
+"$build/bench/scenario-gen-descriptions" "$LONG_LINE" "$scratch/line.txt" "$scratch/train.txt"
+"$build/scenario-compile" "$scratch/line.txt" "$scratch/train.txt" "$scratch/compile-files"
+compare "scenario-compile $LONG_LINE m" "rm -rf $scratch/compile-out" \
+  "$build/scenario-compile $scratch/line.txt $scratch/train.txt $scratch/compile-out" \
+  "rm -rf $scratch/compile-floor" "cp -r $scratch/compile-files $scratch/compile-floor"

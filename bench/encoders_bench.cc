@@ -1,0 +1,81 @@
+// The three encoders, on the tables of the longest line.
+#include <benchmark/benchmark.h>
+
+#include "app/generator_state.h"
+#include "bench/bench_texts.h"
+#include "grid/grid_file.h"
+#include "records/route_table.h"
+#include "records/scenario_table.h"
+
+namespace scenario::bench {
+namespace {
+
+// Rows 0 and 1 as 16-bit integers, the rest reals, the last two empty: the
+// shape the line reader leaves.
+RouteTable LongestRouteTable() {
+  RouteTable route;
+  const int64_t last = int64_t{kLongestRouteLength} + 7000;
+  route.Size(last);
+  route.SetInt16(0, 0, 0);
+  route.SetInt16(1, 0, 1);
+  for (int64_t row = 2; row <= last - 2; ++row) {
+    route.SetReal(row, 0.001 * static_cast<double>(row), static_cast<double>(row));
+  }
+  return route;
+}
+
+void BM_EncodeRouteFile(benchmark::State& state) {
+  const RouteTable route = LongestRouteTable();
+  size_t size = 0;
+  for (auto _ : state) {
+    std::string bytes;
+    route.Encode(&bytes);
+    size = bytes.size();
+    benchmark::DoNotOptimize(bytes.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+BENCHMARK(BM_EncodeRouteFile)->Unit(benchmark::kMillisecond);
+
+void BM_EncodeGridFile(benchmark::State& state) {
+  TrackGrid grid;
+  grid.Size(kLongestRouteLength);
+  for (int64_t i = 0; i < grid.cell_count(); ++i) {
+    Cell& cell = grid.at(i);
+    cell.cell_type = static_cast<uint8_t>(i % 15);
+    cell.value_a = static_cast<int16_t>(i);
+    cell.gradient = 100;
+    cell.speed_limit = 30;
+  }
+  size_t size = 0;
+  for (auto _ : state) {
+    std::string bytes = EncodeGridFile(grid);
+    size = bytes.size();
+    benchmark::DoNotOptimize(bytes.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+BENCHMARK(BM_EncodeGridFile)->Unit(benchmark::kMicrosecond);
+
+// The 87 rows, every stop and board row named as the carried ones are.
+void BM_EncodeScenarioFile(benchmark::State& state) {
+  ScenarioTable table;
+  table.Reset();
+  for (int row = 0; row < kScenarioRowCount; ++row) {
+    table[row].span_start = row * 1000;
+    table[row].name = row % 3 == 0 ? "" : "FERMATA " + std::to_string(row);
+  }
+  table[kRouteRow].name = kRouteName;
+  table[kTrainRow].name = kTrainNumber;
+  size_t size = 0;
+  for (auto _ : state) {
+    std::string bytes = EncodeScenarioFile(table);
+    size = bytes.size();
+    benchmark::DoNotOptimize(bytes.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+BENCHMARK(BM_EncodeScenarioFile);
+
+}  // namespace
+}  // namespace scenario::bench
