@@ -100,6 +100,16 @@ double DrawHeading(const ScenarioFolder& f, double top, const ProfileFrame& fram
 
 }  // namespace
 
+std::string CompactText(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
+    out.push_back(c);
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
 void DrawLaneFrame(double top, double height, const char* name, const ProfileFrame& frame, SvgWriter& svg) {
   svg.Empty("rect", {{"class", "lane"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top)},
                      {"width", SvgNumber(frame.width)}, {"height", SvgNumber(height)}});

@@ -45,6 +45,7 @@ double DrawChainageAxis(const ScenarioFolder& f, double top, double lanes_top, c
   }
   cuts.push_back(frame.extent + 1);
   std::sort(cuts.begin(), cuts.end());
+  LabelRows labels(1);
   cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
   for (size_t piece = 0; piece + 1 < cuts.size(); ++piece) {
     int64_t from = cuts[piece], to = cuts[piece + 1];
@@ -53,7 +54,10 @@ double DrawChainageAxis(const ScenarioFolder& f, double top, double lanes_top, c
       double x = frame.X(static_cast<double>(km - offset));
       svg.Empty("line", {{"class", "tick"}, {"x1", SvgNumber(x)}, {"y1", SvgNumber(base)},
                          {"x2", SvgNumber(x)}, {"y2", SvgNumber(base + 6)}});
-      svg.WithText("text", {{"x", SvgNumber(x)}, {"y", SvgNumber(base + 18)}}, std::to_string(km / 1000));
+      std::string label = std::to_string(km / 1000);
+      if (labels.Place(x - 10, label.size() + 2, 10) >= 0) {
+        svg.WithText("text", {{"x", SvgNumber(x)}, {"y", SvgNumber(base + 18)}}, label);
+      }
     }
   }
   svg.WithText("text", {{"x", SvgNumber(frame.left - 40)}, {"y", SvgNumber(base + 18)}}, "chainage km");

@@ -18,7 +18,7 @@ namespace {
 
 constexpr double kStopLane = 150;
 constexpr double kLane = 26;
-constexpr double kSignLane = 34;
+constexpr double kSignLane = 56;
 
 std::string CellTooltip(const ScenarioFolder& f, int64_t index, const Cell& cell) {
   int64_t position = NominalPosition(cell.cell_type, index);
@@ -60,6 +60,7 @@ void DrawCellLane(const ScenarioFolder& f, double top, double height, const char
   const std::vector<Cell>& cells = f.grid.cells;
   const ScenarioTable& table = f.scenario.scenario;
   double mid = top + height / 2;
+  LabelRows sign_labels(3), code_labels(1);
   svg.Open("g", {{"id", id}});
   // A slowdown's span, from its start board to the next end board.
   if (std::string_view(id) == "slowdowns") {
@@ -99,17 +100,27 @@ void DrawCellLane(const ScenarioFolder& f, double top, double height, const char
         int row = cell.value_a;
         if (row >= 0 && row < kScenarioRowCount) {
           tooltip += ": " + table[row].name;
-          svg.WithText("text", {{"x", SvgNumber(x + 6)}, {"y", SvgNumber(top + 24)}}, table[row].name);
+          // Right of the board, or left of it near the end of the plot.
+          std::string label = CompactText(table[row].name);
+          double width = static_cast<double>(label.size()) * 9 * 0.6;
+          double start = x + 6 + width > frame.left + frame.width ? x - 6 - width : x + 6;
+          int line = sign_labels.Place(start, label.size(), 9);
+          if (line >= 0) {
+            svg.WithText("text", {{"x", SvgNumber(start)}, {"y", SvgNumber(top + 24 + 12 * line)}}, label);
+          }
         }
         break;
       }
       case kCodeReduction:
-      case kCodeZero:
+      case kCodeZero: {
         svg.Open("g", {{"class", cell.cell_type == kCodeZero ? "code-zero" : "code"}});
         svg.Empty("path", {{"d", "M" + SvgNumber(x) + "," + SvgNumber(mid - 10) + " l4,5 l-4,5 l-4,-5 z"}});
-        svg.WithText("text", {{"x", SvgNumber(x + 5)}, {"y", SvgNumber(mid + 9)}},
-                     std::to_string(cell.cell_type == kCodeZero ? 0 : cell.value_a));
+        std::string label = std::to_string(cell.cell_type == kCodeZero ? 0 : cell.value_a);
+        if (code_labels.Place(x + 5, label.size(), 9) >= 0) {
+          svg.WithText("text", {{"x", SvgNumber(x + 5)}, {"y", SvgNumber(mid + 9)}}, label);
+        }
         break;
+      }
       default:  // the slowdown boards
         svg.Open("g", {{"class", "slowdown"}});
         svg.Empty("rect", {{"x", SvgNumber(x - 1.5)},

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "tools/lib/inspect_scenario_folder.h"
 #include "tools/lib/inspect_svg_writer.h"
@@ -19,6 +22,30 @@ struct ProfileFrame {
   double X(double metres) const { return left + metres / static_cast<double>(extent) * width; }
   bool Shows(double metres) const { return metres >= 0 && metres <= static_cast<double>(extent); }
 };
+
+// Places labels on a few rows so that they do not overlap; a label that fits
+// on no row is left out (its marker's tooltip still carries the text).
+class LabelRows {
+ public:
+  explicit LabelRows(int rows) : ends_(static_cast<size_t>(rows), -1e300) {}
+  // The row for a label of `characters` at `font_size` starting at x, or -1.
+  int Place(double x, size_t characters, double font_size) {
+    for (size_t row = 0; row < ends_.size(); ++row) {
+      if (x >= ends_[row] + 4) {
+        ends_[row] = x + static_cast<double>(characters) * font_size * 0.6;
+        return static_cast<int>(row);
+      }
+    }
+    return -1;
+  }
+
+ private:
+  std::vector<double> ends_;
+};
+
+// A text with its runs of blanks made single and its ends trimmed, for a
+// label (board texts are padded to fixed widths).
+std::string CompactText(std::string_view text);
 
 // Left of the plot: the lane names.
 inline constexpr double kLaneLabelWidth = 120;
