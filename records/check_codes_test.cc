@@ -28,8 +28,13 @@ TEST(CheckCodesTest, WorkedExamples) {
 }
 
 TEST(CheckCodesTest, TrainNumberComesFirst) {
+  EXPECT_EQ(CheckString("Corvena_Lidra1", "7304"), "corvena_lidra17304aabbccd");
   EXPECT_NE(WeightedCheckCode("7304", "Corvena_Lidra1"), WeightedCheckCode("Corvena_Lidra1", "7304"));
-  EXPECT_NE(PlainCheckCode("7304", "Corvena_Lidra1"), PlainCheckCode("Corvena_Lidra1", "7304"));
+  // The plain code is a sum: swapping changes it only where the cut at 25
+  // characters keeps other characters.
+  EXPECT_EQ(PlainCheckCode("Corvena_Lidra1", "7304"), 2312);
+  EXPECT_NE(PlainCheckCode("12345678901234567890", "abcdef"),
+            PlainCheckCode("abcdef", "12345678901234567890"));
 }
 
 TEST(CheckCodesTest, OnlyTheFirst25CharactersCount) {

@@ -73,7 +73,9 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   if (state.error_code != 0) {
     std::string file = options.line_path;
     int line = 0;
-    if (locator.last) {
+    // Only a location recorded with the final code belongs to it: the
+    // completion pass and the chainage check record theirs without one.
+    if (locator.last && locator.last_code == state.error_code) {
       if (locator.last->description == Description::kTrain) file = options.train_path;
       line = locator.last->position.line;
     }
