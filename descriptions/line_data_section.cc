@@ -4,7 +4,6 @@
 #include <string>
 
 #include "descriptions/line_reading.h"
-#include "descriptions/read_observer.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
 
@@ -23,8 +22,8 @@ int64_t ObjectCell(int32_t position) { return RoundDiv(int64_t{position} + 50, 5
 LineOutcome ReadGradient(LineReading& reading) {
   if (!ContainsAnyCase(reading.field, "pendenza")) return LineOutcome::kContinue;
   reading.Record("gradient");
-  const int32_t position = reading.stream.ReadInt32();
-  const int32_t gradient = reading.stream.ReadInt32();
+  const int32_t position = reading.Number();
+  const int32_t gradient = reading.Number();
   TrackGrid& grid = reading.state.grid;
   if (!grid.PositionFits(position, kGuardMargin)) return reading.Beyond(position);
   // The pending gradient runs up to the cell before this record's cell; it is
@@ -44,9 +43,9 @@ LineOutcome ReadGradient(LineReading& reading) {
 LineOutcome ReadTunnel(LineReading& reading) {
   if (!ContainsAnyCase(reading.field, "montagna")) return LineOutcome::kContinue;
   reading.Record("tunnel");
-  int32_t inizio = reading.stream.ReadInt32();
-  int32_t fine = reading.stream.ReadInt32();
-  int32_t tipo = reading.stream.ReadInt32();
+  int32_t inizio = reading.Number();
+  int32_t fine = reading.Number();
+  int32_t tipo = reading.Number();
   GeneratorState& state = reading.state;
   if (!state.grid.PositionFits(inizio, kGuardMargin)) return reading.Beyond(inizio);
   const int32_t position = inizio;
@@ -58,16 +57,15 @@ LineOutcome ReadTunnel(LineReading& reading) {
 LineOutcome ReadSpeedBoards(LineReading& reading) {
   if (!ContainsAnyCase(reading.field, "indicatori_v")) return LineOutcome::kContinue;
   reading.Record("speed boards");
-  FieldStream& stream = reading.stream;
-  const int32_t posizione = stream.ReadInt32();
-  int32_t vas = stream.ReadInt32();
-  int32_t vbs = stream.ReadInt32();
-  int32_t vcs = stream.ReadInt32();
-  int32_t strisces = stream.ReadInt32();
-  int32_t vad = stream.ReadInt32();
-  int32_t vbd = stream.ReadInt32();
-  int32_t vcd = stream.ReadInt32();
-  int32_t strisced = stream.ReadInt32();
+  const int32_t posizione = reading.Number();
+  int32_t vas = reading.Number();
+  int32_t vbs = reading.Number();
+  int32_t vcs = reading.Number();
+  int32_t strisces = reading.Number();
+  int32_t vad = reading.Number();
+  int32_t vbd = reading.Number();
+  int32_t vcd = reading.Number();
+  int32_t strisced = reading.Number();
   GeneratorState& state = reading.state;
   if (!state.grid.PositionFits(posizione, kGuardMargin)) return reading.Beyond(posizione);
   if (!state.grid.Contains(ObjectCell(posizione))) return reading.Beyond(posizione);
@@ -87,9 +85,9 @@ LineOutcome ReadSignBoard(LineReading& reading) {
   }
   reading.Record("sign board");
   GeneratorState& state = reading.state;
-  const int32_t position = reading.stream.ReadInt32();
+  const int32_t position = reading.Number();
   // The sign text is read into the current field.
-  state.current_field = reading.stream.ReadText();
+  state.current_field = reading.Text();
   if (!state.grid.PositionFits(position, kGuardMargin)) return reading.Beyond(position);
   const int64_t cell = ObjectCell(position);
   if (!state.grid.Contains(cell)) return reading.Beyond(position);
@@ -105,6 +103,11 @@ LineOutcome ReadSignBoard(LineReading& reading) {
   return LineOutcome::kContinue;
 }
 
+LineOutcome LastFieldIgnored(const LineReading& reading) {
+  reading.IgnoreLastField(KeywordScope::kLineData);
+  return LineOutcome::kClose;
+}
+
 }  // namespace
 
 LineOutcome ReadDataSections(LineReading& reading) {
@@ -115,12 +118,13 @@ LineOutcome ReadDataSections(LineReading& reading) {
     if (reading.stream.AtEnd()) return LineOutcome::kClose;
     reading.ReadKeywordField();
     // The last field of the text is not interpreted.
-    if (reading.stream.AtEnd()) return LineOutcome::kClose;
+    if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
     for (int i = 0; i < kDataCommentRun; ++i) {
       if (!ContainsExact(reading.field, "-")) break;
       reading.ReadKeywordField();
-      if (reading.stream.AtEnd()) return LineOutcome::kClose;
+      if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
     }
+    reading.Examine(KeywordScope::kLineData);
     for (Step step : kRecords) {
       const LineOutcome outcome = step(reading);
       if (outcome != LineOutcome::kContinue) return outcome;

@@ -136,15 +136,6 @@ TEST(LineTunnelTest, PositionCheckOnInizio) {
   EXPECT_EQ(run.cell(139).tunnel_kind, 0);
 }
 
-TEST(LineSpeedBoardTest, CarriedBoardThroughTheReader) {
-  LineRun run(LineText(270000, {"indicatori_vmax,  1050, 85, 90, 95, 0, 85, 90, 95, 0"}));
-  ASSERT_TRUE(run.Read());
-  EXPECT_EQ(run.cell(22).cell_type, kSpeedBoard);
-  EXPECT_EQ(run.cell(22).value_a, 1717);
-  EXPECT_EQ(run.cell(22).value_b, 1818);
-  EXPECT_EQ(run.cell(22).value_c, 1919);
-}
-
 TEST(LineSpeedBoardTest, OccupiedCellIs21) {
   LineRun run(LineText(270000, {"indicatori_vmax, 1025, 85, 90, 95, 0, 85, 90, 95, 0",
                                 "indicatori_vmax, 1075, 60, 60, 60, 0, 60, 60, 60, 0"}));
@@ -255,6 +246,43 @@ TEST(LineObserverTest, RecordsErrorsAndPlacesCarryTheirPositions) {
   const std::vector<std::string> expected = {
       "route length@2:1", "gradient@4:3",  "sign board@5:1", "place 14 in 125",
       "gradient@6:1",     "error 15@6:1",
+  };
+  EXPECT_EQ(recorder.events, expected);
+}
+
+std::string At(TextPosition at) {
+  return "@" + std::to_string(at.line) + ":" + std::to_string(at.column);
+}
+
+class FieldRecorder : public ReadObserver {
+ public:
+  void OnKeywordField(KeywordScope scope, std::string_view field, TextPosition at) override {
+    const char* name = scope == KeywordScope::kLineGeneral ? "general " : "data ";
+    events.push_back(name + std::string(field) + At(at));
+  }
+  void OnLastFieldIgnored(KeywordScope, std::string_view field, TextPosition at) override {
+    events.push_back("ignored " + std::string(field) + At(at));
+  }
+  void OnNumber(Description, TextPosition at, int64_t value) override {
+    events.push_back(std::to_string(value) + At(at));
+  }
+  void OnText(Description, TextPosition at, std::string_view text) override {
+    events.push_back(std::string(text) + At(at));
+  }
+  std::vector<std::string> events;
+};
+
+TEST(LineObserverTest, KeywordFieldsAndValues) {
+  LineRun run(Lines({"[generale]", "lunghezza percorso, 1000", "[pendenze]", "- c",
+                     "pendenza, 500, 3", "cartello indicatore, 6200, (A)", "[fine]"}));
+  FieldRecorder recorder;
+  run.state.observer = &recorder;
+  EXPECT_TRUE(run.Read());
+  const std::vector<std::string> expected = {
+      "general lunghezza percorso@2:1", "1000@2:21",    "general [pendenze]@3:1",
+      "data pendenza@5:1",              "500@5:11",     "3@5:16",
+      "data cartello indicatore@6:1",   "6200@6:22",    "(A)@6:28",
+      "ignored [fine]@7:1",
   };
   EXPECT_EQ(recorder.events, expected);
 }

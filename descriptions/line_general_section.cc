@@ -19,7 +19,7 @@ LineOutcome ReadRouteLength(LineReading& reading) {
   }
   reading.Record("route length");
   GeneratorState& state = reading.state;
-  const int32_t length = reading.stream.ReadInt32();
+  const int32_t length = reading.Number();
   state.scenario[kRunRow].span_end = length;
   if (length > kLongestRoute) return reading.Fail(1);
   if (length < 0) {
@@ -50,9 +50,9 @@ void ReadChainageSections(LineReading& reading) {
     }
     reading.Record(section.kind);
     ScenarioRow& row = reading.state.scenario[section.row];
-    row.span_start = reading.stream.ReadInt32();
-    row.span_end = reading.stream.ReadInt32();
-    row.position = reading.stream.ReadInt32();
+    row.span_start = reading.Number();
+    row.span_end = reading.Number();
+    row.position = reading.Number();
   }
 }
 
@@ -74,7 +74,7 @@ void ReadBackgrounds(LineReading& reading) {
       continue;
     }
     reading.Record(background.kind);
-    row.*background.column = reading.stream.ReadInt32();
+    row.*background.column = reading.Number();
   }
 }
 
@@ -84,9 +84,9 @@ LineOutcome ReadSignalRepetition(LineReading& reading) {
   }
   reading.Record("signal repetition");
   ScenarioRow& row = reading.state.scenario[kTrainRow];
-  const int32_t start = reading.stream.ReadInt32();
+  const int32_t start = reading.Number();
   row.span_start = start;
-  const int32_t end = reading.stream.ReadInt32();
+  const int32_t end = reading.Number();
   row.span_end = end;
   if (start % 50 != 0) return reading.Fail(3);
   if (end % 50 != 0) return reading.Fail(4);
@@ -115,10 +115,16 @@ LineOutcome ReadGeneralSection(LineReading& reading) {
     if (reading.stream.AtEnd()) return LineOutcome::kContinue;
     reading.ReadKeywordField();
     // The last field of the text is not interpreted.
-    if (reading.stream.AtEnd()) return LineOutcome::kContinue;
+    if (reading.stream.AtEnd()) {
+      reading.IgnoreLastField(KeywordScope::kLineGeneral);
+      return LineOutcome::kContinue;
+    }
+    // No end test inside the run: a comment at the end of the text leaves
+    // its last field examined.
     for (int i = 0; i < kGeneralCommentRun; ++i) {
       if (ContainsExact(reading.field, "-")) reading.ReadKeywordField();
     }
+    reading.Examine(KeywordScope::kLineGeneral);
     if (ReadRouteLength(reading) == LineOutcome::kReturn) return LineOutcome::kReturn;
     ReadChainageSections(reading);
     ReadBackgrounds(reading);

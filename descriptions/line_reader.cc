@@ -4,7 +4,7 @@
 #include <string>
 
 #include "descriptions/line_reading.h"
-#include "descriptions/read_observer.h"
+#include "grid/cell.h"
 
 namespace scenario {
 
@@ -12,6 +12,30 @@ void LineReading::ReadKeywordField() {
   field = stream.ReadField();
   keyword = stream.last_position();
   state.current_field = field;
+}
+
+void LineReading::Examine(KeywordScope scope) const {
+  if (state.observer != nullptr) state.observer->OnKeywordField(scope, field, keyword);
+}
+
+void LineReading::IgnoreLastField(KeywordScope scope) const {
+  if (state.observer != nullptr) state.observer->OnLastFieldIgnored(scope, field, keyword);
+}
+
+int32_t LineReading::Number() {
+  const int32_t value = stream.ReadInt32();
+  if (state.observer != nullptr) {
+    state.observer->OnNumber(Description::kLine, stream.last_position(), value);
+  }
+  return value;
+}
+
+std::string LineReading::Text() {
+  std::string text = stream.ReadText();
+  if (state.observer != nullptr) {
+    state.observer->OnText(Description::kLine, stream.last_position(), text);
+  }
+  return text;
 }
 
 void LineReading::Record(std::string_view kind) const {
@@ -65,7 +89,12 @@ void PrepareDataSections(LineReading& reading) {
   if (!reading.route_length_read) {
     reading.Throw("the general section has no route length record");
   }
-  progressive_ordina(state.scenario);
+  try {
+    progressive_ordina(state.scenario);
+  } catch (const DescriptionFailure& failure) {
+    // The chainage rows are ordered at the section header that ends them.
+    reading.Throw(failure.what());
+  }
   state.tunnel_count = 0;
   state.board_row_cursor = kFirstBoardRow;
   reading.gradient_cursor = 0;

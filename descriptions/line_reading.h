@@ -9,6 +9,7 @@
 #include "app/generator_state.h"
 #include "descriptions/description_source.h"
 #include "descriptions/field_stream.h"
+#include "descriptions/read_observer.h"
 
 namespace scenario {
 
@@ -38,6 +39,13 @@ struct LineReading {
 
   // Reads the next field as a keyword field (it becomes the current field).
   void ReadKeywordField();
+  // Tells the observer that the current keyword field goes through the
+  // record tests of `scope`, or that, being the last field, it does not.
+  void Examine(KeywordScope scope) const;
+  void IgnoreLastField(KeywordScope scope) const;
+  // A value field: a 32-bit number, or a text.
+  int32_t Number();
+  std::string Text();
   // Tells the observer that a record begins at the current keyword field.
   void Record(std::string_view kind) const;
   // Stores an error code (and position) and tells the observer.

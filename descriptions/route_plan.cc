@@ -69,8 +69,8 @@ LineOutcome ReadCurve(LineReading& reading) {
     return LineOutcome::kContinue;
   }
   reading.Record("curve");
-  const int32_t start = reading.stream.ReadInt32();
-  const int32_t length = reading.stream.ReadInt32();
+  const int32_t start = reading.Number();
+  const int32_t length = reading.Number();
   if (!state.grid.PositionFits(start, 100)) return reading.Beyond(start);
   double turn = TurnPerMetre(reading.field);
   if (turn == 0.0) return reading.Fail(103);
