@@ -146,11 +146,17 @@ inline size_t Count(const std::string& text, const std::string& needle) {
 class TempFolder {
  public:
   TempFolder() {
+    // Named after the test, or the suite when made in a suite's set-up.
     static int made = 0;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const ::testing::UnitTest* unit = ::testing::UnitTest::GetInstance();
+    std::string label = "tests";
+    if (const ::testing::TestInfo* info = unit->current_test_info()) {
+      label = std::string(info->test_suite_name()) + "-" + info->name();
+    } else if (const ::testing::TestSuite* suite = unit->current_test_suite()) {
+      label = suite->name();
+    }
     path_ = std::filesystem::temp_directory_path() /
-            ("scenario-inspect-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-             std::to_string(::getpid()) + "-" + std::to_string(++made));
+            ("scenario-inspect-" + label + "-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
