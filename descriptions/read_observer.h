@@ -13,6 +13,13 @@ namespace scenario {
 
 enum class Description { kLine, kTrain };
 
+// Where a keyword field is examined: each place has its own record tests.
+enum class KeywordScope { kLineGeneral, kLineData, kTrainBody };
+
+inline Description DescriptionOf(KeywordScope scope) {
+  return scope == KeywordScope::kTrainBody ? Description::kTrain : Description::kLine;
+}
+
 struct SourceLocation {
   Description description = Description::kLine;
   TextPosition position;
@@ -21,8 +28,18 @@ struct SourceLocation {
 class ReadObserver {
  public:
   virtual ~ReadObserver() = default;
+  // A keyword field, past any comment fields before it, is about to go
+  // through the record tests of its scope.
+  virtual void OnKeywordField(KeywordScope, std::string_view /*field*/, TextPosition /*where*/) {}
+  // A field read where a keyword field may stand turned out to be the last
+  // field of the text, so it is not examined.
+  virtual void OnLastFieldIgnored(KeywordScope, std::string_view /*field*/, TextPosition /*where*/) {}
   // A record of the given kind begins at its keyword field.
   virtual void OnRecord(Description, std::string_view /*record*/, TextPosition /*keyword*/) {}
+  // A number or a text value was read (the value fields of the record that
+  // began last).
+  virtual void OnNumber(Description, TextPosition /*where*/, int64_t /*value*/) {}
+  virtual void OnText(Description, TextPosition /*where*/, std::string_view /*text*/) {}
   // A reader recorded an error code while at this field.
   virtual void OnError(Description, int32_t /*code*/, TextPosition /*where*/) {}
   // The common failure path ran (code 25), with the reason.

@@ -76,22 +76,36 @@ void FindBody(TrainReading& reading) {
   } while (!reading.stream.AtEnd() && !ContainsAnyCase(reading.field, "[generale]"));
 }
 
+// The field that reached the end of the data is not examined; an authoring
+// tool may want to know that it held a keyword. Always false.
+bool LastFieldIgnored(const TrainReading& reading) {
+  if (reading.state.observer != nullptr) {
+    reading.state.observer->OnLastFieldIgnored(KeywordScope::kTrainBody, reading.field,
+                                               reading.keyword);
+  }
+  return false;
+}
+
 // Steps 4.1 to 4.3: the next keyword field, passing over at most two comment
 // fields. False when the text ends; the field of the read that reaches the
 // end is not examined.
 bool NextKeywordField(TrainReading& reading) {
   if (reading.stream.AtEnd()) return false;
   reading.ReadKeywordField();
-  if (reading.stream.AtEnd()) return false;
+  if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
   for (int comments = 0; comments < 2 && ContainsAnyCase(reading.field, "-"); ++comments) {
     reading.ReadKeywordField();
-    if (reading.stream.AtEnd()) return false;
+    if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
   }
   return true;
 }
 
 TrainOutcome ReadRecords(TrainReading& reading) {
   while (NextKeywordField(reading)) {
+    if (reading.state.observer != nullptr) {
+      reading.state.observer->OnKeywordField(KeywordScope::kTrainBody, reading.field,
+                                             reading.keyword);
+    }
     TrainOutcome outcome = ReadGeneralAndObjectRecords(reading);
     if (outcome == TrainOutcome::kContinue && ContainsAnyCase(reading.field, "stazione")) {
       outcome = ReadStop(reading);
