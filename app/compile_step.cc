@@ -43,7 +43,7 @@ CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
   }
 
   const FileNames names = MakeFileNames(state.route_name, state.train_number);
-  auto produce = [&](const std::string& name, const std::string& bytes) {
+  auto produce = [&](const std::string& name, auto&& bytes) {
     if (auto failure = writer.Write(folder / name, bytes)) {
       result.status = CompileStatus::kFileFailure;
       result.message = *failure;
@@ -53,11 +53,14 @@ CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
     return true;
   };
   if (state.write_files != 0) {
-    std::string route_bytes = EncodeRouteFile(state);
-    if (!produce(names.route_file, route_bytes)) return result;
+    // The route file (20 MB at the longest route) and the grid file go out
+    // piece by piece and are never held whole.
+    RouteFilePieces route_pieces(state.route);
+    if (!produce(names.route_file, route_pieces)) return result;
   }
   if (!produce(names.scenario_file, EncodeScenarioFile(state.scenario))) return result;
-  if (!produce(names.grid_file, EncodeGridFile(state.grid))) return result;
+  GridFilePieces grid_pieces(state.grid);
+  if (!produce(names.grid_file, grid_pieces)) return result;
   return result;
 }
 

@@ -37,6 +37,24 @@ void BM_EncodeRouteFile(benchmark::State& state) {
 }
 BENCHMARK(BM_EncodeRouteFile)->Unit(benchmark::kMillisecond);
 
+// The same bytes as the compile step writes them: piece by piece into one
+// reused buffer. Argument: the piece size in KiB.
+void BM_EncodeRouteFilePieces(benchmark::State& state) {
+  const RouteTable route = LongestRouteTable();
+  const size_t piece_bytes = static_cast<size_t>(state.range(0)) << 10;
+  size_t size = 0;
+  for (auto _ : state) {
+    RouteFilePieces pieces(route, piece_bytes);
+    size = 0;
+    for (std::string_view piece = pieces.NextPiece(); !piece.empty(); piece = pieces.NextPiece()) {
+      size += piece.size();
+      benchmark::DoNotOptimize(piece.data());
+    }
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(size));
+}
+BENCHMARK(BM_EncodeRouteFilePieces)->Arg(64)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
+
 void BM_EncodeGridFile(benchmark::State& state) {
   TrackGrid grid;
   grid.Size(kLongestRouteLength);

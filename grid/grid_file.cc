@@ -1,5 +1,7 @@
 #include "grid/grid_file.h"
 
+#include <algorithm>
+
 #include "records/encoding.h"
 
 namespace scenario {
@@ -26,6 +28,20 @@ std::string EncodeGridFile(const TrackGrid& grid) {
     p += kCellBytes;
   }
   return out;
+}
+
+GridFilePieces::GridFilePieces(const TrackGrid& grid, size_t piece_bytes)
+    : grid_(grid),
+      cells_per_piece_(std::max<size_t>(piece_bytes / kCellBytes, 1)),
+      buffer_(std::make_unique_for_overwrite<char[]>(cells_per_piece_ * kCellBytes)) {}
+
+std::string_view GridFilePieces::NextPiece() {
+  const std::vector<Cell>& cells = grid_.cells();
+  const size_t count = std::min(cells_per_piece_, cells.size() - next_cell_);
+  char* p = buffer_.get();
+  for (size_t i = 0; i < count; ++i, p += kCellBytes) EncodeCell(p, cells[next_cell_ + i]);
+  next_cell_ += count;
+  return std::string_view(buffer_.get(), count * kCellBytes);
 }
 
 }  // namespace scenario

@@ -5,9 +5,12 @@
 // little-endian.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "grid/track_grid.h"
+#include "records/fresh_file.h"
 
 namespace scenario {
 
@@ -15,5 +18,19 @@ inline constexpr size_t kCellBytes = 15;
 
 void EncodeCell(char* dst, const Cell& cell);
 std::string EncodeGridFile(const TrackGrid& grid);
+
+// The grid file piece by piece, whole cells to a piece, through one reused
+// buffer.
+class GridFilePieces : public ByteSource {
+ public:
+  explicit GridFilePieces(const TrackGrid& grid, size_t piece_bytes = kPieceBytes);
+  std::string_view NextPiece() override;
+
+ private:
+  const TrackGrid& grid_;
+  size_t next_cell_ = 0;
+  size_t cells_per_piece_;
+  std::unique_ptr<char[]> buffer_;
+};
 
 }  // namespace scenario

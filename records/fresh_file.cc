@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace scenario {
@@ -16,10 +17,39 @@ std::string Describe(const std::filesystem::path& path, const char* step, int er
   return "cannot write " + path.string() + ": " + step + ": " + std::strerror(error);
 }
 
+// The whole file as one piece.
+class OnePiece : public ByteSource {
+ public:
+  explicit OnePiece(std::string_view bytes) : bytes_(bytes) {}
+  std::string_view NextPiece() override { return std::exchange(bytes_, std::string_view()); }
+
+ private:
+  std::string_view bytes_;
+};
+
+// Writes all of the piece; false with errno set on failure.
+bool WriteAll(int fd, std::string_view piece) {
+  while (!piece.empty()) {
+    ssize_t n = ::write(fd, piece.data(), piece.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    piece.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::string> FreshFileWriter::Write(const std::filesystem::path& path,
                                                   std::string_view bytes) {
+  OnePiece source(bytes);
+  return Write(path, source);
+}
+
+std::optional<std::string> FreshFileWriter::Write(const std::filesystem::path& path,
+                                                  ByteSource& source) {
   std::string pattern = path.string() + ".tmpXXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
@@ -38,14 +68,8 @@ std::optional<std::string> FreshFileWriter::Write(const std::filesystem::path& p
   fchmod(fd, 0666 & ~mask);
 
   if (Fails(FileStep::kWrite, path)) return give_up("write", EIO);
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return give_up("write", errno);
-    }
-    done += static_cast<size_t>(n);
+  for (std::string_view piece = source.NextPiece(); !piece.empty(); piece = source.NextPiece()) {
+    if (!WriteAll(fd, piece)) return give_up("write", errno);
   }
   if (Fails(FileStep::kFlush, path)) return give_up("flush", EIO);
   int closed = close(fd);

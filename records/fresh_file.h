@@ -22,12 +22,29 @@ class FileFaults {
   virtual bool ShouldFail(FileStep step, const std::filesystem::path& target) = 0;
 };
 
+// A file's bytes handed over piece by piece, so that a large file is never
+// held whole in memory.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // The next piece; empty once every byte has been handed over. A piece stays
+  // valid until the next call.
+  virtual std::string_view NextPiece() = 0;
+};
+
+// The size of the pieces the large files are encoded and written in: small
+// enough to stay in the cache and to be reused from the heap for the next
+// file, large enough that a write call costs little per byte.
+inline constexpr size_t kPieceBytes = size_t{64} << 10;
+
 class FreshFileWriter {
  public:
   explicit FreshFileWriter(FileFaults* faults = nullptr) : faults_(faults) {}
   // Writes the file; on failure returns a message naming the file and the
   // reason.
   std::optional<std::string> Write(const std::filesystem::path& path, std::string_view bytes);
+  // The same, with the bytes taken from the source until it runs dry.
+  std::optional<std::string> Write(const std::filesystem::path& path, ByteSource& source);
 
  private:
   bool Fails(FileStep step, const std::filesystem::path& path) {

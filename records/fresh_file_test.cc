@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/test_folder.h"
 
 namespace scenario {
@@ -30,6 +33,29 @@ TEST(FreshFileTest, EmptyContentGivesAnEmptyFile) {
   EXPECT_EQ(std::filesystem::file_size(folder / "note.txt"), 0u);
 }
 
+// Hands over the given pieces one after another.
+class Pieces : public ByteSource {
+ public:
+  explicit Pieces(std::vector<std::string> pieces) : pieces_(std::move(pieces)) {}
+  std::string_view NextPiece() override {
+    return next_ < pieces_.size() ? std::string_view(pieces_[next_++]) : std::string_view();
+  }
+
+ private:
+  std::vector<std::string> pieces_;
+  size_t next_ = 0;
+};
+
+TEST(FreshFileTest, PiecesAreWrittenOneAfterAnother) {
+  TestFolder folder;
+  WriteFile(folder / "linea.dat", std::string(1000, 'x'));
+  Pieces pieces({"ab", std::string(70000, 'c'), "d"});
+  FreshFileWriter writer;
+  ASSERT_FALSE(writer.Write(folder / "linea.dat", pieces));
+  EXPECT_EQ(ReadFile(folder / "linea.dat"), "ab" + std::string(70000, 'c') + "d");
+  EXPECT_EQ(CountEntries(folder.path()), 1u);
+}
+
 class FailAt : public FileFaults {
  public:
   explicit FailAt(FileStep step) : step_(step) {}
@@ -56,6 +82,11 @@ TEST(FreshFileTest, AFailedStepKeepsTheOlderFileAndLeavesNoTemporary) {
     ASSERT_TRUE(failure) << c.word;
     EXPECT_NE(failure->find("grid.dat"), std::string::npos) << *failure;
     EXPECT_NE(failure->find(c.word), std::string::npos) << *failure;
+    EXPECT_EQ(ReadFile(folder / "grid.dat"), "older bytes") << c.word;
+    EXPECT_EQ(CountEntries(folder.path()), 1u) << c.word;
+
+    Pieces pieces({"first", "second"});
+    ASSERT_TRUE(writer.Write(folder / "grid.dat", pieces)) << c.word;
     EXPECT_EQ(ReadFile(folder / "grid.dat"), "older bytes") << c.word;
     EXPECT_EQ(CountEntries(folder.path()), 1u) << c.word;
   }

@@ -82,5 +82,47 @@ TEST(RouteTableTest, ARealReachingTheLastRowsAdds32Bytes) {
   EXPECT_EQ(table.EncodedSize(), 159964u + 32u);
 }
 
+// Collects every piece; fails when a piece is longer than the buffer.
+std::string AllPieces(RouteFilePieces& pieces, size_t piece_bytes) {
+  std::string file;
+  for (std::string_view piece = pieces.NextPiece(); !piece.empty(); piece = pieces.NextPiece()) {
+    EXPECT_LE(piece.size(), piece_bytes);
+    file.append(piece);
+  }
+  return file;
+}
+
+TEST(RouteTableTest, PiecesOfAnySizeMakeTheSameFile) {
+  // Rows of 4, 10 and 2 bytes; pieces that cut through every kind.
+  RouteTable table = StraightRoute(1000);
+  std::string whole;
+  table.Encode(&whole);
+  for (size_t piece_bytes : {10u, 11u, 23u, 4096u, 1000000u}) {
+    RouteFilePieces pieces(table, piece_bytes);
+    EXPECT_EQ(AllPieces(pieces, piece_bytes), whole) << piece_bytes;
+  }
+}
+
+TEST(RouteTableTest, AnUnsizedTableHasNoPiece) {
+  RouteTable table;
+  RouteFilePieces pieces(table, 64);
+  EXPECT_TRUE(pieces.NextPiece().empty());
+}
+
+TEST(RouteTableTest, SizingAgainStartsFromEmptyElements) {
+  // Large enough for the blocks that come straight from the system.
+  for (int64_t last_row : {int64_t{5}, int64_t{400000}}) {
+    RouteTable table;
+    table.Size(last_row);
+    table.SetReal(3, 7.0, 8.0);
+    table.SetInt16(last_row, 1, 2);
+    table.Size(last_row);
+    EXPECT_EQ(table.KindAt(3), RouteTable::kEmpty);
+    EXPECT_EQ(table.X(3), 0.0);
+    EXPECT_EQ(table.Y(last_row), 0.0);
+    EXPECT_EQ(table.EncodedSize(), 4 * static_cast<size_t>(last_row + 1));
+  }
+}
+
 }  // namespace
 }  // namespace scenario
