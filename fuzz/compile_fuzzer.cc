@@ -1,0 +1,31 @@
+// Fuzz target: the whole compile step on a line description and a train
+// description (split at the first NUL byte), checked against the invariants
+// after every input. A broken invariant aborts, which the fuzzer reports
+// like a crash, with the input that caused it.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz/compile_invariants.h"
+#include "fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace scenario::fuzzing;
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const DescriptionPair pair = SplitInput(input);
+  if (MayAskForLongRoute(pair.line, kLongestFuzzedRoute)) return -1;  // not added to the corpus
+
+  // Alternate the write-files flag on the input's length, so that both the
+  // packager's run (1) and a run without route table (0) are explored.
+  const int32_t write_files = size % 5 == 0 ? 0 : 1;
+  auto run = CompileInMemory(std::string(pair.line), std::string(pair.train), write_files);
+  const std::vector<std::string> broken = BrokenInvariants(*run);
+  if (!broken.empty()) {
+    std::fprintf(stderr, "compile invariants broken (error code %d, position %d):\n",
+                 run->state.error_code, run->state.error_position);
+    for (const std::string& what : broken) std::fprintf(stderr, "  %s\n", what.c_str());
+    std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,189 @@
+// Faults while the packager writes its files: whichever step of a fresh file
+// fails (create, write, flush, rename), the older file of that name survives
+// byte for byte, no temporary file is left, the failure is reported on
+// standard error naming the file, and the run ends with exit status 2.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "app/file_names.h"
+#include "app/packager_run.h"
+#include "tests/test_folder.h"
+
+namespace scenario {
+namespace {
+
+using testing::ReadFile;
+using testing::TestFolder;
+using testing::WriteFile;
+
+// The console platform, recording what the run asked of it.
+class RecordingPlatform : public Platform {
+ public:
+  void ShowWaitWindow() override { ++wait_windows; }
+  void ShowFatal(const std::string& message) override { fatal += message; }
+  void Close() override { ++closes; }
+  int wait_windows = 0;
+  int closes = 0;
+  std::string fatal;
+};
+
+// Fails one step of the fresh file with the given name, every other write
+// goes through.
+class FailOneFile : public FileFaults {
+ public:
+  FailOneFile(FileStep step, std::string name) : step_(step), name_(std::move(name)) {}
+  bool ShouldFail(FileStep step, const std::filesystem::path& target) override {
+    return step == step_ && target.filename() == name_;
+  }
+
+ private:
+  FileStep step_;
+  std::string name_;
+};
+
+class CaptureStderr {
+ public:
+  CaptureStderr() : old_(std::cerr.rdbuf(captured_.rdbuf())) {}
+  ~CaptureStderr() { std::cerr.rdbuf(old_); }
+  std::string text() const { return captured_.str(); }
+
+ private:
+  std::ostringstream captured_;
+  std::streambuf* old_;
+};
+
+std::set<std::string> Entries(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+bool HasTemporary(const std::set<std::string>& names) {
+  for (const std::string& name : names) {
+    if (name.find(".tmp") != std::string::npos) return true;
+  }
+  return false;
+}
+
+struct PackagerRun {
+  int status = 0;
+  std::string err;
+  RecordingPlatform platform;
+};
+
+PackagerRun RunPackager(const TestFolder& folder, FileFaults* faults) {
+  PackagerRun run;
+  GeneratorState state;
+  FreshFileWriter writer(faults);
+  CaptureStderr capture;
+  run.status = Form_Load(state, folder.path(), run.platform, writer);
+  run.err = capture.text();
+  return run;
+}
+
+const FileNames kNames = MakeFileNames(kRouteName, kTrainNumber);
+
+// The files in the order the run writes them.
+const std::vector<std::string> kWrittenInOrder = {
+    kNames.line_text,      kNames.train_text,    kNames.notes,         kNames.slowdowns,
+    kNames.timetable,      kNames.route_file,    kNames.scenario_file, kNames.grid_file};
+
+struct StepCase {
+  FileStep step;
+  const char* word;
+};
+constexpr StepCase kSteps[] = {{FileStep::kCreate, "create"},
+                               {FileStep::kWrite, "write"},
+                               {FileStep::kFlush, "flush"},
+                               {FileStep::kRename, "rename"}};
+
+TEST(FaultInjectionTest, AFailedStepKeepsTheOlderFileAndEndsWithStatus2) {
+  // A document, the line description text, and each of the three binary
+  // files; each at each step of its writing.
+  const std::string targets[] = {kNames.line_text, kNames.notes, kNames.timetable,
+                                 kNames.route_file, kNames.scenario_file, kNames.grid_file};
+  for (const std::string& target : targets) {
+    for (const StepCase& step : kSteps) {
+      SCOPED_TRACE(target + " at " + step.word);
+      TestFolder folder;
+      const std::string older = "older " + target + " \r\n\x01\x02 kept as it was";
+      WriteFile(folder / target, older);
+      FailOneFile faults(step.step, target);
+
+      PackagerRun run = RunPackager(folder, &faults);
+
+      EXPECT_EQ(run.status, 2);
+      EXPECT_EQ(ReadFile(folder / target), older);
+      const std::set<std::string> names = Entries(folder.path());
+      EXPECT_FALSE(HasTemporary(names));
+      EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
+      EXPECT_NE(run.err.find(step.word), std::string::npos) << run.err;
+      EXPECT_EQ(run.platform.fatal, "");
+      // The run stops at the failed file: nothing after it is written.
+      bool after = false;
+      for (const std::string& name : kWrittenInOrder) {
+        if (after) {
+          EXPECT_EQ(names.count(name), 0u) << name << " was written after the failure";
+        }
+        if (name == target) after = true;
+      }
+    }
+  }
+}
+
+TEST(FaultInjectionTest, FilesWrittenBeforeTheFailureStay) {
+  TestFolder folder;
+  FailOneFile faults(FileStep::kRename, kNames.grid_file);
+  PackagerRun run = RunPackager(folder, &faults);
+  ASSERT_EQ(run.status, 2);
+  const std::set<std::string> names = Entries(folder.path());
+  // The documents and the route and scenario files are complete; the two
+  // description texts were read and deleted.
+  for (const std::string& name : {kNames.notes, kNames.slowdowns, kNames.timetable,
+                                  kNames.route_file, kNames.scenario_file}) {
+    EXPECT_EQ(names.count(name), 1u) << name;
+  }
+  EXPECT_EQ(names.count(kNames.line_text), 0u);
+  EXPECT_EQ(names.count(kNames.train_text), 0u);
+  EXPECT_EQ(names.count(kNames.grid_file), 0u);
+  EXPECT_EQ(std::filesystem::file_size(folder / kNames.route_file), 5539964u);
+}
+
+TEST(FaultInjectionTest, ATargetNameThatIsAFolderEndsTheRun) {
+  for (const std::string& target : {kNames.notes, kNames.scenario_file}) {
+    SCOPED_TRACE(target);
+    TestFolder folder;
+    std::filesystem::create_directory(folder / target);
+    WriteFile(folder / target / "inside", "kept");
+
+    PackagerRun run = RunPackager(folder, nullptr);
+
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / target));
+    EXPECT_EQ(ReadFile(folder / target / "inside"), "kept");
+    EXPECT_FALSE(HasTemporary(Entries(folder.path())));
+    EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
+  }
+}
+
+TEST(FaultInjectionTest, AFolderThatCannotBeWrittenEndsTheRunAtTheFirstFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into any folder";
+  TestFolder folder;
+  ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
+  PackagerRun run = RunPackager(folder, nullptr);
+  chmod(folder.path().c_str(), 0755);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(Entries(folder.path()).empty());
+  EXPECT_NE(run.err.find(kNames.line_text), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace scenario

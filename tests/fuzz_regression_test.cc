@@ -1,0 +1,93 @@
+// The fuzz targets' harness and the inputs the fuzzers found: every finding
+// stays here as a regression test, and the checks the fuzzers rely on are
+// shown to catch what they are meant to catch.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fuzz/compile_invariants.h"
+#include "fuzz/fuzz_input.h"
+#include "tests/test_folder.h"
+
+namespace scenario {
+namespace {
+
+using fuzzing::BrokenInvariants;
+using fuzzing::CompileInMemory;
+
+void ExpectInvariantsHold(const std::string& input) {
+  const fuzzing::DescriptionPair pair = fuzzing::SplitInput(input);
+  auto run = CompileInMemory(std::string(pair.line), std::string(pair.train));
+  for (const std::string& broken : BrokenInvariants(*run)) ADD_FAILURE() << broken;
+}
+
+TEST(FuzzHarnessTest, TheInputSplitsAtTheFirstNul) {
+  const std::string input("line\0train\0more", 15);
+  const fuzzing::DescriptionPair pair = fuzzing::SplitInput(input);
+  EXPECT_EQ(pair.line, "line");
+  EXPECT_EQ(pair.train, std::string_view("train\0more", 10));
+  EXPECT_EQ(fuzzing::SplitInput("only a line").train, "");
+}
+
+TEST(FuzzHarnessTest, RouteLengthsBeyondTheCapAreRecognised) {
+  const struct {
+    const char* line;
+    bool long_route;
+  } cases[] = {
+      {"[generale]\nlunghezza percorso,  20000\n", false},
+      {"[generale]\nlunghezza percorso,  20001\n", true},
+      {"[generale]\nLUNGHEZZA del PERCORSO\n+999999\n", true},
+      {"[generale]\nlunghezza percorso, 1000000\n", true},
+      // Refused by the reader without sizing anything.
+      {"[generale]\nlunghezza percorso, 1000001\n", false},
+      {"[generale]\nlunghezza percorso, -50000\n", false},
+      // A number ends the field before it, so the keyword field can begin in
+      // the middle of a line.
+      {"x, 5 lunghezza percorso, 300000\n", true},
+      {"lunghezza, percorso, 300000\n", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(fuzzing::MayAskForLongRoute(c.line, 20000), c.long_route) << c.line;
+  }
+}
+
+TEST(FuzzHarnessTest, TheInvariantsCatchABrokenRun) {
+  const std::string line = "[generale]\nlunghezza percorso, 1000\n[pendenze]\n[fine]\n";
+  auto clean = CompileInMemory(line, "[generale]\n");
+  ASSERT_TRUE(BrokenInvariants(*clean).empty());
+
+  auto unknown_type = CompileInMemory(line, "[generale]\n");
+  unknown_type->state.grid.at(5).cell_type = 9;
+  EXPECT_FALSE(BrokenInvariants(*unknown_type).empty());
+
+  auto short_grid_file = CompileInMemory(line, "[generale]\n");
+  short_grid_file->grid_file.pop_back();
+  EXPECT_FALSE(BrokenInvariants(*short_grid_file).empty());
+
+  auto row_beyond_the_stops = CompileInMemory(line, "[generale]\n");
+  row_beyond_the_stops->state.scenario[80].position = 500;
+  EXPECT_FALSE(BrokenInvariants(*row_beyond_the_stops).empty());
+
+  auto wrong_size = CompileInMemory(line, "[generale]\n");
+  wrong_size->state.grid.cells().emplace_back();
+  EXPECT_FALSE(BrokenInvariants(*wrong_size).empty());
+}
+
+TEST(FuzzHarnessTest, TheSeedPairsKeepTheInvariants) {
+  const std::filesystem::path seeds = std::filesystem::path(SCENARIO_SOURCE_DIR) / "fuzz" / "seeds";
+  int pairs = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() < 9 || name.substr(name.size() - 9) != ".line.txt") continue;
+    const std::string stem = name.substr(0, name.size() - 9);
+    SCOPED_TRACE(stem);
+    const std::string line = testing::ReadFile(entry.path());
+    const std::string train = testing::ReadFile(seeds / (stem + ".train.txt"));
+    ExpectInvariantsHold(line + '\0' + train);
+    ++pairs;
+  }
+  EXPECT_GE(pairs, 4);
+}
+
+}  // namespace
+}  // namespace scenario
