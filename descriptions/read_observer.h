@@ -48,4 +48,32 @@ class ReadObserver {
   virtual void OnPlace(int64_t /*cell*/, uint8_t /*cell_type*/) {}
 };
 
+// Reads value fields from a stream and reports each one to the observer,
+// when there is one.
+class ReportedValues {
+ public:
+  ReportedValues(FieldStream& stream, ReadObserver* observer, Description description)
+      : stream_(stream), observer_(observer), description_(description) {}
+
+  int32_t Int32() { return Number(stream_.ReadInt32()); }
+  int16_t Int16() { return Number(stream_.ReadInt16()); }
+  uint8_t Uint8() { return Number(stream_.ReadUint8()); }
+  std::string Text() {
+    std::string text = stream_.ReadText();
+    if (observer_ != nullptr) observer_->OnText(description_, stream_.last_position(), text);
+    return text;
+  }
+
+ private:
+  template <typename T>
+  T Number(T value) {
+    if (observer_ != nullptr) observer_->OnNumber(description_, stream_.last_position(), value);
+    return value;
+  }
+
+  FieldStream& stream_;
+  ReadObserver* observer_;
+  Description description_;
+};
+
 }  // namespace scenario

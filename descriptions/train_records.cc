@@ -37,8 +37,9 @@ void FillProfile(TrainReading& reading, int64_t& cursor, int32_t position, Write
 
 TrainOutcome ReadSpeedLimit(TrainReading& reading) {
   reading.Record("speed limit");
-  const int32_t position = reading.stream.ReadInt32();
-  const int32_t limit = reading.stream.ReadInt32();
+  ReportedValues in(reading.stream, reading.state.observer, Description::kTrain);
+  const int32_t position = in.Int32();
+  const int32_t limit = in.Int32();
   if (!reading.state.grid.PositionFits(position, kRecordMargin)) return reading.Beyond(position);
   FillProfile(reading, reading.speed_cursor, position,
               [&reading](int64_t cell) { reading.WriteSpeedLimit(cell); });
@@ -49,8 +50,9 @@ TrainOutcome ReadSpeedLimit(TrainReading& reading) {
 
 TrainOutcome ReadAdhesion(TrainReading& reading) {
   reading.Record("adhesion");
-  const int32_t position = reading.stream.ReadInt32();
-  const int32_t value = reading.stream.ReadInt32();
+  ReportedValues in(reading.stream, reading.state.observer, Description::kTrain);
+  const int32_t position = in.Int32();
+  const int32_t value = in.Int32();
   if (!reading.state.grid.PositionFits(position, kRecordMargin)) return reading.Beyond(position);
   FillProfile(reading, reading.adhesion_cursor, position,
               [&reading](int64_t cell) { reading.WriteAdhesion(cell); });
@@ -60,11 +62,11 @@ TrainOutcome ReadAdhesion(TrainReading& reading) {
 
 TrainOutcome ReadSignal(TrainReading& reading) {
   reading.Record("signal");
-  FieldStream& in = reading.stream;
-  int32_t posizione = in.ReadInt32();
-  int32_t sx = in.ReadInt32(), s1 = in.ReadInt32(), s2 = in.ReadInt32(), s3 = in.ReadInt32();
-  int32_t rapp = in.ReadInt32(), dx = in.ReadInt32(), d1 = in.ReadInt32(), d2 = in.ReadInt32();
-  int32_t d3 = in.ReadInt32(), tempo = in.ReadInt32();
+  ReportedValues in(reading.stream, reading.state.observer, Description::kTrain);
+  int32_t posizione = in.Int32();
+  int32_t sx = in.Int32(), s1 = in.Int32(), s2 = in.Int32(), s3 = in.Int32();
+  int32_t rapp = in.Int32(), dx = in.Int32(), d1 = in.Int32(), d2 = in.Int32();
+  int32_t d3 = in.Int32(), tempo = in.Int32();
   GeneratorState& state = reading.state;
   // A signal before the start of the grid is refused like one beyond its end.
   if (!state.grid.PositionFits(posizione, kRecordMargin) ||
@@ -80,9 +82,9 @@ TrainOutcome ReadSignal(TrainReading& reading) {
 
 TrainOutcome ReadSlowdown(TrainReading& reading) {
   reading.Record("slowdown");
-  FieldStream& in = reading.stream;
-  int32_t x = in.ReadInt32(), v = in.ReadInt32(), l = in.ReadInt32();
-  int32_t f_tt = in.ReadInt32(), f_ta = in.ReadInt32(), d_v = in.ReadInt32();
+  ReportedValues in(reading.stream, reading.state.observer, Description::kTrain);
+  int32_t x = in.Int32(), v = in.Int32(), l = in.Int32();
+  int32_t f_tt = in.Int32(), f_ta = in.Int32(), d_v = in.Int32();
   GeneratorState& state = reading.state;
   if (!state.grid.PositionFits(x, kRecordMargin) || !SlowdownCellsInGrid(state.grid, x, l, f_ta)) {
     return reading.Beyond(x);
@@ -94,8 +96,9 @@ TrainOutcome ReadSlowdown(TrainReading& reading) {
 
 TrainOutcome ReadCodeReduction(TrainReading& reading) {
   reading.Record("code reduction");
-  const int32_t position = reading.stream.ReadInt32();
-  const int32_t code = reading.stream.ReadInt32();
+  ReportedValues in(reading.stream, reading.state.observer, Description::kTrain);
+  const int32_t position = in.Int32();
+  const int32_t code = in.Int32();
   GeneratorState& state = reading.state;
   const int64_t k = RoundDiv(position, 50);
   if (!state.grid.PositionFits(position, kRecordMargin) || !state.grid.Contains(k)) {
@@ -117,14 +120,14 @@ TrainOutcome ReadCodeReduction(TrainReading& reading) {
 
 TrainOutcome ReadGeneralAndObjectRecords(TrainReading& reading) {
   GeneratorState& state = reading.state;
-  FieldStream& in = reading.stream;
+  ReportedValues in(reading.stream, reading.state.observer, Description::kTrain);
   if (Has(reading, "frenata") && Has(reading, "massa")) {
     reading.Record("braked mass");
-    state.scenario[kRunRow].span_start = in.ReadInt32();
+    state.scenario[kRunRow].span_start = in.Int32();
   }
   if (Has(reading, "vetture")) {
     reading.Record("carriages");
-    state.scenario[kRunRow].position = in.ReadInt32();
+    state.scenario[kRunRow].position = in.Int32();
   }
   TrainOutcome outcome = TrainOutcome::kContinue;
   if (Has(reading, "velocit")) outcome = ReadSpeedLimit(reading);
@@ -133,13 +136,13 @@ TrainOutcome ReadGeneralAndObjectRecords(TrainReading& reading) {
   if (outcome != TrainOutcome::kContinue) return outcome;
   if (Has(reading, "orologio")) {
     reading.Record("clock");
-    state.scenario[kTrainRow].second_d1 = in.ReadInt16();
-    state.scenario[kTrainRow].second_d2 = in.ReadInt16();
-    state.scenario[kTrainRow].second_d3 = in.ReadInt16();
+    state.scenario[kTrainRow].second_d1 = in.Int16();
+    state.scenario[kTrainRow].second_d2 = in.Int16();
+    state.scenario[kTrainRow].second_d3 = in.Int16();
   }
   if (Has(reading, "sabbia")) {
     reading.Record("sand");
-    state.scenario[kTrainRow].first_d2 = in.ReadInt16();
+    state.scenario[kTrainRow].first_d2 = in.Int16();
   }
   if (Has(reading, "segnale")) outcome = ReadSignal(reading);
   if (outcome != TrainOutcome::kContinue) return outcome;
