@@ -4,55 +4,47 @@
 #include <filesystem>
 #include <fstream>
 
-#include <nlohmann/json.hpp>
-
 #include "app/compile_step.h"
 #include "app/folder_source.h"
 #include "app/packager_run.h"
-#include "descriptions/read_observer.h"
-#include "tools/lib/error_texts.h"
+#include "tools/lib/diagnostic_errors.h"
+#include "tools/lib/diagnostic_recorder.h"
+#include "tools/lib/diagnostic_report.h"
+#include "tools/lib/inspect_scenario_folder.h"
+#include "tools/lib/inspect_svg.h"
 
 namespace scenario {
 
 namespace {
 
-// Remembers where the last error code and the last failure arose.
-class ErrorLocator : public ReadObserver {
- public:
-  void OnError(Description description, int32_t code, TextPosition where) override {
-    last = SourceLocation{description, where};
-    last_code = code;
+// Draws the compiled folder into the SVG file; says on err why it cannot.
+void DrawPicture(const CompileOptions& options, std::ostream& err) {
+  ScenarioFolder folder;
+  if (std::optional<std::string> problem = LoadScenarioFolder(options.out_dir, &folder)) {
+    err << "scenario-compile: no picture drawn: " << *problem << "\n";
+    return;
   }
-  void OnFailure(Description description, const std::string& reason, TextPosition where) override {
-    last = SourceLocation{description, where};
-    last_code = 25;
-    failure_reason = reason;
-  }
-  std::optional<SourceLocation> last;
-  int32_t last_code = 0;
-  std::string failure_reason;
-};
+  const std::string svg = RenderScenarioSvg(folder);
+  std::ofstream out(options.svg_path, std::ios::binary);
+  out << svg;
+  if (!out) err << "scenario-compile: cannot write the picture " << options.svg_path << "\n";
+}
 
-void WriteReport(const std::string& path, const CompileSummary& summary, std::ostream& err) {
-  nlohmann::json report;
-  report["error_code"] = summary.error_code;
-  report["error_position"] = summary.error_position;
-  report["fatal"] = summary.fatal ? nlohmann::json(*summary.fatal) : nlohmann::json(nullptr);
-  report["files"] = summary.files;
-  std::ofstream out(path, std::ios::binary);
-  out << report.dump(2) << "\n";
-  if (!out) err << "scenario-compile: cannot write the report " << path << "\n";
+int ExitStatus(const CompileResult& result, const GeneratorState& state, const CompileSummary& summary,
+               const WarningOptions& warnings) {
+  if (result.status != CompileStatus::kCompleted) return kExitFailure;
+  if (state.error_code != 0) return kExitErrorCode;
+  if (warnings.as_errors && summary.warnings > 0) return kExitErrorCode;
+  return kExitClean;
 }
 
 }  // namespace
 
 CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   CompileSummary summary;
-  std::optional<std::string> line_text = FolderSource::ReadWhole(options.line_path);
-  std::optional<std::string> train_text = FolderSource::ReadWhole(options.train_path);
-  if (!train_text) {
-    err << "scenario-compile: cannot read " << options.train_path << "\n";
-  }
+  const std::optional<std::string> line_text = FolderSource::ReadWhole(options.line_path);
+  const std::optional<std::string> train_text = FolderSource::ReadWhole(options.train_path);
+  if (!train_text) err << "scenario-compile: cannot read " << options.train_path << "\n";
   MemorySource source(line_text, train_text);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
@@ -60,48 +52,43 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   GeneratorState state;
   state.route_name = options.route;
   state.train_number = options.train;
-  ErrorLocator locator;
-  state.observer = &locator;
+  DiagnosticRecorder recorder(state);
+  state.observer = &recorder;
   FreshFileWriter writer;
-  CompileResult result = memorizza_percorso(state, options.no_route_file ? 0 : 1, source,
-                                            options.out_dir, writer);
+  const CompileResult result = memorizza_percorso(state, options.no_route_file ? 0 : 1, source,
+                                                  options.out_dir, writer);
+  state.observer = nullptr;
   summary.error_code = state.error_code;
   summary.error_position = state.error_position;
   summary.files = result.written;
   std::sort(summary.files.begin(), summary.files.end());
+  if (result.status == CompileStatus::kFatal) summary.fatal = result.fatal_number;
 
-  if (state.error_code != 0) {
-    std::string file = options.line_path;
-    int line = 0;
-    // Only a location recorded with the final code belongs to it: the
-    // completion pass and the chainage check record theirs without one.
-    if (locator.last && locator.last_code == state.error_code) {
-      if (locator.last->description == Description::kTrain) file = options.train_path;
-      line = locator.last->position.line;
-    }
-    err << file;
-    if (line > 0) err << ":" << line;
-    err << ": error " << state.error_code << ": " << ErrorCodeMeaning(state.error_code);
-    if (state.error_code == 25 && !locator.failure_reason.empty()) err << " (" << locator.failure_reason << ")";
-    err << " [error position " << state.error_position << "]\n";
-  }
+  const DiagnosticContext context{state, recorder, options.line_path, options.train_path};
+  summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
+  summary.errors = static_cast<int>(summary.diagnostics.size());
+  std::vector<Diagnostic> warnings = WarningDiagnostics(context, options.warnings);
+  summary.warnings = static_cast<int>(warnings.size());
+  summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
+  SortDiagnostics(&summary.diagnostics);
 
-  switch (result.status) {
-    case CompileStatus::kCompleted:
-      summary.exit_status = state.error_code == 0 ? kExitClean : kExitErrorCode;
-      break;
-    case CompileStatus::kFatal:
-      summary.fatal = result.fatal_number;
-      err << FatalMessage(std::to_string(result.fatal_number)) << "\n";
-      summary.exit_status = kExitFailure;
-      break;
-    case CompileStatus::kUnsized:
-    case CompileStatus::kFileFailure:
-      err << "scenario-compile: " << result.message << "\n";
-      summary.exit_status = kExitFailure;
-      break;
+  for (const Diagnostic& diagnostic : summary.diagnostics) {
+    const std::optional<std::string>& text =
+        diagnostic.description == Description::kTrain ? train_text : line_text;
+    err << FormatDiagnostic(diagnostic, text.value_or(""));
   }
-  if (!options.report_path.empty()) WriteReport(options.report_path, summary, err);
+  if (result.status == CompileStatus::kUnsized || result.status == CompileStatus::kFileFailure) {
+    err << "scenario-compile: " << result.message << "\n";
+  }
+  summary.exit_status = ExitStatus(result, state, summary, options.warnings);
+  err << "scenario-compile: " << SummaryLine(summary.errors, summary.warnings);
+  if (options.warnings.as_errors && summary.warnings > 0) err << " (warnings count as errors)";
+  err << "\n";
+
+  if (!options.report_path.empty()) WriteCompileReport(options.report_path, summary, err);
+  if (!options.svg_path.empty() && result.status == CompileStatus::kCompleted) {
+    DrawPicture(options, err);
+  }
   return summary;
 }
 

@@ -1,0 +1,57 @@
+// One diagnostic of scenario-compile, in the form compilers and editors use:
+//   FILE:LINE:COLUMN: error: MESSAGE [error 16]
+//   FILE:LINE:COLUMN: warning: MESSAGE [-Wname]
+// followed by the source line and a caret under the field. Lines and columns
+// count from 1; a diagnostic about a whole file has line 0 and reads
+// "FILE: error: ...".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "descriptions/read_observer.h"
+
+namespace scenario {
+
+enum class Severity { kError, kWarning };
+
+struct Diagnostic {
+  Severity severity = Severity::kError;
+  int32_t code = 0;     // errors: the error code, or 1250 / 1251 for a fatal report
+  bool fatal = false;   // the stamp step's fatal report
+  std::string warning;  // warnings: the name of the switch that silences it
+  std::optional<Description> description;  // the text it points into, if any
+  std::string file;
+  int line = 0;    // 0: the whole file
+  int column = 0;  // 0: no column
+  std::string message;
+
+  // "[error 16]", "[fatal error 1250]" or "[-Wname]".
+  std::string Tag() const;
+};
+
+// The first line, "FILE:LINE:COLUMN: error: MESSAGE [TAG]", then, when the
+// line exists in the source text, the source line and the caret line.
+std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view source_text);
+
+// Line `line` (from 1) of a text without its line end; nullopt when the text
+// has no such line.
+std::optional<std::string> SourceLine(std::string_view text, int line);
+
+// Blanks up to the column (tabs kept, so the caret lines up under tabs too),
+// then "^" and a "~" for every further character of the field: up to the
+// next comma or the end of the line, trailing blanks left out.
+std::string CaretLine(std::string_view source_line, int column);
+
+// "1 error, 2 warnings" and the like.
+std::string SummaryLine(int errors, int warnings);
+
+// Diagnostics pointing into the texts first, the line description before the
+// train description, by line and column; whole-file ones after them, each
+// group keeping the order it had.
+void SortDiagnostics(std::vector<Diagnostic>* diagnostics);
+
+}  // namespace scenario

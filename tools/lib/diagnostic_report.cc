@@ -1,0 +1,42 @@
+#include "tools/lib/diagnostic_report.h"
+
+#include <fstream>
+
+#include <nlohmann/json.hpp>
+
+namespace scenario {
+
+std::string CompileReportJson(const CompileSummary& summary) {
+  nlohmann::json report;
+  report["error_code"] = summary.error_code;
+  report["error_position"] = summary.error_position;
+  report["fatal"] = summary.fatal ? nlohmann::json(*summary.fatal) : nlohmann::json(nullptr);
+  report["files"] = summary.files;
+  nlohmann::json diagnostics = nlohmann::json::array();
+  for (const Diagnostic& d : summary.diagnostics) {
+    nlohmann::json entry;
+    const bool error = d.severity == Severity::kError;
+    entry["severity"] = error ? "error" : "warning";
+    // An error carries its code, a warning the name of its switch.
+    if (error) {
+      entry["code"] = d.code;
+    } else {
+      entry["warning"] = d.warning;
+    }
+    entry["file"] = d.file;
+    entry["line"] = d.line;
+    entry["column"] = d.column;
+    entry["message"] = d.message;
+    diagnostics.push_back(std::move(entry));
+  }
+  report["diagnostics"] = std::move(diagnostics);
+  return report.dump(2) + "\n";
+}
+
+void WriteCompileReport(const std::string& path, const CompileSummary& summary, std::ostream& err) {
+  std::ofstream out(path, std::ios::binary);
+  out << CompileReportJson(summary);
+  if (!out) err << "scenario-compile: cannot write the report " << path << "\n";
+}
+
+}  // namespace scenario
