@@ -71,7 +71,7 @@ compare() {
   hyperfine -N --style basic --warmup 3 --runs "$RUNS" -i \
     --export-json "$scratch/$name.json" \
     -n "$name" --prepare "$run_prepare" "$run_command" \
-    -n "$name copy floor" --prepare "$floor_prepare" "$floor_command" >"$scratch/$name.log"
+    -n "$name copy floor" --prepare "$floor_prepare" "$floor_command" >"$scratch/$name.log" 2>&1
   read -r run_ms floor_ms ratio < <(median_ratio "$scratch/$name.json")
   # shellcheck disable=SC2086
   run_kb=$(peak_memory "$run_prepare" $run_command)
@@ -112,7 +112,7 @@ fi
 
 # scenario-compile on the longest line.
 "$build/bench/scenario-gen-descriptions" "$LONG_LINE" "$scratch/line.txt" "$scratch/train.txt"
-"$build/scenario-compile" "$scratch/line.txt" "$scratch/train.txt" "$scratch/compile-files"
+"$build/scenario-compile" "$scratch/line.txt" "$scratch/train.txt" "$scratch/compile-files" 2>/dev/null
 compare "scenario-compile $LONG_LINE m" "rm -rf $scratch/compile-out" \
   "$build/scenario-compile $scratch/line.txt $scratch/train.txt $scratch/compile-out" \
   "rm -rf $scratch/compile-floor" "cp -r $scratch/compile-files $scratch/compile-floor"
