@@ -93,7 +93,8 @@ std::string OccupiedCellMessage(const DiagnosticContext& context, const ErrorRea
         }
       }
       return "the slowdown" + at + " needs cells " + std::to_string(m - 3) + " to " +
-             std::to_string(m) + " for its four pre-warning boards, but " + holds(taken) +
+             std::to_string(m) + " for its four pre-warning boards, but " + CellWord(taken) +
+             " already holds " + DescribeOccupant(context.recorder, types, taken, &record) +
              "; its start, end and warning boards stay written";
     }
     default: return ErrorCodeMeaning(error.code);
@@ -163,15 +164,17 @@ Diagnostic FatalError(const DiagnosticContext& context, int32_t number) {
   const std::vector<uint8_t> types = CellTypes(context.state.grid);
   const bool value_a = number == 1250;
   const int16_t value = value_a ? cell1.value_a : cell1.value_b;
-  std::string message;
+  std::string message = "the packager would stop here with \" Errore n. " +
+                        std::to_string(number) + "\": ";
   if (value != 0) {
-    message = std::string("cell 1's ") + (value_a ? "value_a" : "value_b") + " is already " +
+    message += std::string("cell 1's ") + (value_a ? "value_a" : "value_b") + " is already " +
               std::to_string(value) + ": cell 1 holds " +
               DescribeOccupant(context.recorder, types, 1, nullptr) + ", and the stamp step "
               "keeps that field for " + (value_a ? "the format mark 5121" : "the plain check code") +
-              "; no object may stand in cell 1 (route positions below 25 m for most objects)";
+              "; no object may stand in cell 1 (a signal or a board within 25 m of the start, a "
+              "code reduction from 25 to 75 m)";
   } else {
-    message = std::string("the route row's ") + (value_a ? "first_d2" : "scheduled_time") +
+    message += std::string("the route row's ") + (value_a ? "first_d2" : "scheduled_time") +
               " is already set, and the stamp step keeps it for " +
               (value_a ? "the format mark 610" : "the weighted check code");
   }
