@@ -5,14 +5,15 @@
 # 1000000 m against copying its three output files. Prints the medians, the
 # ratios and the peak resident memory of every run.
 #
-#   bench/compare.sh            (BUILD_DIR=build, RUNS=20 by default)
+#   bench/compare.sh     (BUILD_DIR=build, ROUNDS=5 rounds of RUNS=10 runs)
 #
 # Needs the built scenario-packager, scenario-compile and
 # bench/scenario-gen-descriptions in BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
-RUNS=${RUNS:-20}
+RUNS=${RUNS:-10}
+ROUNDS=${ROUNDS:-5}
 MEMORY_RUNS=${MEMORY_RUNS:-5}
 LONG_LINE=1000000
 
@@ -38,13 +39,16 @@ build=$(cd "$BUILD_DIR" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# Median wall time in seconds of the first and second command of a hyperfine
+# Median wall times in ms of the two commands over every round's hyperfine
 # JSON export, and their ratio.
 median_ratio() {
-  python3 - "$1" <<'EOF'
+  python3 - "$@" <<'EOF'
 import json, statistics, sys
-results = json.load(open(sys.argv[1]))["results"]
-run, floor = (statistics.median(r["times"]) for r in results)
+times = [[], []]
+for path in sys.argv[1:]:
+    for i, result in enumerate(json.load(open(path))["results"]):
+        times[i] += result["times"]
+run, floor = (statistics.median(t) for t in times)
 print(f"{run * 1000:.1f} {floor * 1000:.1f} {run / floor:.2f}")
 EOF
 }
@@ -66,13 +70,20 @@ peak_memory() {
 megabytes() { awk -v kb="$1" 'BEGIN {printf "%.1f", kb / 1024}'; }
 
 # compare NAME RUN_PREPARE RUN_COMMAND FLOOR_PREPARE FLOOR_COMMAND
+# ROUNDS rounds of RUNS runs each: the other work of a busy machine comes and
+# goes, so the run and its floor take turns instead of one long stretch each.
 compare() {
   local name=$1 run_prepare=$2 run_command=$3 floor_prepare=$4 floor_command=$5
-  hyperfine -N --style basic --warmup 3 --runs "$RUNS" -i \
-    --export-json "$scratch/$name.json" \
-    -n "$name" --prepare "$run_prepare" "$run_command" \
-    -n "$name copy floor" --prepare "$floor_prepare" "$floor_command" >"$scratch/$name.log" 2>&1
-  read -r run_ms floor_ms ratio < <(median_ratio "$scratch/$name.json")
+  local exports=()
+  for round in $(seq "$ROUNDS"); do
+    hyperfine -N --style basic --warmup 3 --runs "$RUNS" -i \
+      --export-json "$scratch/$name-$round.json" \
+      -n "$name" --prepare "$run_prepare" "$run_command" \
+      -n "$name copy floor" --prepare "$floor_prepare" "$floor_command" \
+      >"$scratch/$name-$round.log" 2>&1
+    exports+=("$scratch/$name-$round.json")
+  done
+  read -r run_ms floor_ms ratio < <(median_ratio "${exports[@]}")
   # shellcheck disable=SC2086
   run_kb=$(peak_memory "$run_prepare" $run_command)
   # shellcheck disable=SC2086
@@ -83,10 +94,13 @@ compare() {
 }
 
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
-  "$(free -g | awk '/^Mem:/ {print $2}') GiB; medians of $RUNS runs, peak memory of $MEMORY_RUNS"
+  "$(free -g | awk '/^Mem:/ {print $2}') GiB, load $(cut -d' ' -f1 /proc/loadavg);" \
+  "medians of $ROUNDS x $RUNS runs, peak memory: median of $MEMORY_RUNS"
 echo
 
-# The packager, headless, in its own scratch folder.
+# The packager, headless (no DISPLAY: it prints its wait message instead of
+# showing a window), in its own scratch folder.
+unset DISPLAY
 pkg="$scratch/packager"
 mkdir "$pkg"
 cp "$build/scenario-packager" "$pkg/"
@@ -94,7 +108,7 @@ outputs=(Corvena_Lidra1_7304_note.txt Corvena_Lidra1_7304_rallentamenti.txt
   Corvena_Lidra1_7304_scheda_treno.txt Corvena_Lidra1_linea.dat Corvena_Lidra1_7304.sim
   Corvena_Lidra1_7304.dat)
 status=0
-env -u DISPLAY "$pkg/scenario-packager" 2>"$scratch/packager.err" || status=$?
+"$pkg/scenario-packager" 2>"$scratch/packager.err" || status=$?
 written=0
 for f in "${outputs[@]}"; do [ -f "$pkg/$f" ] && written=$((written + 1)); done
 if [ "$status" -le 1 ] && [ "$written" -eq 6 ]; then
@@ -102,7 +116,7 @@ if [ "$status" -le 1 ] && [ "$written" -eq 6 ]; then
   for f in "${outputs[@]}"; do cp "$pkg/$f" "$scratch/packager-files/"; done
   remove_outputs="rm -f"
   for f in "${outputs[@]}"; do remove_outputs+=" $pkg/$f"; done
-  compare packager "$remove_outputs" "env -u DISPLAY $pkg/scenario-packager" \
+  compare packager "$remove_outputs" "$pkg/scenario-packager" \
     "rm -rf $scratch/packager-floor" "cp -r $scratch/packager-files $scratch/packager-floor"
 else
   echo "packager: skipped, the run wrote $written of its six files (exit status $status):"
