@@ -99,9 +99,13 @@ std::string GeneratedTrainText(int32_t route_length) {
   Line(&out, "[stazioni]");
   Line(&out, "stazione, 0, 8, 500, 1, 0, 0, 1, 1, 0, 1, 1, 1, 0, 10, 50, 0, PARTENZA");
   int stops = 1;
+  // Stations and, between them, located points of kind 25 (no grid marks).
   for (int32_t p = 50000; p + 60000 < L && stops < 60; p += 50000, ++stops) {
-    Line(&out, "stazione, %d, %d, 400, 0, 1, 0, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0, FERMATA %d", p,
-         stops % 2 == 0 ? 25 : 2, stops);
+    if (stops % 2 == 0) {
+      Line(&out, "stazione, %d, 25, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, P.C. %d", p, stops);
+    } else {
+      Line(&out, "stazione, %d, 2, 800, 0, 1, 0, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0, FERMATA %d", p, stops);
+    }
   }
   Line(&out, "stazione, %d, 6, 600, 0, 0, 0, 1, 1, 0, 4, 1, 1, 0, 15, 58, 0, ARRIVO",
        (L - 1000) / 50 * 50);
