@@ -76,7 +76,8 @@ TEST(LineGradientTest, PositionCheckAtTheEndOfTheGrid) {
 
 TEST(LineGradientTest, FillStopsAtTheLastCell) {
   // L = 0: N = 140; records at 6900 fill up to cell 137 and then one more
-  // cell each, but never cell 140.
+  // cell each, but the record fills never write cell 140. The closing fill
+  // writes it once, with the last gradient, and goes no further.
   LineRun run(LineText(0, {"pendenza, 6900, 1", "pendenza, 6900, 2", "pendenza, 6900, 3",
                            "pendenza, 6900, 4"}));
   ASSERT_TRUE(run.Read());
@@ -84,7 +85,7 @@ TEST(LineGradientTest, FillStopsAtTheLastCell) {
   EXPECT_EQ(run.cell(137).gradient, 100);
   EXPECT_EQ(run.cell(138).gradient, 101);
   EXPECT_EQ(run.cell(139).gradient, 102);
-  EXPECT_EQ(run.cell(140).gradient, 0);
+  EXPECT_EQ(run.cell(140).gradient, 104);
 }
 
 TEST(LineGradientTest, StoredAsLowEightBits) {

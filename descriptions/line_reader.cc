@@ -112,8 +112,10 @@ void CloseLineDescription(LineReading& reading) {
   GeneratorState& state = reading.state;
   reading.source.DeleteLine();
   const int64_t last = state.grid.last_index();
+  // The record fills leave the cursor at N at most, so this fill writes no
+  // further than cell N, like the closing fills of the train profiles.
   do {
-    if (reading.gradient_cursor >= last) break;
+    if (!state.grid.Contains(reading.gradient_cursor)) break;
     state.grid.at(reading.gradient_cursor).gradient = Low8(int64_t{reading.pending_gradient} + 100);
     ++reading.gradient_cursor;
   } while (reading.gradient_cursor < last - 2);
