@@ -33,7 +33,8 @@ class ReadObserver {
   virtual void OnKeywordField(KeywordScope, std::string_view /*field*/, TextPosition /*where*/) {}
   // A field read where a keyword field may stand turned out to be the last
   // field of the text, so it is not examined.
-  virtual void OnLastFieldIgnored(KeywordScope, std::string_view /*field*/, TextPosition /*where*/) {}
+  virtual void OnLastFieldIgnored(KeywordScope, std::string_view /*field*/,
+                                  TextPosition /*where*/) {}
   // A record of the given kind begins at its keyword field.
   virtual void OnRecord(Description, std::string_view /*record*/, TextPosition /*keyword*/) {}
   // A number or a text value was read (the value fields of the record that

@@ -15,7 +15,8 @@ using testing::kTerminus;
 using testing::LineText;
 using testing::TrainText;
 
-std::string Signal(const std::string& position, const std::string& values = "2, 4, 0, 0, 0, 2, 1, 0, 0, 0") {
+std::string Signal(const std::string& position,
+                   const std::string& values = "2, 4, 0, 0, 0, 2, 1, 0, 0, 0") {
   return "segnale, " + position + ", " + values;
 }
 
@@ -47,7 +48,8 @@ TEST_P(CompileErrorTest, PointsAtTheField) {
   ASSERT_NE(d, nullptr) << run.err;
   EXPECT_EQ(d->file, c.in_train ? run.train_path : run.line_path);
   const std::string& text = c.in_train ? c.train : c.line;
-  const TextPosition expected = c.line_part.empty() ? TextPosition{} : FindField(text, c.line_part, c.token);
+  const TextPosition expected =
+      c.line_part.empty() ? TextPosition{} : FindField(text, c.line_part, c.token);
   ASSERT_TRUE(c.line_part.empty() || expected.line > 0) << "bad test case";
   EXPECT_EQ(d->line, expected.line) << run.err;
   EXPECT_EQ(d->column, expected.column) << run.err;
@@ -77,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                   LineText({"indicatori_vmax, 6200, 85, 90, 95, 0, 85, 90, 95, 0",
                             "cartello indicatore, 6200, ( DOPPIO ) ( BIVIO )"}),
                   TrainText({kOrigin}), false, "cartello", "6200"},
-        ErrorCase{"CodeReductionOnSignBoard", 7, LineText({"cartello indicatore, 6200, ( DOPPIO )"}),
+        ErrorCase{"CodeReductionOnSignBoard", 7,
+                  LineText({"cartello indicatore, 6200, ( DOPPIO )"}),
                   TrainText({kOrigin, "abbattimento codice, 6250, 270", kTerminus}), true,
                   "abbattimento", "6250"},
         ErrorCase{"StopPosition", 8, LineText({}),
@@ -137,11 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "[generale]", "[generale]"},
         ErrorCase{"CurveWithoutClass", 103, LineText({"curvad, 500, 300"}), TrainText({kOrigin}),
                   false, "curvad", "curvad"},
-        ErrorCase{"ObjectOnCell1ValueA", 1250, LineText({}), TrainText({kOrigin, Signal("0")}), true,
-                  "segnale", "0"},
+        ErrorCase{"ObjectOnCell1ValueA", 1250, LineText({}), TrainText({kOrigin, Signal("0")}),
+                  true, "segnale", "0"},
         ErrorCase{"ObjectOnCell1ValueB", 1251, LineText({}),
-                  TrainText({kOrigin, Signal("0", "2, 0, 1, 0, 0, 2, 0, 0, 0, 0")}), true, "segnale",
-                  "0"}),
+                  TrainText({kOrigin, Signal("0", "2, 0, 1, 0, 0, 2, 0, 0, 0, 0")}), true,
+                  "segnale", "0"}),
     [](const ::testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
 
 TEST(CompileErrorTest, MissingLineDescriptionIs101AboutTheFile) {

@@ -88,8 +88,8 @@ TEST(CompileCommandLineTest, TakesTheWarningSwitches) {
   CompileRun run;
   testing::WriteFile(run.line_path, LineText({}));
   testing::WriteFile(run.train_path, TrainText({kOrigin}));  // warns: few-stops
-  const std::string files = run.line_path + " " + run.train_path + " " + run.out_dir +
-                            " 2>" + (run.folder / "err.txt").string();
+  const std::string files = run.line_path + " " + run.train_path + " " + run.out_dir + " 2>" +
+                            (run.folder / "err.txt").string();
   EXPECT_EQ(RunBinary(files), 0);
   EXPECT_EQ(RunBinary("--warnings-as-errors " + files), 1);
   EXPECT_EQ(RunBinary("-Werror -Wno-few-stops " + files), 0);

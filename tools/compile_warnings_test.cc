@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
     EveryKind, CompileWarningTest,
     ::testing::Values(
         WarningCase{"GradientOrder", "gradient-order",
-                    LineText({"pendenza, 500, -7", "pendenza, 400, 3"}), kCleanTrain, false,
-                    "400", "400"},
+                    LineText({"pendenza, 500, -7", "pendenza, 400, 3"}), kCleanTrain, false, "400",
+                    "400"},
         WarningCase{"CurveOrder", "curve-order",
                     LineText({"curvad2, 1000, 300", "curvas3, 500, 100"}), kCleanTrain, false,
                     "curvas3", "500"},
@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LineText({"curvad2, 500, 300", "curvas3, 700, 300"}), kCleanTrain, false,
                     "curvas3", "700"},
         WarningCase{"SpeedLimitOrder", "speed-limit-order", kCleanLine,
-                    TrainText({kOrigin, "velocita' limite, 5000, 100",
-                               "velocita' limite, 4000, 80", kTerminus}),
+                    TrainText({kOrigin, "velocita' limite, 5000, 100", "velocita' limite, 4000, 80",
+                               kTerminus}),
                     true, "4000", "4000"},
         WarningCase{"AdhesionOrder", "adhesion-order", kCleanLine,
                     TrainText({kOrigin, "aderenza, 5000, 80", "aderenza, 4000, 90", kTerminus}),
@@ -91,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LineText({"- uno", "- due", "- pendenza, 700, 2"}), kCleanTrain, false,
                     "- pendenza", "-"},
         WarningCase{"ThirdCommentInTrain", "comment-keyword", kCleanLine,
-                    TrainText({kOrigin, "- a", "- b", "- segnale, 3000, 2, 4, 0, 0, 0, 2, 1, 0, 0, 0",
-                               kTerminus}),
+                    TrainText({kOrigin, "- a", "- b",
+                               "- segnale, 3000, 2, 4, 0, 0, 0, 2, 1, 0, 0, 0", kTerminus}),
                     true, "- segnale", "-"},
         WarningCase{"TwoChainageSections", "several-records",
                     LineText({}, {"progressiva chilometrica uno due, 200, 0, 0, 100, 0, 0"}),
@@ -113,26 +113,26 @@ INSTANTIATE_TEST_SUITE_P(
         WarningCase{"LastFieldOfTrain", "last-field", kCleanLine,
                     "[generale]\r\n" + kOrigin + "\r\n" + kTerminus + "\r\nsegnale\r\n", true,
                     "segnale", "segnale"},
-        WarningCase{"ApproachOfPassingPoint", "ignored-approach", kCleanLine,
-                    TrainText({kOrigin,
-                               "stazione, 10000, 25, 400, 7,0,0, 0,0,0, 0,0,0, 0, 0,0,0, PASSO",
-                               kTerminus}),
-                    true, "PASSO", "7"},
-        WarningCase{"TimedPassingPoint", "ignored-stop-kind", kCleanLine,
-                    TrainText({kOrigin,
-                               "stazione, 10000, 26, 400, 0,0,0, 0,0,0, 0,0,0, 0, 11,5,0, PASSO",
-                               kTerminus}),
-                    true, "PASSO", "26"},
+        WarningCase{
+            "ApproachOfPassingPoint", "ignored-approach", kCleanLine,
+            TrainText({kOrigin, "stazione, 10000, 25, 400, 7,0,0, 0,0,0, 0,0,0, 0, 0,0,0, PASSO",
+                       kTerminus}),
+            true, "PASSO", "7"},
+        WarningCase{
+            "TimedPassingPoint", "ignored-stop-kind", kCleanLine,
+            TrainText({kOrigin, "stazione, 10000, 26, 400, 0,0,0, 0,0,0, 0,0,0, 0, 11,5,0, PASSO",
+                       kTerminus}),
+            true, "PASSO", "26"},
         WarningCase{"TerminusOfIgnoredKind", "ignored-stop-kind", kCleanLine,
                     TrainText({kOrigin, kPassingPoint}), true, "PASSO", "25"},
         WarningCase{"SingleStop", "few-stops", kCleanLine, TrainText({kOrigin}), true, "ORIGINE",
                     "stazione"},
         WarningCase{"NoStop", "few-stops", kCleanLine, TrainText({"sabbia, 300"}), true, "", ""},
-        WarningCase{"TimeGoesBack", "time-order", kCleanLine,
-                    TrainText({kOrigin,
-                               "stazione, 10000, 2, 800, 0,1,1, 1,1,0, 4,0,0, 0, 10,40,0, MEZZO",
-                               kTerminus}),
-                    true, "MEZZO", "10,40"}),
+        WarningCase{
+            "TimeGoesBack", "time-order", kCleanLine,
+            TrainText({kOrigin, "stazione, 10000, 2, 800, 0,1,1, 1,1,0, 4,0,0, 0, 10,40,0, MEZZO",
+                       kTerminus}),
+            true, "MEZZO", "10,40"}),
     [](const ::testing::TestParamInfo<WarningCase>& info) { return std::string(info.param.name); });
 
 TEST(CompileWarningTest, CleanDescriptionsHaveNone) {
@@ -223,13 +223,20 @@ TEST(CompileWarningTest, WarningsNeverChangeTheOutput) {
 }
 
 TEST(WarningSwitchTest, TakesSwitchesAndKeepsTheRestInOrder) {
-  std::vector<std::string> arguments = {"-Wno-gradient-order", "line.txt", "--report", "r.json",
-                                        "-Werror", "-Wno-few-stops", "-Wgradient-order",
-                                        "train.txt", "--warnings-as-errors", "out"};
+  std::vector<std::string> arguments = {"-Wno-gradient-order",
+                                        "line.txt",
+                                        "--report",
+                                        "r.json",
+                                        "-Werror",
+                                        "-Wno-few-stops",
+                                        "-Wgradient-order",
+                                        "train.txt",
+                                        "--warnings-as-errors",
+                                        "out"};
   WarningOptions options;
   EXPECT_EQ(TakeWarningSwitches(&arguments, &options), "");
-  EXPECT_EQ(arguments, (std::vector<std::string>{"line.txt", "--report", "r.json", "train.txt",
-                                                 "out"}));
+  EXPECT_EQ(arguments,
+            (std::vector<std::string>{"line.txt", "--report", "r.json", "train.txt", "out"}));
   EXPECT_TRUE(options.as_errors);
   EXPECT_EQ(options.disabled, (std::set<std::string>{"few-stops"}));
 }

@@ -1,10 +1,9 @@
 // The --watch loop: one compile at the start, one more for every change of
 // the watched files, none while nothing changes, and an end when asked.
-#include "tools/lib/watch.h"
-
 #include <gtest/gtest.h>
 
 #include "tests/test_folder.h"
+#include "tools/lib/watch.h"
 
 namespace scenario {
 namespace {

@@ -52,7 +52,8 @@ TEST(FormatDiagnosticTest, AWholeFileHasNoLineNorColumn) {
   d.code = 102;
   d.file = "line.txt";
   d.message = "no field holds \"[generale]\"";
-  EXPECT_EQ(FormatDiagnostic(d, "text"), "line.txt: error: no field holds \"[generale]\" [error 102]\n");
+  EXPECT_EQ(FormatDiagnostic(d, "text"),
+            "line.txt: error: no field holds \"[generale]\" [error 102]\n");
   d.code = 1250;
   d.fatal = true;
   EXPECT_EQ(d.Tag(), "[fatal error 1250]");
@@ -74,8 +75,8 @@ TEST(SortDiagnosticsTest, LineTextFirstThenTrainTextThenWholeFiles) {
     return d;
   };
   std::vector<Diagnostic> list = {
-      at(Description::kTrain, 3, 5, "train 3:5"), at(Description::kLine, 0, 0, "line file"),
-      at(Description::kLine, 7, 1, "line 7"),     at(Description::kTrain, 3, 1, "train 3:1"),
+      at(Description::kTrain, 3, 5, "train 3:5"),  at(Description::kLine, 0, 0, "line file"),
+      at(Description::kLine, 7, 1, "line 7"),      at(Description::kTrain, 3, 1, "train 3:1"),
       at(Description::kTrain, 0, 0, "train file"), at(Description::kLine, 2, 9, "line 2")};
   SortDiagnostics(&list);
   std::vector<std::string> order;

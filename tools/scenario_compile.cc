@@ -1,11 +1,10 @@
 // scenario-compile: compiles a line and a train description into the three
 // binary files, with the packager's own compile step, and says in compiler
 // style what is wrong and where.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "tools/lib/compile_command.h"
 #include "tools/lib/watch.h"

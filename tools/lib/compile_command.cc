@@ -30,8 +30,8 @@ void DrawPicture(const CompileOptions& options, std::ostream& err) {
   if (!out) err << "scenario-compile: cannot write the picture " << options.svg_path << "\n";
 }
 
-int ExitStatus(const CompileResult& result, const GeneratorState& state, const CompileSummary& summary,
-               const WarningOptions& warnings) {
+int ExitStatus(const CompileResult& result, const GeneratorState& state,
+               const CompileSummary& summary, const WarningOptions& warnings) {
   if (result.status != CompileStatus::kCompleted) return kExitFailure;
   if (state.error_code != 0) return kExitErrorCode;
   if (warnings.as_errors && summary.warnings > 0) return kExitErrorCode;
@@ -55,8 +55,8 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   DiagnosticRecorder recorder(state);
   state.observer = &recorder;
   FreshFileWriter writer;
-  const CompileResult result = memorizza_percorso(state, options.no_route_file ? 0 : 1, source,
-                                                  options.out_dir, writer);
+  const CompileResult result =
+      memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, writer);
   state.observer = nullptr;
   summary.error_code = state.error_code;
   summary.error_position = state.error_position;

@@ -33,7 +33,7 @@ struct CompileSummary {
   int32_t error_code = 0;
   int32_t error_position = 0;
   std::optional<int32_t> fatal;
-  std::vector<std::string> files;  // sorted
+  std::vector<std::string> files;       // sorted
   std::vector<Diagnostic> diagnostics;  // in the order they are printed
   int errors = 0;
   int warnings = 0;

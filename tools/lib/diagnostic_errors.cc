@@ -25,9 +25,9 @@ Diagnostic ChainageError(const DiagnosticContext& context) {
         ", which is not a multiple of 50 m; chainage starts and offsets must be multiples of "
         "50 m (checked once the train description has been read)";
     if (*start % 50 != 0) {
-      return context.Error(2, Description::kLine, record.At(0),
-                           "the " + record.kind + " starts at " + std::to_string(*start) + " m" +
-                               tail);
+      return context.Error(
+          2, Description::kLine, record.At(0),
+          "the " + record.kind + " starts at " + std::to_string(*start) + " m" + tail);
     }
     if (adjusted % 50 != 0) {
       std::string with_flag = *flag == 1 ? " with the 100 m its flag 1 adds" : "";
@@ -52,11 +52,12 @@ Diagnostic NoGeneralSection(const DiagnosticContext& context, const ErrorRead& e
 
 Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& failure) {
   const char* text = failure.description == Description::kLine ? "line" : "train";
-  std::string message = std::string("the ") + text + " description cannot be read on: " +
-                        failure.reason;
+  std::string message =
+      std::string("the ") + text + " description cannot be read on: " + failure.reason;
   if (failure.record) {
     const RecordRead& record = context.recorder.records()[*failure.record];
-    if (record.keyword.line != failure.where.line || record.keyword.column != failure.where.column) {
+    if (record.keyword.line != failure.where.line ||
+        record.keyword.column != failure.where.column) {
       message += " (in the " + record.kind + " record of line " +
                  std::to_string(record.keyword.line) + ")";
     }

@@ -18,7 +18,7 @@ namespace scenario {
 struct DiagnosticContext {
   const GeneratorState& state;  // as the compile step left it
   const DiagnosticRecorder& recorder;
-  std::string line_file;   // the paths as the author gave them
+  std::string line_file;  // the paths as the author gave them
   std::string train_file;
 
   const std::string& FileOf(Description description) const {

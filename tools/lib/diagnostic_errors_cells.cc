@@ -70,7 +70,8 @@ std::string OccupiedCellMessage(const DiagnosticContext& context, const ErrorRea
            DescribeOccupant(context.recorder, types, cell, &record);
   };
   const std::string at = " at " + std::to_string(p) + " m";
-  const SlowdownCells slowdown = SlowdownCellsFor(p, static_cast<int32_t>(record.Number(2).value_or(0)));
+  const SlowdownCells slowdown =
+      SlowdownCellsFor(p, static_cast<int32_t>(record.Number(2).value_or(0)));
   switch (error.code) {
     case 6: return "a sign board" + at + " aimed at " + holds(RoundDiv(int64_t{p} + 50, 50));
     case 21: return "a speed board" + at + " aimed at " + holds(RoundDiv(int64_t{p} + 50, 50));
@@ -107,12 +108,16 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
   const std::string tail = "; the completion pass goes on, and only its last error is kept";
   if (code == 11) {
     const int64_t warning = FindForward(types, cell + 1, cell + 20, kSlowdownWarning);
-    std::string message = "no room for a code reduction in front of the signal in " + CellWord(cell);
+    std::string message =
+        "no room for a code reduction in front of the signal in " + CellWord(cell);
     if (const RecordRead* signal = context.recorder.PlacedBy(cell)) {
       message += " (" + RecordAt(*signal) + ")";
     }
-    if (warning >= 0) message += ", which stands within 20 cells before the slowdown warning "
-                                 "board in " + CellWord(warning);
+    if (warning >= 0)
+      message +=
+          ", which stands within 20 cells before the slowdown warning "
+          "board in " +
+          CellWord(warning);
     message += ": " + ListCells(context, types, {cell - 1, cell - 2}) + tail;
     return AtPlacer(context, code, cell, message);
   }
@@ -138,8 +143,10 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
         return AtPlacer(context, code, cell, message);
       }
     }
-    message += ": one of its three windows (5 to 7, 11 to 13 and 18 to 20 cells before it) is "
-               "full" + tail;
+    message +=
+        ": one of its three windows (5 to 7, 11 to 13 and 18 to 20 cells before it) is "
+        "full" +
+        tail;
     return AtPlacer(context, code, cell, message);
   }
   // 13: the spacing walk of a slow slowdown, or the reduction after its end.
@@ -164,19 +171,21 @@ Diagnostic FatalError(const DiagnosticContext& context, int32_t number) {
   const std::vector<uint8_t> types = CellTypes(context.state.grid);
   const bool value_a = number == 1250;
   const int16_t value = value_a ? cell1.value_a : cell1.value_b;
-  std::string message = "the packager would stop here with \" Errore n. " +
-                        std::to_string(number) + "\": ";
+  std::string message =
+      "the packager would stop here with \" Errore n. " + std::to_string(number) + "\": ";
   if (value != 0) {
     message += std::string("cell 1's ") + (value_a ? "value_a" : "value_b") + " is already " +
-              std::to_string(value) + ": cell 1 holds " +
-              DescribeOccupant(context.recorder, types, 1, nullptr) + ", and the stamp step "
-              "keeps that field for " + (value_a ? "the format mark 5121" : "the plain check code") +
-              "; no object may stand in cell 1 (a signal or a board within 25 m of the start, a "
-              "code reduction from 25 to 75 m)";
+               std::to_string(value) + ": cell 1 holds " +
+               DescribeOccupant(context.recorder, types, 1, nullptr) +
+               ", and the stamp step "
+               "keeps that field for " +
+               (value_a ? "the format mark 5121" : "the plain check code") +
+               "; no object may stand in cell 1 (a signal or a board within 25 m of the start, a "
+               "code reduction from 25 to 75 m)";
   } else {
     message += std::string("the route row's ") + (value_a ? "first_d2" : "scheduled_time") +
-              " is already set, and the stamp step keeps it for " +
-              (value_a ? "the format mark 610" : "the weighted check code");
+               " is already set, and the stamp step keeps it for " +
+               (value_a ? "the format mark 610" : "the weighted check code");
   }
   message += "; no binary file is written";
   Diagnostic diagnostic = AtPlacer(context, number, 1, message);

@@ -40,13 +40,14 @@ std::string TooManyStops(const DiagnosticContext& context, const RecordRead& sto
   const int boards = kFirstBoardRow - context.state.board_row_cursor;
   const int most = context.state.board_row_cursor - 2;
   if (r > context.state.board_row_cursor) {
-    return "no scenario row is left for a stop: the line description's " +
-           std::to_string(boards) + " sign boards take every row a stop could fill; stops and "
+    return "no scenario row is left for a stop: the line description's " + std::to_string(boards) +
+           " sign boards take every row a stop could fill; stops and "
            "sign boards share the scenario rows, 78 together at most";
   }
   return RecordAt(stop) + " is stop number " + std::to_string(r) + ", but with " +
          std::to_string(boards) + " sign boards in the line description at most " +
-         std::to_string(most) + " stops fit: stops and sign boards share the scenario rows, 78 "
+         std::to_string(most) +
+         " stops fit: stops and sign boards share the scenario rows, 78 "
          "together at most";
 }
 
@@ -64,8 +65,8 @@ std::string StopsTooClose(const DiagnosticContext& context, const RecordRead& st
     message += "only " + std::to_string(gap) + " m after the end of the previous stop's zone";
   }
   message += " (" + std::to_string(previous.span_end) + " m";
-  if (before != nullptr) message += ", " + RecordAt(*before) + " on line " +
-                                    std::to_string(before->keyword.line);
+  if (before != nullptr)
+    message += ", " + RecordAt(*before) + " on line " + std::to_string(before->keyword.line);
   message += "); stop zones must follow each other at least 350 m apart, in order of position";
   return message;
 }
@@ -77,11 +78,13 @@ std::string CurveError(const RecordRead& curve, TextPosition* at) {
   }
   if (digits.empty()) {
     *at = curve.keyword;
-    return "the curve keyword field \"" + curve.field + "\" names no radius class: it needs one "
+    return "the curve keyword field \"" + curve.field +
+           "\" names no radius class: it needs one "
            "of the digits 1 to 6";
   }
   *at = curve.At(1);
-  return RecordAt(curve) + ", " + Metres(curve.Number(1)) + " long, takes the plan of the track "
+  return RecordAt(curve) + ", " + Metres(curve.Number(1)) +
+         " long, takes the plan of the track "
          "past row 1000000 of the route table";
 }
 
@@ -114,12 +117,15 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
       message = "the signal repetition keyword field \"" + record.field +
                 "\" names neither 4 nor 9 cab-signal codes: it must hold the digit 4 or 9";
       break;
-    case 6: case 7: case 16: case 17: case 18: case 19: case 20: case 21:
-      message = OccupiedCellMessage(context, error, record);
-      break;
-    case 8:
-      message = RecordAt(record) + " does not stand on a multiple of 50 m";
-      break;
+    case 6:
+    case 7:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+    case 21: message = OccupiedCellMessage(context, error, record); break;
+    case 8: message = RecordAt(record) + " does not stand on a multiple of 50 m"; break;
     case 9:
       at = record.At(2);
       message = RecordAt(record) + " has a stop length of " + Metres(record.Number(2)) +
@@ -129,12 +135,8 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
       at = record.keyword;
       message = TooManyStops(context, record);
       break;
-    case 15:
-      message = BeyondGridMessage(context, error, record);
-      break;
-    case 22:
-      message = StopsTooClose(context, record);
-      break;
+    case 15: message = BeyondGridMessage(context, error, record); break;
+    case 22: message = StopsTooClose(context, record); break;
     case 24: {
       const int r = StopNumber(context, record);
       message = RecordAt(record) + " has its stop zone end at " +
@@ -142,12 +144,8 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
                 " m, at or before 100 m, so its stop cell would not lie beyond cell 1";
       break;
     }
-    case 103:
-      message = CurveError(record, &at);
-      break;
-    default:
-      message = ErrorCodeMeaning(code);
-      break;
+    case 103: message = CurveError(record, &at); break;
+    default: message = ErrorCodeMeaning(code); break;
   }
   return context.Error(code, error.description, at, message);
 }

@@ -8,7 +8,9 @@ namespace scenario {
 
 namespace {
 
-bool SamePosition(TextPosition a, TextPosition b) { return a.line == b.line && a.column == b.column; }
+bool SamePosition(TextPosition a, TextPosition b) {
+  return a.line == b.line && a.column == b.column;
+}
 
 }  // namespace
 
@@ -19,7 +21,9 @@ std::optional<int64_t> RecordRead::Number(size_t i) const {
 
 std::string RecordRead::Text(size_t i) const { return i < values.size() ? values[i].text : ""; }
 
-TextPosition RecordRead::At(size_t i) const { return i < values.size() ? values[i].where : keyword; }
+TextPosition RecordRead::At(size_t i) const {
+  return i < values.size() ? values[i].where : keyword;
+}
 
 void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view field,
                                         TextPosition where) {
@@ -34,7 +38,8 @@ void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view
 void DiagnosticRecorder::OnRecord(Description description, std::string_view record,
                                   TextPosition keyword) {
   // The current field still holds the keyword field when a record begins.
-  records_.push_back(RecordRead{description, std::string(record), keyword, state_.current_field, {}});
+  records_.push_back(
+      RecordRead{description, std::string(record), keyword, state_.current_field, {}});
   if (!keyword_fields_.empty()) {
     KeywordFieldRead& last = keyword_fields_.back();
     if (DescriptionOf(last.scope) == description && SamePosition(last.where, keyword)) {
@@ -49,7 +54,8 @@ void DiagnosticRecorder::OnNumber(Description description, TextPosition where, i
   }
 }
 
-void DiagnosticRecorder::OnText(Description description, TextPosition where, std::string_view text) {
+void DiagnosticRecorder::OnText(Description description, TextPosition where,
+                                std::string_view text) {
   if (std::optional<size_t> last = LastRecord(description)) {
     records_[*last].values.push_back(ValueRead{where, std::nullopt, std::string(text)});
   }

@@ -47,9 +47,9 @@ struct KeywordFieldRead {
 struct ErrorRead {
   Description description = Description::kLine;
   int32_t code = 0;
-  TextPosition where;             // the keyword field the reader stood at
-  int32_t error_position = 0;     // as stored with the code
-  std::optional<size_t> record;   // the record being read, if any
+  TextPosition where;            // the keyword field the reader stood at
+  int32_t error_position = 0;    // as stored with the code
+  std::optional<size_t> record;  // the record being read, if any
   // The grid's cell types when the reader stopped, for the errors about an
   // occupied cell (6, 7, 16 to 21); empty for the others.
   std::vector<uint8_t> grid_types;

@@ -42,12 +42,13 @@ void CommentRead(const DiagnosticContext& context, const KeywordFieldRead& read,
   const std::string where = read.scope == KeywordScope::kLineGeneral ? " in the general section"
                             : read.scope == KeywordScope::kLineData  ? " in the data sections"
                                                                      : "";
-  out->push_back(Warning(
-      context, "comment-keyword", DescriptionOf(read.scope), read.where,
-      "this field holds a hyphen like a comment, but it follows " +
-          std::string(general ? "ten" : "two") + " comment fields and is read as a keyword "
-          "field: it begins a " + Join(kinds) + " record; at most " + (general ? "ten" : "two") +
-          " comment fields in a row are passed over" + where));
+  out->push_back(Warning(context, "comment-keyword", DescriptionOf(read.scope), read.where,
+                         "this field holds a hyphen like a comment, but it follows " +
+                             std::string(general ? "ten" : "two") +
+                             " comment fields and is read as a keyword "
+                             "field: it begins a " +
+                             Join(kinds) + " record; at most " + (general ? "ten" : "two") +
+                             " comment fields in a row are passed over" + where));
 }
 
 void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead& read,
@@ -57,19 +58,22 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
     const std::vector<std::string> data =
         RecordsStartedBy(KeywordScope::kLineData, read.field, true);
     if (!data.empty()) {
-      out->push_back(Warning(context, "wrong-section", text, read.where,
-                             Quoted(read.field) + " is a " + Join(data) + " record in the general "
-                             "section, where it is not recognised: data records count only after "
-                             "the section header that ends the general section, so its value "
-                             "fields are read as keyword fields"));
+      out->push_back(
+          Warning(context, "wrong-section", text, read.where,
+                  Quoted(read.field) + " is a " + Join(data) +
+                      " record in the general "
+                      "section, where it is not recognised: data records count only after "
+                      "the section header that ends the general section, so its value "
+                      "fields are read as keyword fields"));
       return;
     }
     const std::vector<std::string> cased = GeneralRecordsInOtherCase(read.field);
     if (!cased.empty()) {
       out->push_back(Warning(context, "keyword-case", text, read.where,
-                             Quoted(read.field) + " is not read as a " + Join(cased) + " record: "
-                             "the words of this keyword count only in lower case, so its value "
-                             "fields are read as keyword fields"));
+                             Quoted(read.field) + " is not read as a " + Join(cased) +
+                                 " record: "
+                                 "the words of this keyword count only in lower case, so its value "
+                                 "fields are read as keyword fields"));
     }
     return;
   }
@@ -80,14 +84,17 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
     if (general.empty()) return;
     std::string ended;
     if (const KeywordFieldRead* end = GeneralSectionEnd(context.recorder)) {
-      ended = ", which ended at " + Quoted(end->field) + " on line " +
-              std::to_string(end->where.line);
+      ended =
+          ", which ended at " + Quoted(end->field) + " on line " + std::to_string(end->where.line);
     }
     out->push_back(Warning(context, "wrong-section", text, read.where,
-                           Quoted(read.field) + " is a " + Join(general) + " record after the "
-                           "general section" + ended + ": general records are recognised only "
-                           "before its first section header, so its value fields are read as "
-                           "keyword fields"));
+                           Quoted(read.field) + " is a " + Join(general) +
+                               " record after the "
+                               "general section" +
+                               ended +
+                               ": general records are recognised only "
+                               "before its first section header, so its value fields are read as "
+                               "keyword fields"));
   }
 }
 
@@ -102,9 +109,10 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
       const std::vector<std::string> kinds = RecordsStartedBy(read.scope, read.field, curves_read);
       if (kinds.empty()) continue;
       out->push_back(Warning(context, "last-field", text, read.where,
-                             Quoted(read.field) + " would begin a " + Join(kinds) + " record, "
-                             "but it is the last field of the text, which is never read as a "
-                             "keyword field"));
+                             Quoted(read.field) + " would begin a " + Join(kinds) +
+                                 " record, "
+                                 "but it is the last field of the text, which is never read as a "
+                                 "keyword field"));
       continue;
     }
     std::vector<std::string> kinds;
@@ -117,7 +125,7 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
     if (kinds.size() >= 2) {
       out->push_back(Warning(context, "several-records", text, read.where,
                              "this keyword field is read as " + std::to_string(kinds.size()) +
-                             " records, " + Join(kinds) + ", each with its own value fields"));
+                                 " records, " + Join(kinds) + ", each with its own value fields"));
     }
   }
 }

@@ -9,7 +9,6 @@ namespace scenario {
 
 namespace {
 
-
 std::vector<const RecordRead*> RecordsOf(const DiagnosticContext& context, const char* kind) {
   std::vector<const RecordRead*> found;
   for (const RecordRead& record : context.recorder.records()) {
@@ -70,17 +69,21 @@ void RangeWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
     if (!value || (*value >= -100 && *value <= 155)) continue;
     const int64_t stored = (*value + 100) & 0xff;
     out->push_back(Warning(context, "gradient-range", Description::kLine, gradient->At(1),
-                           "the gradient " + std::to_string(*value) + " per mille lies outside "
-                           "-100 to 155: the grid keeps the gradient + 100 in one byte, so it "
-                           "stores " + std::to_string(stored) + ", which reads as " +
-                           std::to_string(stored - 100) + " per mille"));
+                           "the gradient " + std::to_string(*value) +
+                               " per mille lies outside "
+                               "-100 to 155: the grid keeps the gradient + 100 in one byte, so it "
+                               "stores " +
+                               std::to_string(stored) + ", which reads as " +
+                               std::to_string(stored - 100) + " per mille"));
   }
   for (const RecordRead* adhesion : RecordsOf(context, "adhesion")) {
     const std::optional<int64_t> value = adhesion->Number(1);
     if (!value || (*value >= 0 && *value <= 255)) continue;
     out->push_back(Warning(context, "adhesion-range", Description::kTrain, adhesion->At(1),
-                           "the adhesion " + std::to_string(*value) + " lies outside 0 to 255: "
-                           "the grid keeps its low 8 bits, " + std::to_string(*value & 0xff)));
+                           "the adhesion " + std::to_string(*value) +
+                               " lies outside 0 to 255: "
+                               "the grid keeps its low 8 bits, " +
+                               std::to_string(*value & 0xff)));
   }
 }
 

@@ -14,9 +14,8 @@ namespace {
 constexpr int64_t kFirstIgnoredKind = 25;
 // Value fields 4 to 13 of a stop: what the driver meets on the approach.
 constexpr size_t kFirstApproachValue = 3;
-constexpr const char* kApproachNames[] = {"tps",       "tab",       "mar",       "first d2",
-                                          "first d3",  "rap",       "second d1", "second d2",
-                                          "second d3", "ac"};
+constexpr const char* kApproachNames[] = {"tps", "tab",       "mar",       "first d2",  "first d3",
+                                          "rap", "second d1", "second d2", "second d3", "ac"};
 constexpr size_t kHoursValue = 13;
 
 std::string OnLine(const RecordRead& record) {
@@ -55,7 +54,8 @@ bool HasError(const DiagnosticContext& context, const RecordRead& record, int32_
 bool TrainReadToTheEnd(const DiagnosticContext& context) {
   if (context.recorder.failure()) return false;
   for (const ErrorRead& error : context.recorder.errors()) {
-    const bool harmless = error.code == 2 || (error.code == 15 && error.description == Description::kLine);
+    const bool harmless =
+        error.code == 2 || (error.code == 15 && error.description == Description::kLine);
     if (!harmless) return false;
   }
   return true;
@@ -76,7 +76,8 @@ void ApproachValues(const DiagnosticContext& context, const RecordRead& stop,
   out->push_back(Warning(context, "ignored-approach", Description::kTrain, first,
                          RecordAt(stop) + " is of kind " + std::to_string(*stop.Number(1)) +
                              ", which gets no stop point and no approach marks in the grid, so "
-                             "its approach values (" + listed + ") will be ignored"));
+                             "its approach values (" +
+                             listed + ") will be ignored"));
 }
 
 }  // namespace
@@ -101,9 +102,12 @@ void StopWarnings(const DiagnosticContext& context, const std::vector<const Reco
     if (kind && *kind >= kFirstIgnoredKind) {
       ApproachValues(context, stop, out);
       std::string role;
-      if (time && *time != 0) role = "yet the timetable gives it the time " + Clock(*time);
-      else if (i == 0) role = "yet it is the first stop of the run";
-      else if (whole && i + 1 == stops.size()) role = "yet it is the last stop of the run";
+      if (time && *time != 0)
+        role = "yet the timetable gives it the time " + Clock(*time);
+      else if (i == 0)
+        role = "yet it is the first stop of the run";
+      else if (whole && i + 1 == stops.size())
+        role = "yet it is the last stop of the run";
       if (!role.empty()) {
         out->push_back(Warning(context, "ignored-stop-kind", Description::kTrain, stop.At(1),
                                RecordAt(stop) + " is of kind " + std::to_string(*kind) +
