@@ -39,17 +39,22 @@ build=$(cd "$BUILD_DIR" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# Median wall times in ms of the two commands over every round's hyperfine
-# JSON export, and their ratio.
+# Over every round's hyperfine JSON export: the median wall time in ms of the
+# run and of its floor and their ratio, then the same for the CPU time (user
+# and system, the mean of each round, averaged), which a busy machine
+# disturbs less.
 median_ratio() {
   python3 - "$@" <<'EOF'
 import json, statistics, sys
-times = [[], []]
+times, cpu = [[], []], [[], []]
 for path in sys.argv[1:]:
     for i, result in enumerate(json.load(open(path))["results"]):
         times[i] += result["times"]
+        cpu[i].append(result["user"] + result["system"])
 run, floor = (statistics.median(t) for t in times)
-print(f"{run * 1000:.1f} {floor * 1000:.1f} {run / floor:.2f}")
+run_cpu, floor_cpu = (statistics.mean(c) for c in cpu)
+print(f"{run * 1000:.1f} {floor * 1000:.1f} {run / floor:.2f}",
+      f"{run_cpu * 1000:.1f} {floor_cpu * 1000:.1f} {run_cpu / floor_cpu:.2f}")
 EOF
 }
 
@@ -83,14 +88,15 @@ compare() {
       >"$scratch/$name-$round.log" 2>&1
     exports+=("$scratch/$name-$round.json")
   done
-  read -r run_ms floor_ms ratio < <(median_ratio "${exports[@]}")
+  read -r run_ms floor_ms ratio run_cpu floor_cpu cpu_ratio < <(median_ratio "${exports[@]}")
   # shellcheck disable=SC2086
   run_kb=$(peak_memory "$run_prepare" $run_command)
   # shellcheck disable=SC2086
   floor_kb=$(peak_memory "$floor_prepare" $floor_command)
-  printf '%-30s %8s ms %7s MB peak\n' "$name" "$run_ms" "$(megabytes "$run_kb")"
-  printf '%-30s %8s ms %7s MB peak\n' "$name copy floor" "$floor_ms" "$(megabytes "$floor_kb")"
-  printf '%-30s %8s x the floor\n\n' "$name ratio" "$ratio"
+  printf '%-38s %8s %8s %8s\n' "" "wall ms" "CPU ms" "peak MB"
+  printf '%-38s %8s %8s %8s\n' "$name" "$run_ms" "$run_cpu" "$(megabytes "$run_kb")"
+  printf '%-38s %8s %8s %8s\n' "$name copy floor" "$floor_ms" "$floor_cpu" "$(megabytes "$floor_kb")"
+  printf '%-38s %7sx %7sx\n\n' "ratio to the floor" "$ratio" "$cpu_ratio"
 }
 
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
