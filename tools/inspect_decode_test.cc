@@ -139,6 +139,19 @@ TEST(InspectGridDecodeTest, RefusesSizesThatAreNotWholeCells) {
   }
 }
 
+TEST(InspectGridDecodeTest, NoMoreCellsThanTheLongestRouteHas) {
+  // L = 1000000 m: N = (1000000 + 7000) / 50 = 20140.
+  TrackGrid grid;
+  grid.Size(1000000);
+  std::string bytes = EncodeGridFile(grid);
+  std::vector<Cell> cells;
+  EXPECT_EQ(DecodeGridFile(bytes, &cells), std::nullopt);
+  EXPECT_EQ(cells.size(), 20141u);
+  std::optional<std::string> problem = DecodeGridFile(bytes + std::string(15, '\0'), &cells);
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_NE(problem->find("20142 cells are more than the 20141"), std::string::npos) << *problem;
+}
+
 TEST(InspectRouteDecodeTest, StraightRouteOf1000Metres) {
   std::string bytes = inspect_test::RouteBytes(inspect_test::StraightRoute(1000));
   ASSERT_EQ(bytes.size(), 159964u);
@@ -201,6 +214,8 @@ TEST(InspectRouteDecodeTest, RefusesWhatDoesNotDecodeTagByTag) {
       {Hex({2, 0, 0, 0, 2, 0, 0, 0, 0, 0}), "odd number of elements (3)"},
       {straight.substr(0, straight.size() - 1), "lone byte"},  // the last empty element lost a byte
       {straight.substr(0, straight.size() - 2), "odd number"},
+      // Two columns of rows 0 .. 1007000 at most (a route of 1000000 m).
+      {std::string(2 * 2 * 1007001 + 2, '\0'), "more than 2014002 elements"},
   };
   for (const Case& c : cases) {
     RoutePlan plan;

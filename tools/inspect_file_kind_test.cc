@@ -71,6 +71,9 @@ TEST(InspectFileKindTest, MissingFilesAndFolders) {
   InspectedFile file;
   EXPECT_EQ(LoadInspectedFile(folder.path() / "nothing.sim", &file), "no such file");
   EXPECT_EQ(LoadInspectedFile(folder.path(), &file), "not a regular file");
+  std::filesystem::path huge = folder.Write("huge.dat", "");
+  std::filesystem::resize_file(huge, kMaxCompiledFileBytes + 1);  // sparse: nothing is written
+  EXPECT_NE(LoadInspectedFile(huge, &file)->find("more than any compiled file holds"), std::string::npos);
   std::filesystem::path written = folder.Write("Corvena_Lidra1_7304.sim", ScenarioBytes());
   EXPECT_EQ(LoadInspectedFile(written, &file), std::nullopt);
   EXPECT_EQ(file.kind, FileKind::kScenario);

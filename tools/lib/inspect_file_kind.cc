@@ -101,6 +101,11 @@ std::optional<std::string> LoadInspectedFile(const std::filesystem::path& path,
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return std::string("no such file");
   if (!std::filesystem::is_regular_file(path, ec)) return std::string("not a regular file");
+  uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kMaxCompiledFileBytes) {
+    return std::to_string(size) + " bytes are more than any compiled file holds (" +
+           std::to_string(kMaxCompiledFileBytes) + ")";
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::string("cannot be opened for reading");
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -8,6 +8,7 @@
 // choice to the structure alone.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -41,7 +42,12 @@ struct InspectedFile {
 std::optional<std::string> IdentifyAndDecode(std::string_view name, std::string_view bytes,
                                              InspectedFile* file);
 
-// Reads the file at `path` whole, then IdentifyAndDecode.
+// The largest compiled file: a route file of the longest route with every
+// element a 10-byte real.
+inline constexpr uintmax_t kMaxCompiledFileBytes = 2 * static_cast<uintmax_t>(kMaxRouteRows) * 10;
+
+// Reads the file at `path` whole, then IdentifyAndDecode. A file larger than
+// any compiled file is refused unread.
 std::optional<std::string> LoadInspectedFile(const std::filesystem::path& path,
                                              InspectedFile* file);
 

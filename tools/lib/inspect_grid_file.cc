@@ -12,6 +12,10 @@ std::optional<std::string> DecodeGridFile(std::string_view bytes, std::vector<Ce
            " bytes are " + std::to_string(bytes.size() / kCellBytes) + " cells and " +
            std::to_string(bytes.size() % kCellBytes) + " bytes (truncated, or not a grid file)";
   }
+  if (bytes.size() / kCellBytes > kMaxGridCells) {
+    return std::to_string(bytes.size() / kCellBytes) + " cells are more than the " +
+           std::to_string(kMaxGridCells) + " of the longest route (1000000 m)";
+  }
   cells->assign(bytes.size() / kCellBytes, Cell{});
   ByteReader in(bytes);
   for (Cell& cell : *cells) {

@@ -10,8 +10,12 @@
 
 namespace scenario {
 
-// Decodes cells 0 .. N, 15 bytes each. The size must be a whole, non-zero
-// number of cells. Returns what is wrong, or nothing when decoded.
+// The readers refuse a route longer than 1000000 m, so no grid has more than
+// cells 0 .. round((1000000 + 7000) / 50) = 20140.
+inline constexpr size_t kMaxGridCells = 20141;
+
+// Decodes cells 0 .. N, 15 bytes each. The size must be a whole number of
+// cells, 1 to kMaxGridCells. Returns what is wrong, or nothing when decoded.
 std::optional<std::string> DecodeGridFile(std::string_view bytes, std::vector<Cell>* cells);
 
 }  // namespace scenario

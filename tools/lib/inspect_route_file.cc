@@ -1,5 +1,7 @@
 #include "tools/lib/inspect_route_file.h"
 
+#include <algorithm>
+
 #include "tools/lib/inspect_byte_reader.h"
 
 namespace scenario {
@@ -58,11 +60,16 @@ bool ReadElement(ByteReader& in, RouteElement* element, std::vector<std::string>
 std::optional<std::string> DecodeRouteFile(std::string_view bytes, RoutePlan* plan) {
   if (bytes.empty()) return std::string("a route file holds at least one row, this one is empty");
   std::vector<RouteElement> elements;
-  elements.reserve(bytes.size() / 10 + 4);  // nearly every element is a 10-byte real
+  const size_t most = 2 * static_cast<size_t>(kMaxRouteRows);
+  elements.reserve(std::min(bytes.size() / 10 + 4, most));  // nearly every element is a 10-byte real
   plan->texts.clear();
   ByteReader in(bytes);
   while (!in.AtEnd()) {
     size_t start = in.offset();
+    if (elements.size() == most) {
+      return "more than " + std::to_string(most) + " elements, the two columns of the longest route "
+             "(1000000 m); byte " + std::to_string(start) + " starts one more";
+    }
     RouteElement element;
     std::string problem;
     if (!ReadElement(in, &element, &plan->texts, &problem)) {

@@ -1,6 +1,7 @@
 // Reading a route file back into its plan: one x/y pair per route row.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,17 +27,23 @@ struct RoutePlan {
   std::vector<std::string> texts;    // the strings, in file order
 
   int64_t rows() const { return static_cast<int64_t>(plan_x.size()); }
-  // A row is a point of the plan when both its elements are numbers.
+  // A row is a point of the plan when both its elements are finite numbers.
   bool IsPoint(int64_t row) const {
-    return plan_x[static_cast<size_t>(row)].IsNumber() && plan_y[static_cast<size_t>(row)].IsNumber();
+    const RouteElement& x = plan_x[static_cast<size_t>(row)];
+    const RouteElement& y = plan_y[static_cast<size_t>(row)];
+    return x.IsNumber() && y.IsNumber() && std::isfinite(x.value) && std::isfinite(y.value);
   }
   double X(int64_t row) const { return plan_x[static_cast<size_t>(row)].value; }
   double Y(int64_t row) const { return plan_y[static_cast<size_t>(row)].value; }
 };
 
-// Decodes the elements tag by tag: column plan_x for all rows, then plan_y,
-// so the row count is half the element count. Returns what is wrong, or
-// nothing when decoded.
+// The readers refuse a route longer than 1000000 m, so no route table has
+// more than rows 0 .. 1007000.
+inline constexpr int64_t kMaxRouteRows = 1007001;
+
+// Decodes the elements tag by tag (at most two columns of kMaxRouteRows):
+// column plan_x for all rows, then plan_y, so the row count is half the
+// element count. Returns what is wrong, or nothing when decoded.
 std::optional<std::string> DecodeRouteFile(std::string_view bytes, RoutePlan* plan);
 
 }  // namespace scenario

@@ -28,7 +28,7 @@ struct RouteSummary {
   int64_t rows = 0;
   int64_t route_length = -1;            // rows - 7001, or -1 when the table is shorter
   std::map<uint16_t, int64_t> tags;     // element count by tag
-  int64_t point_rows = 0;               // rows whose two elements are numbers
+  int64_t point_rows = 0;               // rows whose two elements are finite numbers
   int64_t trailing_non_point_rows = 0;  // rows at the end that are not points
   bool has_points = false;
   double min_x = 0, max_x = 0, min_y = 0, max_y = 0;

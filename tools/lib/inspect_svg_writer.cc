@@ -8,6 +8,7 @@
 namespace scenario {
 
 std::string SvgNumber(double value) {
+  if (!std::isfinite(value)) return "0";  // keeps the document valid whatever the files hold
   double rounded = std::round(value * 10.0) / 10.0;
   if (rounded == 0.0) rounded = 0.0;  // no "-0"
   char buffer[64];
