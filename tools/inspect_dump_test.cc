@@ -70,11 +70,11 @@ TEST(InspectDumpTest, ScenarioMarksWrongStamps) {
 }
 
 TEST(InspectDumpTest, ScenarioJsonCarriesRawColumnsAndMeaning) {
-  nlohmann::json json = InspectedFileToJson(StampedScenario());
+  auto json = InspectedFileToJson(StampedScenario());
   EXPECT_EQ(json["kind"], "scenario");
   EXPECT_EQ(json["bytes"], 3005);  // 2976 + "VALMERA" + the 22-byte board text
   EXPECT_EQ(json["expected_weighted_check_code"], 31507);
-  const nlohmann::json& rows = json["rows"];
+  const auto& rows = json["rows"];
   ASSERT_EQ(rows.size(), 6u);  // rows 1, 80, 83, 84, 85, 86
   EXPECT_EQ(rows[0]["row"], 1);
   EXPECT_EQ(rows[0]["role"], "stop");
@@ -116,11 +116,11 @@ TEST(InspectDumpTest, GridObjectsMarksAndStretches) {
   };
   for (const char* line : expected) EXPECT_NE(dump.find(line), std::string::npos) << line << "\n" << dump.substr(0, 2000);
 
-  nlohmann::json json = InspectedFileToJson(file);
+  auto json = InspectedFileToJson(file);
   EXPECT_EQ(json["cells"], 5541);
   EXPECT_EQ(json["plain_check_code"], 2312);
   ASSERT_EQ(json["objects"].size(), 5u);
-  const nlohmann::json& signal = json["objects"][4];
+  const auto& signal = json["objects"][4];
   EXPECT_EQ(signal["cell"], 411);
   EXPECT_EQ(signal["type"], "signal");
   EXPECT_EQ(signal["position"], 20500);
@@ -140,7 +140,7 @@ TEST(InspectDumpTest, RouteSummaryOfAStraightLine) {
       "curves: 0, net turn 0.00 deg",
   };
   for (const char* line : expected) EXPECT_NE(dump.find(line), std::string::npos) << line << "\n" << dump;
-  nlohmann::json json = InspectedFileToJson(file);
+  auto json = InspectedFileToJson(file);
   EXPECT_EQ(json["route_length"], 1000);
   EXPECT_EQ(json["elements_by_tag"]["5"], 15994);
   EXPECT_EQ(json["bounding_box"]["max_y"], 7998.0);
@@ -152,7 +152,7 @@ TEST(InspectDumpTest, NamesAreShownSafely) {
   table[1].position = 50;
   InspectedFile file = Decoded("x.sim", EncodeScenarioFile(table));
   EXPECT_NE(Dump(file).find("\"A\\\"B\\x01\xC3\xA8\""), std::string::npos) << Dump(file);
-  nlohmann::json json = InspectedFileToJson(file);
+  auto json = InspectedFileToJson(file);
   EXPECT_EQ(json["rows"][0]["name"], "A\"B\x01\xC3\xA8");
   EXPECT_NO_THROW(json.dump());
 }

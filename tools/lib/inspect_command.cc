@@ -47,7 +47,7 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
     return kInspectBadInput;
   }
   int status = kInspectOk;
-  nlohmann::json all = nlohmann::json::array();
+  nlohmann::ordered_json all = nlohmann::ordered_json::array();
   for (const std::string& path : options.paths) {
     InspectedFile file;
     if (std::optional<std::string> problem = LoadInspectedFile(path, &file)) {
@@ -62,8 +62,8 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
     }
   }
   if (options.json && !all.empty()) {
-    const nlohmann::json& shown = options.paths.size() == 1 ? all[0] : all;
-    out << shown.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    const nlohmann::ordered_json& shown = options.paths.size() == 1 ? all[0] : all;
+    out << shown.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
   }
   return status;
 }

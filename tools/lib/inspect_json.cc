@@ -10,7 +10,7 @@ namespace scenario {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 json ScenarioJson(const ScenarioTable& table) {
   json rows = json::array();

@@ -7,6 +7,8 @@
 
 namespace scenario {
 
-nlohmann::json InspectedFileToJson(const InspectedFile& file);
+// Keys keep the order in which they are added: the file, its kind, then the
+// content.
+nlohmann::ordered_json InspectedFileToJson(const InspectedFile& file);
 
 }  // namespace scenario
