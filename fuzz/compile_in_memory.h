@@ -77,17 +77,24 @@ struct CompileRun {
   bool sized = false;       // false: memorizza_percorso writes nothing (kUnsized)
   Cell cell1_before_stamp;  // cell 1 as the completion pass left it
   int32_t fatal = 0;        // 1250 or 1251: no file is written
-  std::string route_file;
+  size_t route_file_size = 0;  // the route file is only counted: it runs to 20 MB
   std::string scenario_file;
   std::string grid_file;
 };
 
-// The bytes a file would get, drained from its pieces as the compile step
-// writes them.
+// The bytes a file would get, taken from its pieces as the compile step
+// writes them; Count only adds up their sizes.
 inline std::string Drain(ByteSource& pieces) {
   std::string bytes;
   for (std::string_view piece = pieces.NextPiece(); !piece.empty(); piece = pieces.NextPiece()) {
     bytes.append(piece);
+  }
+  return bytes;
+}
+inline size_t Count(ByteSource& pieces) {
+  size_t bytes = 0;
+  for (std::string_view piece = pieces.NextPiece(); !piece.empty(); piece = pieces.NextPiece()) {
+    bytes += piece.size();
   }
   return bytes;
 }
@@ -114,7 +121,7 @@ inline std::unique_ptr<CompileRun> CompileInMemory(std::string line, std::string
   if (run->fatal != 0) return run;
   if (write_files != 0) {
     RouteFilePieces route_pieces(state.route);
-    run->route_file = Drain(route_pieces);
+    run->route_file_size = Count(route_pieces);
   }
   run->scenario_file = EncodeScenarioFile(state.scenario);
   GridFilePieces grid_pieces(state.grid);

@@ -201,8 +201,8 @@ inline void CheckStampAndFiles(const CompileRun& run, InvariantReport& report) {
     }
   }
   report.Expect(known_kinds, "a route element of unknown kind");
-  report.Expect(run.route_file.size() == route_bytes,
-                "route file of " + std::to_string(run.route_file.size()) + " bytes, tags say " +
+  report.Expect(run.route_file_size == route_bytes,
+                "route file of " + std::to_string(run.route_file_size) + " bytes, tags say " +
                     std::to_string(route_bytes));
 }
 

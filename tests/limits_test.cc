@@ -48,7 +48,7 @@ TEST(LimitsTest, TheLongestRouteCurvesUpToRow999999) {
   ASSERT_TRUE(run->sized);
   EXPECT_EQ(run->state.error_code, 0);
   EXPECT_EQ(run->state.grid.cell_count(), 20141);
-  EXPECT_EQ(run->route_file.size(), RouteFileBytes(1000000));
+  EXPECT_EQ(run->route_file_size, RouteFileBytes(1000000));
   EXPECT_EQ(run->grid_file.size(), 20141u * 15);
   EXPECT_EQ(run->state.route.KindAt(1006998), RouteTable::kReal);
   EXPECT_EQ(run->state.route.KindAt(1006999), RouteTable::kEmpty);
@@ -60,14 +60,14 @@ TEST(LimitsTest, ACurvePastRow1000000Gives103) {
   // The files are still written, from the plan as far as it got.
   ASSERT_TRUE(run->sized);
   // Rows 2 .. 1000000 are reals, rows 1000001 .. 1007000 stay empty.
-  EXPECT_EQ(run->route_file.size(), 2u * (4 + 4 + 10 * 999999 + 2 * 7000));
+  EXPECT_EQ(run->route_file_size, 2u * (4 + 4 + 10 * 999999 + 2 * 7000));
 }
 
 TEST(LimitsTest, ACurveToTheLastRowOfThePlanLeavesNoRowEmpty) {
   // L + 7000 = 999000: the curve ends on the table's last row.
   auto run = Compile(LineDescription(992000, "curvas2, 990000, 9000\r\n"), kNoTrainRecords);
   EXPECT_EQ(run->state.error_code, 0);
-  EXPECT_EQ(run->route_file.size(), RouteFileBytes(992000) + 32);
+  EXPECT_EQ(run->route_file_size, RouteFileBytes(992000) + 32);
   // One row further does not fit the table: the common failure path.
   auto beyond = Compile(LineDescription(1000, "curvas2, 7900, 101\r\n"), kNoTrainRecords);
   EXPECT_EQ(beyond->state.error_code, 25);
