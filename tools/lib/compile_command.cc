@@ -44,7 +44,6 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   CompileSummary summary;
   const std::optional<std::string> line_text = FolderSource::ReadWhole(options.line_path);
   const std::optional<std::string> train_text = FolderSource::ReadWhole(options.train_path);
-  if (!train_text) err << "scenario-compile: cannot read " << options.train_path << "\n";
   MemorySource source(line_text, train_text);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
@@ -72,10 +71,11 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
 
+  const SourceLines line_lines(line_text ? *line_text : std::string_view());
+  const SourceLines train_lines(train_text ? *train_text : std::string_view());
   for (const Diagnostic& diagnostic : summary.diagnostics) {
-    const std::optional<std::string>& text =
-        diagnostic.description == Description::kTrain ? train_text : line_text;
-    err << FormatDiagnostic(diagnostic, text.value_or(""));
+    const bool in_train = diagnostic.description == Description::kTrain;
+    err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
   }
   if (result.status == CompileStatus::kUnsized || result.status == CompileStatus::kFileFailure) {
     err << "scenario-compile: " << result.message << "\n";

@@ -10,20 +10,28 @@ std::string Diagnostic::Tag() const {
   return std::string(fatal ? "[fatal error " : "[error ") + std::to_string(code) + "]";
 }
 
-std::optional<std::string> SourceLine(std::string_view text, int line) {
-  if (line < 1) return std::nullopt;
-  size_t start = 0;
-  for (int n = 1; n < line; ++n) {
+SourceLines::SourceLines(std::string_view text) : text_(text) {
+  // A final line end does not begin one more line.
+  for (size_t start = 0; start < text.size();) {
+    starts_.push_back(start);
     const size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) return std::nullopt;
+    if (end == std::string_view::npos) break;
     start = end + 1;
   }
-  if (start >= text.size()) return std::nullopt;
-  size_t end = text.find('\n', start);
-  if (end == std::string_view::npos) end = text.size();
+}
+
+std::optional<std::string> SourceLines::Line(int line) const {
+  if (line < 1 || static_cast<size_t>(line) > starts_.size()) return std::nullopt;
+  const size_t start = starts_[static_cast<size_t>(line - 1)];
+  size_t end = text_.find('\n', start);
+  if (end == std::string_view::npos) end = text_.size();
   // A CR belongs to the line end only right before the LF.
-  if (end < text.size() && end > start && text[end - 1] == '\r') --end;
-  return std::string(text.substr(start, end - start));
+  if (end < text_.size() && end > start && text_[end - 1] == '\r') --end;
+  return std::string(text_.substr(start, end - start));
+}
+
+std::optional<std::string> SourceLine(std::string_view text, int line) {
+  return SourceLines(text).Line(line);
 }
 
 std::string CaretLine(std::string_view source_line, int column) {
@@ -42,6 +50,10 @@ std::string CaretLine(std::string_view source_line, int column) {
 }
 
 std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view source_text) {
+  return FormatDiagnostic(diagnostic, SourceLines(source_text));
+}
+
+std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
   std::string out = diagnostic.file;
   if (diagnostic.line > 0) {
     out += ":" + std::to_string(diagnostic.line);
@@ -50,7 +62,7 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view sour
   out += diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
   out += diagnostic.message + " " + diagnostic.Tag() + "\n";
   if (diagnostic.line > 0) {
-    if (std::optional<std::string> line = SourceLine(source_text, diagnostic.line)) {
+    if (std::optional<std::string> line = source.Line(diagnostic.line)) {
       out += *line + "\n";
       if (diagnostic.column > 0) out += CaretLine(*line, diagnostic.column) + "\n";
     }

@@ -33,8 +33,22 @@ struct Diagnostic {
   std::string Tag() const;
 };
 
+// The lines of a source text, found once so that many diagnostics can show
+// their line without reading the text from its start each time.
+class SourceLines {
+ public:
+  explicit SourceLines(std::string_view text);
+  // Line `line` (from 1) without its line end; nullopt when there is none.
+  std::optional<std::string> Line(int line) const;
+
+ private:
+  std::string_view text_;
+  std::vector<size_t> starts_;  // where each line begins
+};
+
 // The first line, "FILE:LINE:COLUMN: error: MESSAGE [TAG]", then, when the
 // line exists in the source text, the source line and the caret line.
+std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source);
 std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view source_text);
 
 // Line `line` (from 1) of a text without its line end; nullopt when the text

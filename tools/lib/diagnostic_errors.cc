@@ -52,12 +52,22 @@ Diagnostic NoGeneralSection(const DiagnosticContext& context, const ErrorRead& e
 
 Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& failure) {
   const char* text = failure.description == Description::kLine ? "line" : "train";
+  // Without a position the text itself could not be had.
+  if (failure.where.line == 0) {
+    return context.Error(25, failure.description, failure.where,
+                         failure.reason + "; the compile goes on without it");
+  }
   std::string message =
       std::string("the ") + text + " description cannot be read on: " + failure.reason;
   if (failure.record) {
     const RecordRead& record = context.recorder.records()[*failure.record];
-    if (record.keyword.line != failure.where.line ||
-        record.keyword.column != failure.where.column) {
+    // Name the record only when the failure lies inside it, past its
+    // keyword field (a speed limit that does not fit fails at its own record
+    // when the next one is read).
+    const bool inside = failure.where.line > record.keyword.line ||
+                        (failure.where.line == record.keyword.line &&
+                         failure.where.column > record.keyword.column);
+    if (inside) {
       message += " (in the " + record.kind + " record of line " +
                  std::to_string(record.keyword.line) + ")";
     }

@@ -66,8 +66,8 @@ std::string BeyondGridMessage(const DiagnosticContext& context, const ErrorRead&
       object && in_grid && line != nullptr && error.description == Description::kTrain) {
     return RecordAt(record) + " is written, and then the line description's error 15 (line " +
            std::to_string(line->where.line) +
-           ") is still the error code: the train reader "
-           "stops at the first signal or slowdown with it and this record's position";
+           ") is still the error code: the train reader stops at the first signal or slowdown "
+           "with it and this record's position";
   }
   if (record.kind == "slowdown") {
     return RecordAt(record) + " aims its boards at cells outside the grid (cells 0 to " +

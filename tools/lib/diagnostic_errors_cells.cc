@@ -113,11 +113,10 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
     if (const RecordRead* signal = context.recorder.PlacedBy(cell)) {
       message += " (" + RecordAt(*signal) + ")";
     }
-    if (warning >= 0)
-      message +=
-          ", which stands within 20 cells before the slowdown warning "
-          "board in " +
-          CellWord(warning);
+    if (warning >= 0) {
+      message += ", which stands within 20 cells before the slowdown warning board in " +
+                 CellWord(warning);
+    }
     message += ": " + ListCells(context, types, {cell - 1, cell - 2}) + tail;
     return AtPlacer(context, code, cell, message);
   }
@@ -143,10 +142,8 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
         return AtPlacer(context, code, cell, message);
       }
     }
-    message +=
-        ": one of its three windows (5 to 7, 11 to 13 and 18 to 20 cells before it) is "
-        "full" +
-        tail;
+    message += ": one of its three windows (5 to 7, 11 to 13 and 18 to 20 cells before it) is full";
+    message += tail;
     return AtPlacer(context, code, cell, message);
   }
   // 13: the spacing walk of a slow slowdown, or the reduction after its end.
@@ -177,8 +174,7 @@ Diagnostic FatalError(const DiagnosticContext& context, int32_t number) {
     message += std::string("cell 1's ") + (value_a ? "value_a" : "value_b") + " is already " +
                std::to_string(value) + ": cell 1 holds " +
                DescribeOccupant(context.recorder, types, 1, nullptr) +
-               ", and the stamp step "
-               "keeps that field for " +
+               ", and the stamp step keeps that field for " +
                (value_a ? "the format mark 5121" : "the plain check code") +
                "; no object may stand in cell 1 (a signal or a board within 25 m of the start, a "
                "code reduction from 25 to 75 m)";

@@ -41,14 +41,13 @@ std::string TooManyStops(const DiagnosticContext& context, const RecordRead& sto
   const int most = context.state.board_row_cursor - 2;
   if (r > context.state.board_row_cursor) {
     return "no scenario row is left for a stop: the line description's " + std::to_string(boards) +
-           " sign boards take every row a stop could fill; stops and "
-           "sign boards share the scenario rows, 78 together at most";
+           " sign boards take every row a stop could fill; stops and sign boards share the "
+           "scenario rows, 78 together at most";
   }
   return RecordAt(stop) + " is stop number " + std::to_string(r) + ", but with " +
          std::to_string(boards) + " sign boards in the line description at most " +
          std::to_string(most) +
-         " stops fit: stops and sign boards share the scenario rows, 78 "
-         "together at most";
+         " stops fit: stops and sign boards share the scenario rows, 78 together at most";
 }
 
 std::string StopsTooClose(const DiagnosticContext& context, const RecordRead& stop) {
@@ -65,8 +64,9 @@ std::string StopsTooClose(const DiagnosticContext& context, const RecordRead& st
     message += "only " + std::to_string(gap) + " m after the end of the previous stop's zone";
   }
   message += " (" + std::to_string(previous.span_end) + " m";
-  if (before != nullptr)
+  if (before != nullptr) {
     message += ", " + RecordAt(*before) + " on line " + std::to_string(before->keyword.line);
+  }
   message += "); stop zones must follow each other at least 350 m apart, in order of position";
   return message;
 }
@@ -79,13 +79,11 @@ std::string CurveError(const RecordRead& curve, TextPosition* at) {
   if (digits.empty()) {
     *at = curve.keyword;
     return "the curve keyword field \"" + curve.field +
-           "\" names no radius class: it needs one "
-           "of the digits 1 to 6";
+           "\" names no radius class: it needs one of the digits 1 to 6";
   }
   *at = curve.At(1);
   return RecordAt(curve) + ", " + Metres(curve.Number(1)) +
-         " long, takes the plan of the track "
-         "past row 1000000 of the route table";
+         " long, takes the plan of the track past row 1000000 of the route table";
 }
 
 }  // namespace

@@ -27,6 +27,12 @@ TextPosition RecordRead::At(size_t i) const {
 
 void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view field,
                                         TextPosition where) {
+  // A train field that began no record tells nothing (the train has no
+  // sections to be in the wrong one of); a text of noise has millions.
+  if (!keyword_fields_.empty() && keyword_fields_.back().scope == KeywordScope::kTrainBody &&
+      keyword_fields_.back().records.empty() && !keyword_fields_.back().last_of_text) {
+    keyword_fields_.pop_back();
+  }
   keyword_fields_.push_back(KeywordFieldRead{scope, std::string(field), where, {}, false});
 }
 

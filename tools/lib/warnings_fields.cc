@@ -38,42 +38,39 @@ const KeywordFieldRead* GeneralSectionEnd(const DiagnosticRecorder& recorder) {
 
 void CommentRead(const DiagnosticContext& context, const KeywordFieldRead& read,
                  const std::vector<std::string>& kinds, std::vector<Diagnostic>* out) {
-  const bool general = read.scope == KeywordScope::kLineGeneral;
+  const std::string count = read.scope == KeywordScope::kLineGeneral ? "ten" : "two";
   const std::string where = read.scope == KeywordScope::kLineGeneral ? " in the general section"
                             : read.scope == KeywordScope::kLineData  ? " in the data sections"
                                                                      : "";
   out->push_back(Warning(context, "comment-keyword", DescriptionOf(read.scope), read.where,
-                         "this field holds a hyphen like a comment, but it follows " +
-                             std::string(general ? "ten" : "two") +
-                             " comment fields and is read as a keyword "
-                             "field: it begins a " +
-                             Join(kinds) + " record; at most " + (general ? "ten" : "two") +
+                         "this field holds a hyphen like a comment, but it follows " + count +
+                             " comment fields and is read as a keyword field: it begins a " +
+                             Join(kinds) + " record; at most " + count +
                              " comment fields in a row are passed over" + where));
 }
 
 void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead& read,
+                       const KeywordFieldRead* general_end,
                        std::vector<Diagnostic>* out) {
   const Description text = DescriptionOf(read.scope);
   if (read.scope == KeywordScope::kLineGeneral && !IsSectionHeader(read.field)) {
     const std::vector<std::string> data =
         RecordsStartedBy(KeywordScope::kLineData, read.field, true);
     if (!data.empty()) {
-      out->push_back(
-          Warning(context, "wrong-section", text, read.where,
-                  Quoted(read.field) + " is a " + Join(data) +
-                      " record in the general "
-                      "section, where it is not recognised: data records count only after "
-                      "the section header that ends the general section, so its value "
-                      "fields are read as keyword fields"));
+      out->push_back(Warning(context, "wrong-section", text, read.where,
+                             Quoted(read.field) + " is a " + Join(data) +
+                                 " record in the general section, where it is not recognised: "
+                                 "data records count only after the section header that ends the "
+                                 "general section, so its value fields are read as keyword "
+                                 "fields"));
       return;
     }
     const std::vector<std::string> cased = GeneralRecordsInOtherCase(read.field);
     if (!cased.empty()) {
       out->push_back(Warning(context, "keyword-case", text, read.where,
                              Quoted(read.field) + " is not read as a " + Join(cased) +
-                                 " record: "
-                                 "the words of this keyword count only in lower case, so its value "
-                                 "fields are read as keyword fields"));
+                                 " record: the words of this keyword count only in lower case, "
+                                 "so its value fields are read as keyword fields"));
     }
     return;
   }
@@ -83,18 +80,15 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
     if (general.empty()) general = GeneralRecordsInOtherCase(read.field);
     if (general.empty()) return;
     std::string ended;
-    if (const KeywordFieldRead* end = GeneralSectionEnd(context.recorder)) {
-      ended =
-          ", which ended at " + Quoted(end->field) + " on line " + std::to_string(end->where.line);
+    if (general_end != nullptr) {
+      ended = ", which ended at " + Quoted(general_end->field) + " on line " +
+              std::to_string(general_end->where.line);
     }
     out->push_back(Warning(context, "wrong-section", text, read.where,
                            Quoted(read.field) + " is a " + Join(general) +
-                               " record after the "
-                               "general section" +
-                               ended +
-                               ": general records are recognised only "
-                               "before its first section header, so its value fields are read as "
-                               "keyword fields"));
+                               " record after the general section" + ended +
+                               ": general records are recognised only before its first section "
+                               "header, so its value fields are read as keyword fields"));
   }
 }
 
@@ -103,6 +97,7 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
 void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out) {
   const bool curves_read = context.state.write_files != 0;
   const std::vector<RecordRead>& records = context.recorder.records();
+  const KeywordFieldRead* general_end = GeneralSectionEnd(context.recorder);
   for (const KeywordFieldRead& read : context.recorder.keyword_fields()) {
     const Description text = DescriptionOf(read.scope);
     if (read.last_of_text) {
@@ -110,15 +105,14 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
       if (kinds.empty()) continue;
       out->push_back(Warning(context, "last-field", text, read.where,
                              Quoted(read.field) + " would begin a " + Join(kinds) +
-                                 " record, "
-                                 "but it is the last field of the text, which is never read as a "
-                                 "keyword field"));
+                                 " record, but it is the last field of the text, which is never "
+                                 "read as a keyword field"));
       continue;
     }
     std::vector<std::string> kinds;
     for (size_t index : read.records) kinds.push_back(records[index].kind);
     if (kinds.empty()) {
-      UnrecognisedField(context, read, out);
+      UnrecognisedField(context, read, general_end, out);
       continue;
     }
     if (ContainsExact(read.field, "-")) CommentRead(context, read, kinds, out);

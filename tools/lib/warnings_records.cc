@@ -23,7 +23,7 @@ std::string OnLine(const RecordRead& record) {
 
 // A record whose position lies behind the record of its kind before it.
 void OrderWarnings(const DiagnosticContext& context, const char* kind, const char* name,
-                   const char* what_follows, std::vector<Diagnostic>* out) {
+                   const std::string& what_follows, std::vector<Diagnostic>* out) {
   const RecordRead* previous = nullptr;
   for (const RecordRead* record : RecordsOf(context, kind)) {
     if (!record->Number(0)) continue;
@@ -70,19 +70,16 @@ void RangeWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
     const int64_t stored = (*value + 100) & 0xff;
     out->push_back(Warning(context, "gradient-range", Description::kLine, gradient->At(1),
                            "the gradient " + std::to_string(*value) +
-                               " per mille lies outside "
-                               "-100 to 155: the grid keeps the gradient + 100 in one byte, so it "
-                               "stores " +
-                               std::to_string(stored) + ", which reads as " +
-                               std::to_string(stored - 100) + " per mille"));
+                               " per mille lies outside -100 to 155: the grid keeps the gradient "
+                               "+ 100 in one byte, so it stores " + std::to_string(stored) +
+                               ", which reads as " + std::to_string(stored - 100) + " per mille"));
   }
   for (const RecordRead* adhesion : RecordsOf(context, "adhesion")) {
     const std::optional<int64_t> value = adhesion->Number(1);
     if (!value || (*value >= 0 && *value <= 255)) continue;
     out->push_back(Warning(context, "adhesion-range", Description::kTrain, adhesion->At(1),
                            "the adhesion " + std::to_string(*value) +
-                               " lies outside 0 to 255: "
-                               "the grid keeps its low 8 bits, " +
+                               " lies outside 0 to 255: the grid keeps its low 8 bits, " +
                                std::to_string(*value & 0xff)));
   }
 }
@@ -90,18 +87,14 @@ void RangeWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
 }  // namespace
 
 void RecordWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out) {
+  // A profile record behind the cursor still writes one cell.
+  const std::string still_moves = "this one still moves the profile on by one cell";
   OrderWarnings(context, "gradient", "gradient-order",
-                "gradients must come in order of position; this one still moves the profile on "
-                "by one cell",
-                out);
+                "gradients must come in order of position; " + still_moves, out);
   OrderWarnings(context, "speed limit", "speed-limit-order",
-                "speed limits must come in order of position; this one still moves the profile "
-                "on by one cell",
-                out);
+                "speed limits must come in order of position; " + still_moves, out);
   OrderWarnings(context, "adhesion", "adhesion-order",
-                "adhesions must come in order of position; this one still moves the profile on "
-                "by one cell",
-                out);
+                "adhesions must come in order of position; " + still_moves, out);
   CurveWarnings(context, out);
   RangeWarnings(context, out);
   std::vector<const RecordRead*> stops = RecordsOf(context, "stop");

@@ -76,8 +76,7 @@ void ApproachValues(const DiagnosticContext& context, const RecordRead& stop,
   out->push_back(Warning(context, "ignored-approach", Description::kTrain, first,
                          RecordAt(stop) + " is of kind " + std::to_string(*stop.Number(1)) +
                              ", which gets no stop point and no approach marks in the grid, so "
-                             "its approach values (" +
-                             listed + ") will be ignored"));
+                             "its approach values (" + listed + ") will be ignored"));
 }
 
 }  // namespace
