@@ -69,6 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "lunghezza", "1000050"},
         ErrorCase{"ChainageOffset", 2, LineText({}, {"progressiva chilometrica uno, 1000, 25, 0"}),
                   TrainText({kOrigin, kTerminus}), false, "progressiva", "25"},
+        // The second record of section 1 replaces the first, bad one.
+        ErrorCase{"ChainageStartOfLastRecord", 2,
+                  LineText({}, {"progressiva chilometrica uno, 1000, 25, 0",
+                                "progressiva chilometrica uno, 1000, 50, 0",
+                                "progressiva chilometrica due, 510, 0, 0"}),
+                  TrainText({kOrigin, kTerminus}), false, "chilometrica due", "510"},
         ErrorCase{"RepetitionStart", 3, LineText({}, {"ripetizione segnali 9 codici, 4910, 26650"}),
                   TrainText({kOrigin}), false, "ripetizione", "4910"},
         ErrorCase{"RepetitionEnd", 4, LineText({}, {"ripetizione segnali 9 codici, 4900, 26660"}),

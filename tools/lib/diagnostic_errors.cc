@@ -2,6 +2,8 @@
 // recorded, and those without a record: 2, 25, 101, 102.
 #include "tools/lib/diagnostic_errors.h"
 
+#include <map>
+
 #include "descriptions/field_stream.h"
 #include "tools/lib/error_texts.h"
 
@@ -13,9 +15,16 @@ bool IsChainage(const RecordRead& record) { return record.kind.starts_with("chai
 
 // Error 2 is found after the train description: the chainage record whose
 // start or offset (with the 100 m a flag of 1 adds) is not a multiple of 50.
+// A later record of the same section replaces an earlier one.
 Diagnostic ChainageError(const DiagnosticContext& context) {
+  std::map<std::string, const RecordRead*> last_of_section;
   for (const RecordRead& record : context.recorder.records()) {
-    if (record.description != Description::kLine || !IsChainage(record)) continue;
+    if (record.description == Description::kLine && IsChainage(record)) {
+      last_of_section[record.kind] = &record;
+    }
+  }
+  for (const auto& [kind, section] : last_of_section) {
+    const RecordRead& record = *section;
     const std::optional<int64_t> start = record.Number(0);
     const std::optional<int64_t> offset = record.Number(1);
     const std::optional<int64_t> flag = record.Number(2);
