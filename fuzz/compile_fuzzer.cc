@@ -22,7 +22,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // without route table (0), where the line reader passes curves over.
   const int32_t write_files = size % 8 == 0 ? 1 : 0;
   auto run = CompileInMemory(std::string(pair.line), std::string(pair.train), write_files);
-  const std::vector<std::string> broken = BrokenInvariants(*run);
+  std::vector<std::string> broken = BrokenInvariants(*run);
+
+  // Two compiles that must agree, each on a share of the inputs: the
+  // observer that authoring tools attach changes nothing; and without a
+  // curve record the write-files flag changes nothing but the route file.
+  if (size % 8 == 1) {
+    auto unobserved = CompileInMemory(std::string(pair.line), std::string(pair.train), 0, false);
+    if (!SameOutcome(*run, *unobserved)) broken.push_back("the observer changed the compile");
+  }
+  if (write_files == 1 && !scenario::ContainsAnyCase(pair.line, "curva")) {
+    auto without_route = CompileInMemory(std::string(pair.line), std::string(pair.train), 0);
+    if (!SameOutcome(*run, *without_route)) broken.push_back("the write-files flag changed the compile");
+  }
+
   if (!broken.empty()) {
     std::fprintf(stderr, "compile invariants broken (error code %d, position %d):\n",
                  run->state.error_code, run->state.error_position);

@@ -99,19 +99,21 @@ inline size_t Count(ByteSource& pieces) {
   return bytes;
 }
 
+// Without `observe` the readers run with no observer, as in the packager; the
+// watcher then learns nothing and the invariants cannot be checked.
 inline std::unique_ptr<CompileRun> CompileInMemory(std::string line, std::string train,
-                                                   int32_t write_files = 1) {
+                                                   int32_t write_files = 1, bool observe = true) {
   auto run = std::make_unique<CompileRun>(std::move(line), std::move(train));
   GeneratorState& state = run->state;
   state.route_name = kRouteName;
   state.train_number = kTrainNumber;
-  state.observer = &run->watch;
+  state.observer = observe ? &run->watch : nullptr;
   state.write_files = write_files;
   state.error_code = 0;
   state.scenario.Reset();
 
   memorizza_dati(state, run->source);
-  run->watch.Finish();
+  if (observe) run->watch.Finish();
   run->sized = state.grid.sized() && (write_files == 0 || state.route.sized());
   if (!run->sized) return run;
 
@@ -127,6 +129,14 @@ inline std::unique_ptr<CompileRun> CompileInMemory(std::string line, std::string
   GridFilePieces grid_pieces(state.grid);
   run->grid_file = Drain(grid_pieces);
   return run;
+}
+
+// What two compiles that must agree are compared on: the error code and
+// position, the fatal number, and the scenario and grid files.
+inline bool SameOutcome(const CompileRun& a, const CompileRun& b) {
+  return a.state.error_code == b.state.error_code &&
+         a.state.error_position == b.state.error_position && a.sized == b.sized &&
+         a.fatal == b.fatal && a.scenario_file == b.scenario_file && a.grid_file == b.grid_file;
 }
 
 }  // namespace scenario::fuzzing
