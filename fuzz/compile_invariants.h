@@ -12,6 +12,7 @@
 
 #include "fuzz/compile_in_memory.h"
 #include "grid/rounding.h"
+#include "records/check_codes.h"
 
 namespace scenario::fuzzing {
 
@@ -172,6 +173,43 @@ inline void CheckRows(const CompileRun& run, InvariantReport& report) {
   }
 }
 
+// Every stop row the train reader went on from obeys the stop rules: its
+// position a multiple of 50, its zone as its kind makes it, the first row
+// without mar and tab, 350 m at least from the zone before, and its stop cell
+// in the grid.
+inline void CheckStopRows(const CompileRun& run, InvariantReport& report) {
+  const GeneratorState& state = run.state;
+  const int rows = std::min(run.watch.stop_records, run.watch.line_rows->board_row_cursor);
+  for (int k = 1; k < rows; ++k) {
+    const ScenarioRow& row = state.scenario[k];
+    const std::string which = "stop row " + std::to_string(k) + ": ";
+    const int64_t p = row.position, start = row.span_start, end = row.span_end;
+    report.Expect(p % 50 == 0, which + "position " + std::to_string(p));
+    if (row.kind == 5 || row.kind == 6) {
+      report.Expect(end == p + 150 && row.mar == 0, which + "zone of kind 5 or 6");
+    } else if (row.kind == 7 || row.kind == 8) {
+      report.Expect(end - p == p - start && row.mar == 0, which + "zone of kind 7 or 8");
+    } else {
+      // The first row's mar is cleared after its zone has been made.
+      const int64_t extra = start + end - 2 * p;
+      report.Expect(extra == (row.mar != 0 ? 50 : 0) || (k == 1 && extra == 50),
+                    which + "zone not centred");
+    }
+    if (k == 1) report.Expect(row.mar == 0 && row.tab == 0, which + "mar or tab kept");
+    if (k > 1) {
+      report.Expect(start - 350 >= state.scenario[k - 1].span_end, which + "closer than 350 m");
+    }
+    // The last row may have been refused (code 22) after its stop cell was
+    // written, over this one's.
+    if (row.kind < 25 && run.sized) {
+      const int64_t cell = RoundDiv(end - 50, 50);
+      report.Expect(state.grid.Contains(cell) && state.grid.at(cell).cell_type == kStationStop &&
+                        (state.grid.at(cell).value_a == k || state.grid.at(cell).value_a == rows),
+                    which + "no stop cell");
+    }
+  }
+}
+
 inline void CheckStampAndFiles(const CompileRun& run, InvariantReport& report) {
   if (!run.sized) return;
   const GeneratorState& state = run.state;
@@ -183,6 +221,9 @@ inline void CheckStampAndFiles(const CompileRun& run, InvariantReport& report) {
   if (run.fatal != 0) return;
   report.Expect(state.grid.at(1).value_a == 5121 && state.scenario[kRouteRow].first_d2 == 610,
                 "format marks missing");
+  report.Expect(state.grid.at(1).value_b == codice_gara_og(state.scenario) &&
+                    state.scenario[kRouteRow].scheduled_time == codice_gara_st(state.scenario),
+                "check codes missing");
   report.Expect(run.grid_file.size() == 15 * state.grid.cells().size(),
                 "grid file of " + std::to_string(run.grid_file.size()) + " bytes");
   size_t names = 0;
@@ -212,6 +253,7 @@ inline std::vector<std::string> BrokenInvariants(const CompileRun& run) {
   CheckSizing(run, report);
   CheckErrorCode(run, report);
   CheckRows(run, report);
+  CheckStopRows(run, report);
   CheckStampAndFiles(run, report);
   return report.broken;
 }
