@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tools/lib/inspect_text.h"
+
 namespace scenario {
 
 std::string CompileReportJson(const CompileSummary& summary) {
@@ -11,7 +13,11 @@ std::string CompileReportJson(const CompileSummary& summary) {
   report["error_code"] = summary.error_code;
   report["error_position"] = summary.error_position;
   report["fatal"] = summary.fatal ? nlohmann::json(*summary.fatal) : nlohmann::json(nullptr);
-  report["files"] = summary.files;
+  // JSON text is UTF-8: what comes from the descriptions (8-bit code page)
+  // is read as Latin-1, as scenario-inspect shows it.
+  nlohmann::json files = nlohmann::json::array();
+  for (const std::string& file : summary.files) files.push_back(DisplayText(file));
+  report["files"] = std::move(files);
   nlohmann::json diagnostics = nlohmann::json::array();
   for (const Diagnostic& d : summary.diagnostics) {
     nlohmann::json entry;
@@ -23,10 +29,10 @@ std::string CompileReportJson(const CompileSummary& summary) {
     } else {
       entry["warning"] = d.warning;
     }
-    entry["file"] = d.file;
+    entry["file"] = DisplayText(d.file);
     entry["line"] = d.line;
     entry["column"] = d.column;
-    entry["message"] = d.message;
+    entry["message"] = DisplayText(d.message);
     diagnostics.push_back(std::move(entry));
   }
   report["diagnostics"] = std::move(diagnostics);
