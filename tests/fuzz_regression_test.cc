@@ -3,11 +3,15 @@
 // shown to catch what they are meant to catch.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
+#include <sstream>
 #include <string>
 
 #include "fuzz/compile_invariants.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/test_folder.h"
+#include "tools/lib/compile_command.h"
 
 namespace scenario {
 namespace {
@@ -87,6 +91,56 @@ TEST(FuzzHarnessTest, TheSeedPairsKeepTheInvariants) {
     ++pairs;
   }
   EXPECT_GE(pairs, 4);
+}
+
+// Runs scenario-compile's core on two texts with --report; returns the report.
+std::string CompileWithReport(const std::string& line, const std::string& train,
+                              CompileSummary* summary) {
+  testing::TestFolder folder;
+  testing::WriteFile(folder / "line.txt", line);
+  testing::WriteFile(folder / "train.txt", train);
+  CompileOptions options;
+  options.line_path = (folder / "line.txt").string();
+  options.train_path = (folder / "train.txt").string();
+  options.out_dir = (folder / "out").string();
+  options.report_path = (folder / "report.json").string();
+  std::ostringstream err;
+  *summary = RunCompile(options, err);
+  return testing::ReadFile(folder / "report.json");
+}
+
+// Found by replaying the compile fuzzer's corpus through scenario-compile:
+// a description byte above 127 quoted in a diagnostic (a stop name such as
+// "FORL\xCC" in the 8-bit code page, or a field that is not a number) made
+// the JSON report throw, and scenario-compile ended with an unhandled
+// exception instead of its exit status.
+TEST(FuzzRegressionTest, ACompileReportQuotingBytesAbove127IsWritten) {
+  const struct {
+    const char* what;
+    std::string line;
+    std::string train;
+  } cases[] = {
+      {"a field that is not a number", "[generale]\r\nlunghezza percorso, 3000\r\n[pendenze]\r\n"
+                                       "pendenza, 600, 3\xc0\r\n[fine]\r\n",
+       "[generale]\r\n"},
+      {"stop names", "[generale]\r\nlunghezza percorso, 3000\r\n[pendenze]\r\n[fine]\r\n",
+       "[generale]\r\nstazione, 0, 8, 500, 0,0,0, 0,0,0, 0,0,0, 0, 10,50,0, FORL\xcc\r\n"
+       "stazione, 600, 25, 400, 0,0,0, 0,0,0, 0,0,0, 0, 10,50,0, CANT\xd9\r\n[fine]\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CompileSummary summary;
+    std::string report;
+    ASSERT_NO_THROW(report = CompileWithReport(c.line, c.train, &summary));
+    EXPECT_EQ(summary.exit_status, 1);
+    const nlohmann::json parsed = nlohmann::json::parse(report);
+    EXPECT_NE(parsed["error_code"], 0);
+    EXPECT_FALSE(parsed["diagnostics"].empty());
+  }
+  // The names read as the Latin-1 characters of their codes.
+  CompileSummary summary;
+  const std::string report = CompileWithReport(cases[1].line, cases[1].train, &summary);
+  EXPECT_NE(report.find("the stop CANT\xc3\x99 at 600 m"), std::string::npos) << report;
 }
 
 }  // namespace
