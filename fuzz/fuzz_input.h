@@ -1,6 +1,6 @@
 // How the compile fuzzer reads its input: a line description, a NUL byte and
 // a train description; without a NUL the whole input is the line description
-// and the train description is empty. Inputs that could size the route
+// and the train description is empty. Inputs that could size the route table
 // beyond a few kilometres are passed over, so that every run stays fast.
 #pragma once
 
@@ -11,8 +11,7 @@
 
 namespace scenario::fuzzing {
 
-// Longest route the compile fuzzer compiles (a grid of 541 cells, a route
-// table of 27001 rows).
+// Longest route the compile fuzzer builds a route table for (27001 rows).
 inline constexpr int64_t kLongestFuzzedRoute = 20000;
 // Beyond this the line reader refuses the route length and sizes nothing.
 inline constexpr int64_t kLongestRoute = 1000000;
