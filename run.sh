@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the packager. The packager writes
+# Installs what is missing, builds the three commands (scenario-packager,
+# scenario-compile, scenario-inspect) and runs the packager. The packager writes
 # its files into its own folder, build/.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install_deps.sh
+scripts/install_deps.sh build
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)" --target scenario-packager scenario-compile
+cmake --build build -j"$(nproc)" --target scenario-packager scenario-compile scenario-inspect
 build/scenario-packager

@@ -4,8 +4,7 @@
 # UndefinedBehaviorSanitizer, then a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
-# clang, its runtimes and the symbolizer are for the fuzz targets.
-scripts/install_deps.sh clang libclang-rt-14-dev llvm-14
+scripts/install_deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"

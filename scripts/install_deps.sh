@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need,
-# only those that are missing. Run as root (or with sudo available).
+# Installs the Debian packages that are missing, as root (or through sudo).
+#   scripts/install_deps.sh build   what ./run.sh needs: compiler, CMake, libraries
+#   scripts/install_deps.sh test    the above, and what ./test.sh needs beside it
+# Every package is named here: a bare Debian 12 system (debootstrap's minbase)
+# has none of them, and recommended packages are never installed, so nothing
+# may be relied on that this list does not name.
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+build_packages=(
+  build-essential cmake
+  # The window: FLTK's header and base library, and Xlib for the display probe.
   libfltk1.3-dev libx11-dev
   libcli11-dev nlohmann-json3-dev
+  # The test executable and the benchmarks are part of the default build.
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+)
+test_packages=(
+  # clang, its runtimes and the symbolizer: the sanitizer suite and the fuzzers.
+  clang libclang-rt-14-dev llvm-14
+  # The picture tests check the SVG with a real XML parser.
   python3
 )
-# Extra packages a caller asks for (e.g. clang for the fuzzers).
-packages+=("$@")
+
+case "${1:-build}" in
+  build) packages=("${build_packages[@]}") ;;
+  test) packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: scripts/install_deps.sh [build|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
