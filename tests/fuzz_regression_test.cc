@@ -11,7 +11,7 @@
 #include "fuzz/compile_invariants.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/test_folder.h"
-#include "tools/lib/compile_command.h"
+#include "tools/compile/command.h"
 
 namespace scenario {
 namespace {

@@ -1,0 +1,95 @@
+#include "tools/compile/command.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "app/compile_step.h"
+#include "app/folder_source.h"
+#include "app/packager_run.h"
+#include "tools/compile/diagnostic_errors.h"
+#include "tools/compile/diagnostic_recorder.h"
+#include "tools/compile/diagnostic_report.h"
+#include "tools/inspect/scenario_folder.h"
+#include "tools/inspect/svg.h"
+
+namespace scenario {
+
+namespace {
+
+// Draws the compiled folder into the SVG file; says on err why it cannot.
+void DrawPicture(const CompileOptions& options, std::ostream& err) {
+  ScenarioFolder folder;
+  if (std::optional<std::string> problem = LoadScenarioFolder(options.out_dir, &folder)) {
+    err << "scenario-compile: no picture drawn: " << *problem << "\n";
+    return;
+  }
+  const std::string svg = RenderScenarioSvg(folder);
+  std::ofstream out(options.svg_path, std::ios::binary);
+  out << svg;
+  if (!out) err << "scenario-compile: cannot write the picture " << options.svg_path << "\n";
+}
+
+int ExitStatus(const CompileResult& result, const GeneratorState& state,
+               const CompileSummary& summary, const WarningOptions& warnings) {
+  if (result.status != CompileStatus::kCompleted) return kExitFailure;
+  if (state.error_code != 0) return kExitErrorCode;
+  if (warnings.as_errors && summary.warnings > 0) return kExitErrorCode;
+  return kExitClean;
+}
+
+}  // namespace
+
+CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
+  CompileSummary summary;
+  const std::optional<std::string> line_text = FolderSource::ReadWhole(options.line_path);
+  const std::optional<std::string> train_text = FolderSource::ReadWhole(options.train_path);
+  MemorySource source(line_text, train_text);
+  std::error_code dir_error;
+  std::filesystem::create_directories(options.out_dir, dir_error);
+
+  GeneratorState state;
+  state.route_name = options.route;
+  state.train_number = options.train;
+  DiagnosticRecorder recorder(state);
+  state.observer = &recorder;
+  FreshFileWriter writer;
+  const CompileResult result =
+      memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, writer);
+  state.observer = nullptr;
+  summary.error_code = state.error_code;
+  summary.error_position = state.error_position;
+  summary.files = result.written;
+  std::sort(summary.files.begin(), summary.files.end());
+  if (result.status == CompileStatus::kFatal) summary.fatal = result.fatal_number;
+
+  const DiagnosticContext context{state, recorder, options.line_path, options.train_path};
+  summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
+  summary.errors = static_cast<int>(summary.diagnostics.size());
+  std::vector<Diagnostic> warnings = WarningDiagnostics(context, options.warnings);
+  summary.warnings = static_cast<int>(warnings.size());
+  summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
+  SortDiagnostics(&summary.diagnostics);
+
+  const SourceLines line_lines(line_text ? *line_text : std::string_view());
+  const SourceLines train_lines(train_text ? *train_text : std::string_view());
+  for (const Diagnostic& diagnostic : summary.diagnostics) {
+    const bool in_train = diagnostic.description == Description::kTrain;
+    err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
+  }
+  if (result.status == CompileStatus::kUnsized || result.status == CompileStatus::kFileFailure) {
+    err << "scenario-compile: " << result.message << "\n";
+  }
+  summary.exit_status = ExitStatus(result, state, summary, options.warnings);
+  err << "scenario-compile: " << SummaryLine(summary.errors, summary.warnings);
+  if (options.warnings.as_errors && summary.warnings > 0) err << " (warnings count as errors)";
+  err << "\n";
+
+  if (!options.report_path.empty()) WriteCompileReport(options.report_path, summary, err);
+  if (!options.svg_path.empty() && result.status == CompileStatus::kCompleted) {
+    DrawPicture(options, err);
+  }
+  return summary;
+}
+
+}  // namespace scenario

@@ -1,0 +1,46 @@
+// The core of scenario-compile: compiles two given description texts into a
+// folder with the packager's own compile step, and reports what happened as
+// diagnostics on the error stream, a closing summary and, when asked, a JSON
+// report and an SVG picture of the result.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tools/compile/diagnostic.h"
+#include "tools/compile/warnings.h"
+
+namespace scenario {
+
+struct CompileOptions {
+  std::string route = "Corvena_Lidra1";
+  std::string train = "7304";
+  bool no_route_file = false;
+  std::string report_path;  // empty: no report
+  std::string svg_path;     // empty: no picture
+  bool watch = false;
+  WarningOptions warnings;
+  std::string line_path;
+  std::string train_path;
+  std::string out_dir;
+};
+
+struct CompileSummary {
+  int exit_status = 0;
+  int32_t error_code = 0;
+  int32_t error_position = 0;
+  std::optional<int32_t> fatal;
+  std::vector<std::string> files;       // sorted
+  std::vector<Diagnostic> diagnostics;  // in the order they are printed
+  int errors = 0;
+  int warnings = 0;
+};
+
+// Runs one compile; diagnostics and messages go to err. Never deletes the
+// description texts. Warnings never change a byte of the output.
+CompileSummary RunCompile(const CompileOptions& options, std::ostream& err);
+
+}  // namespace scenario

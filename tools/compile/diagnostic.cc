@@ -1,0 +1,91 @@
+#include "tools/compile/diagnostic.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace scenario {
+
+std::string Diagnostic::Tag() const {
+  if (severity == Severity::kWarning) return "[-W" + warning + "]";
+  return std::string(fatal ? "[fatal error " : "[error ") + std::to_string(code) + "]";
+}
+
+SourceLines::SourceLines(std::string_view text) : text_(text) {
+  // A final line end does not begin one more line.
+  for (size_t start = 0; start < text.size();) {
+    starts_.push_back(start);
+    const size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+}
+
+std::optional<std::string> SourceLines::Line(int line) const {
+  if (line < 1 || static_cast<size_t>(line) > starts_.size()) return std::nullopt;
+  const size_t start = starts_[static_cast<size_t>(line - 1)];
+  size_t end = text_.find('\n', start);
+  if (end == std::string_view::npos) end = text_.size();
+  // A CR belongs to the line end only right before the LF.
+  if (end < text_.size() && end > start && text_[end - 1] == '\r') --end;
+  return std::string(text_.substr(start, end - start));
+}
+
+std::optional<std::string> SourceLine(std::string_view text, int line) {
+  return SourceLines(text).Line(line);
+}
+
+std::string CaretLine(std::string_view source_line, int column) {
+  std::string caret;
+  const size_t at = column > 0 ? static_cast<size_t>(column - 1) : 0;
+  for (size_t i = 0; i < at; ++i) {
+    caret += (i < source_line.size() && source_line[i] == '\t') ? '\t' : ' ';
+  }
+  caret += '^';
+  if (at >= source_line.size()) return caret;
+  size_t end = source_line.find(',', at);
+  if (end == std::string_view::npos) end = source_line.size();
+  while (end > at + 1 && (source_line[end - 1] == ' ' || source_line[end - 1] == '\t')) --end;
+  if (end > at + 1) caret.append(end - at - 1, '~');
+  return caret;
+}
+
+std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view source_text) {
+  return FormatDiagnostic(diagnostic, SourceLines(source_text));
+}
+
+std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
+  std::string out = diagnostic.file;
+  if (diagnostic.line > 0) {
+    out += ":" + std::to_string(diagnostic.line);
+    if (diagnostic.column > 0) out += ":" + std::to_string(diagnostic.column);
+  }
+  out += diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
+  out += diagnostic.message + " " + diagnostic.Tag() + "\n";
+  if (diagnostic.line > 0) {
+    if (std::optional<std::string> line = source.Line(diagnostic.line)) {
+      out += *line + "\n";
+      if (diagnostic.column > 0) out += CaretLine(*line, diagnostic.column) + "\n";
+    }
+  }
+  return out;
+}
+
+std::string SummaryLine(int errors, int warnings) {
+  auto count = [](int n, const char* word) {
+    return std::to_string(n) + " " + word + (n == 1 ? "" : "s");
+  };
+  return count(errors, "error") + ", " + count(warnings, "warning");
+}
+
+void SortDiagnostics(std::vector<Diagnostic>* diagnostics) {
+  auto key = [](const Diagnostic& d) {
+    const bool whole_file = d.line == 0 || !d.description.has_value();
+    const int text = d.description == Description::kTrain ? 1 : 0;
+    return std::make_tuple(whole_file, whole_file ? 0 : text, whole_file ? 0 : d.line,
+                           whole_file ? 0 : d.column);
+  };
+  std::stable_sort(diagnostics->begin(), diagnostics->end(),
+                   [&](const Diagnostic& a, const Diagnostic& b) { return key(a) < key(b); });
+}
+
+}  // namespace scenario

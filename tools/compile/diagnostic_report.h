@@ -1,0 +1,18 @@
+// The JSON report of one compile (--report): the error code and position,
+// the fatal report, the files written and every diagnostic.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "tools/compile/command.h"
+
+namespace scenario {
+
+// The report as JSON text.
+std::string CompileReportJson(const CompileSummary& summary);
+
+// Writes it to a file; says so on err when it cannot.
+void WriteCompileReport(const std::string& path, const CompileSummary& summary, std::ostream& err);
+
+}  // namespace scenario

@@ -1,0 +1,89 @@
+// The diagnostic form: the first line, the source line and the caret, the
+// summary, and the order diagnostics are printed in.
+#include "tools/compile/diagnostic.h"
+
+#include <gtest/gtest.h>
+
+namespace scenario {
+namespace {
+
+TEST(SourceLineTest, CountsLinesFromOneAndDropsTheLineEnd) {
+  const std::string text = "first\r\nsecond\nthird\rstill third\r\nlast";
+  EXPECT_EQ(SourceLine(text, 1), "first");
+  EXPECT_EQ(SourceLine(text, 2), "second");
+  // A lone CR is an ordinary character of the line.
+  EXPECT_EQ(SourceLine(text, 3), "third\rstill third");
+  EXPECT_EQ(SourceLine(text, 4), "last");
+  EXPECT_EQ(SourceLine(text, 5), std::nullopt);
+  EXPECT_EQ(SourceLine(text, 0), std::nullopt);
+  // A final line end does not make one more line.
+  EXPECT_EQ(SourceLine("one\r\n", 2), std::nullopt);
+}
+
+TEST(CaretLineTest, UnderlinesTheFieldUpToItsComma) {
+  EXPECT_EQ(CaretLine("segnale,  20500, 2", 11), "          ^~~~~");
+  // Trailing blanks of the field are not underlined.
+  EXPECT_EQ(CaretLine("pendenza  , 500", 1), "^~~~~~~~");
+  // The last field of a line runs to its end.
+  EXPECT_EQ(CaretLine("a, bcd", 4), "   ^~~");
+  // Tabs before the column are kept so the caret lines up in any editor.
+  EXPECT_EQ(CaretLine("\tx,\ty", 5), "\t  \t^");
+  // A column past the end (a field missing at the end of a line).
+  EXPECT_EQ(CaretLine("ab", 3), "  ^");
+}
+
+TEST(FormatDiagnosticTest, PointsIntoTheSourceText) {
+  Diagnostic d;
+  d.severity = Severity::kWarning;
+  d.warning = "gradient-order";
+  d.file = "line.txt";
+  d.line = 2;
+  d.column = 11;
+  d.message = "the gradient at 400 m comes after the gradient at 500 m on line 1";
+  EXPECT_EQ(FormatDiagnostic(d, "pendenza, 500, -7\r\npendenza, 400, 3\r\n"),
+            "line.txt:2:11: warning: the gradient at 400 m comes after the gradient at 500 m on "
+            "line 1 [-Wgradient-order]\n"
+            "pendenza, 400, 3\n"
+            "          ^~~\n");
+}
+
+TEST(FormatDiagnosticTest, AWholeFileHasNoLineNorColumn) {
+  Diagnostic d;
+  d.code = 102;
+  d.file = "line.txt";
+  d.message = "no field holds \"[generale]\"";
+  EXPECT_EQ(FormatDiagnostic(d, "text"),
+            "line.txt: error: no field holds \"[generale]\" [error 102]\n");
+  d.code = 1250;
+  d.fatal = true;
+  EXPECT_EQ(d.Tag(), "[fatal error 1250]");
+}
+
+TEST(SummaryLineTest, CountsInWords) {
+  EXPECT_EQ(SummaryLine(0, 0), "0 errors, 0 warnings");
+  EXPECT_EQ(SummaryLine(1, 1), "1 error, 1 warning");
+  EXPECT_EQ(SummaryLine(2, 3), "2 errors, 3 warnings");
+}
+
+TEST(SortDiagnosticsTest, LineTextFirstThenTrainTextThenWholeFiles) {
+  auto at = [](std::optional<Description> text, int line, int column, std::string tag) {
+    Diagnostic d;
+    d.description = text;
+    d.line = line;
+    d.column = column;
+    d.message = std::move(tag);
+    return d;
+  };
+  std::vector<Diagnostic> list = {
+      at(Description::kTrain, 3, 5, "train 3:5"),  at(Description::kLine, 0, 0, "line file"),
+      at(Description::kLine, 7, 1, "line 7"),      at(Description::kTrain, 3, 1, "train 3:1"),
+      at(Description::kTrain, 0, 0, "train file"), at(Description::kLine, 2, 9, "line 2")};
+  SortDiagnostics(&list);
+  std::vector<std::string> order;
+  for (const Diagnostic& d : list) order.push_back(d.message);
+  EXPECT_EQ(order, (std::vector<std::string>{"line 2", "line 7", "train 3:1", "train 3:5",
+                                             "line file", "train file"}));
+}
+
+}  // namespace
+}  // namespace scenario

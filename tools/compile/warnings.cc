@@ -1,0 +1,87 @@
+#include "tools/compile/warnings.h"
+
+#include <algorithm>
+
+namespace scenario {
+
+const std::vector<WarningKind>& AllWarnings() {
+  static const std::vector<WarningKind> kWarnings = {
+      {"gradient-order", "a gradient record behind the one before it"},
+      {"curve-order", "a curve that starts before the curve before it"},
+      {"curve-overlap", "a curve that starts before the curve before it ends"},
+      {"speed-limit-order", "a speed-limit record behind the one before it"},
+      {"adhesion-order", "an adhesion record behind the one before it"},
+      {"stop-order", "a stop record behind the stop before it"},
+      {"gradient-range", "a gradient outside -100 to 155, stored as its low 8 bits"},
+      {"adhesion-range", "an adhesion outside 0 to 255, stored as its low 8 bits"},
+      {"comment-keyword", "a comment line past the comment limit read as a record"},
+      {"several-records", "a keyword field read as several records"},
+      {"wrong-section", "a record in the section where it is not recognised"},
+      {"keyword-case", "a general record whose keyword words must be lower case"},
+      {"last-field", "a record keyword that is the last field of the text, never read"},
+      {"ignored-approach", "a stop of kind 25 or above with approach values"},
+      {"ignored-stop-kind", "a timed, first or last stop of a kind the grid ignores"},
+      {"few-stops", "a train description with no stop or a single stop"},
+      {"time-order", "scheduled times that go backwards along the route"},
+  };
+  return kWarnings;
+}
+
+bool IsWarningName(std::string_view name) {
+  const std::vector<WarningKind>& all = AllWarnings();
+  return std::any_of(all.begin(), all.end(),
+                     [&](const WarningKind& kind) { return name == kind.name; });
+}
+
+std::string TakeWarningSwitches(std::vector<std::string>* arguments, WarningOptions* options) {
+  std::vector<std::string> kept;
+  for (const std::string& argument : *arguments) {
+    if (argument == "-Werror" || argument == "--warnings-as-errors") {
+      options->as_errors = true;
+      continue;
+    }
+    if (!argument.starts_with("-W")) {
+      kept.push_back(argument);
+      continue;
+    }
+    const bool off = argument.starts_with("-Wno-");
+    const std::string name = argument.substr(off ? 5 : 2);
+    if (!IsWarningName(name)) return "unknown warning switch " + argument;
+    if (off) {
+      options->disabled.insert(name);
+    } else {
+      options->disabled.erase(name);
+    }
+  }
+  *arguments = std::move(kept);
+  return "";
+}
+
+Diagnostic Warning(const DiagnosticContext& context, const char* name, Description description,
+                   TextPosition where, std::string message) {
+  Diagnostic diagnostic;
+  diagnostic.severity = Severity::kWarning;
+  diagnostic.warning = name;
+  diagnostic.description = description;
+  diagnostic.file = context.FileOf(description);
+  if (where.line > 0) {
+    diagnostic.line = where.line;
+    diagnostic.column = where.column;
+  }
+  diagnostic.message = std::move(message);
+  return diagnostic;
+}
+
+std::vector<Diagnostic> WarningDiagnostics(const DiagnosticContext& context,
+                                           const WarningOptions& options) {
+  std::vector<Diagnostic> all;
+  RecordWarnings(context, &all);
+  FieldWarnings(context, &all);
+  std::vector<Diagnostic> kept;
+  for (Diagnostic& diagnostic : all) {
+    if (!options.disabled.contains(diagnostic.warning)) kept.push_back(std::move(diagnostic));
+  }
+  return kept;
+}
+
+}  // namespace scenario

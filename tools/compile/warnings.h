@@ -1,0 +1,57 @@
+// The warnings of scenario-compile: input that compiles but almost certainly
+// does not mean what its author meant. Each has a short name; -Wno-NAME
+// silences it, -WNAME turns it back on. Warnings never change what is
+// compiled; --warnings-as-errors (or -Werror) makes them count as errors for
+// the exit status.
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/compile/diagnostic.h"
+#include "tools/compile/diagnostic_errors.h"
+
+namespace scenario {
+
+struct WarningKind {
+  const char* name;
+  const char* summary;  // one line, for --help and the README
+};
+
+// Every warning, in the order of the help text.
+const std::vector<WarningKind>& AllWarnings();
+bool IsWarningName(std::string_view name);
+
+struct WarningOptions {
+  std::set<std::string> disabled;
+  bool as_errors = false;
+};
+
+// Takes the warning switches (-Wno-NAME, -WNAME, -Werror,
+// --warnings-as-errors) out of the arguments, leaving the others in order.
+// Returns an error message for an unknown name, else "".
+std::string TakeWarningSwitches(std::vector<std::string>* arguments, WarningOptions* options);
+
+// All warnings of one compile, the silenced ones left out.
+std::vector<Diagnostic> WarningDiagnostics(const DiagnosticContext& context,
+                                           const WarningOptions& options);
+
+// The pieces (warnings_*.cc); each appends what it finds.
+// Order, range and overlap of the profile, curve and stop records; stops of a
+// kind the grid ignores; the timetable.
+void RecordWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out);
+// Stops: order, kinds the grid ignores, the timetable, too few stops.
+void StopWarnings(const DiagnosticContext& context, const std::vector<const RecordRead*>& stops,
+                  std::vector<Diagnostic>* out);
+// How keyword fields were read: comments taken as keywords, several records
+// in one field, records of the wrong section, the last field of a text.
+void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out);
+
+// A warning at a field of a description (or about the whole file when the
+// position has no line).
+Diagnostic Warning(const DiagnosticContext& context, const char* name, Description description,
+                   TextPosition where, std::string message);
+
+}  // namespace scenario

@@ -1,0 +1,122 @@
+// The carried scenario, compiled with the packager's own compile step into a
+// folder, then decoded, dumped and drawn.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "app/compile_step.h"
+#include "content/documents.h"
+#include "descriptions/description_source.h"
+#include "tools/inspect/test_support.h"
+#include "tools/inspect/dump.h"
+#include "tools/inspect/json.h"
+#include "tools/inspect/route_summary.h"
+#include "tools/inspect/scenario_folder.h"
+#include "tools/inspect/svg.h"
+
+namespace scenario {
+namespace {
+
+using inspect_test::Count;
+
+std::string Emitted(const LineBuffer& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    if (line == kEndMarker) break;
+    text += line + "\r\n";
+  }
+  return text;
+}
+
+class InspectCarriedScenarioTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = new inspect_test::TempFolder;
+    GeneratorState state;
+    state.route_name = kRouteName;
+    state.train_number = kTrainNumber;
+    MemorySource source(Emitted(CarriedLineDescription()), Emitted(CarriedTrainDescription()));
+    FreshFileWriter writer;
+    CompileResult result = memorizza_percorso(state, 1, source, folder_->path(), writer);
+    ASSERT_EQ(result.status, CompileStatus::kCompleted) << result.message;
+    ASSERT_EQ(state.error_code, 0) << "error position " << state.error_position;
+    auto loaded = std::make_unique<ScenarioFolder>();
+    ASSERT_EQ(LoadScenarioFolder(folder_->path(), loaded.get()), std::nullopt);
+    loaded_ = loaded.release();
+  }
+  // Every test needs the compiled folder.
+  void SetUp() override { ASSERT_NE(loaded_, nullptr) << "the carried scenario did not compile"; }
+  static void TearDownTestSuite() {
+    delete loaded_;
+    delete folder_;
+  }
+
+  static inspect_test::TempFolder* folder_;
+  static ScenarioFolder* loaded_;
+};
+
+inspect_test::TempFolder* InspectCarriedScenarioTest::folder_ = nullptr;
+ScenarioFolder* InspectCarriedScenarioTest::loaded_ = nullptr;
+
+TEST_F(InspectCarriedScenarioTest, FilesAgreeWithEachOther) {
+  EXPECT_EQ(loaded_->route_name, "Corvena_Lidra1");
+  EXPECT_EQ(loaded_->train_number, "7304");
+  EXPECT_TRUE(loaded_->warnings.empty());
+  EXPECT_EQ(loaded_->route.size, 5539964u);
+  EXPECT_EQ(loaded_->grid.size, 83115u);
+  EXPECT_EQ(loaded_->RouteLength(), 270000);
+  RouteSummary route = SummariseRoute(loaded_->route.route);
+  EXPECT_EQ(route.route_length, 270000);
+  EXPECT_EQ(route.curves.size(), 75u);  // one stretch per curve record
+}
+
+TEST_F(InspectCarriedScenarioTest, DumpAndJsonOfEveryFile) {
+  for (const InspectedFile* file : {&loaded_->route, &loaded_->scenario, &loaded_->grid}) {
+    std::ostringstream out;
+    DumpInspectedFile(*file, out);
+    EXPECT_GT(out.str().size(), 1000u) << file->name;
+    EXPECT_NO_THROW(InspectedFileToJson(*file).dump()) << file->name;
+  }
+  std::ostringstream scenario;
+  DumpInspectedFile(loaded_->scenario, scenario);
+  EXPECT_NE(scenario.str().find("(33 stop rows, 9 sign-board rows)"), std::string::npos);
+  EXPECT_NE(scenario.str().find("weighted_check_code 31507 (matches the names)"), std::string::npos);
+  std::ostringstream grid;
+  DumpInspectedFile(loaded_->grid, grid);
+  EXPECT_NE(grid.str().find("cell 1 stamps: format mark 5121, plain check code 2312"), std::string::npos);
+  EXPECT_NE(grid.str().find("cell 411  20500 m  signal  s1*10+d1 41"), std::string::npos);
+}
+
+TEST_F(InspectCarriedScenarioTest, PictureHoldsTheWholeRun) {
+  std::string svg = RenderScenarioSvg(*loaded_);
+  EXPECT_EQ(inspect_test::XmlProblem(svg), "");
+  std::filesystem::path file = folder_->Write("carried.svg", svg);
+  if (std::optional<bool> ok = inspect_test::PythonSaysWellFormed(file)) {
+    EXPECT_TRUE(*ok);
+  }
+  struct Expected {
+    const char* text;
+    size_t count;
+  };
+  const Expected expected[] = {
+      {"<polyline class=\"track\"", 1},
+      {"<g class=\"stop\">", 33},
+      {"<g class=\"signal\">", 106},
+      {"<g class=\"speed-board\">", 21},
+      {"<g class=\"sign-board\">", 9},
+      {"<g class=\"code\">", 29},  // 24 of code 270, 5 of 180
+      {"<g class=\"slowdown\">", 0},
+      // The three chainage sections, each marked with the chainage it starts.
+      {"<g class=\"section\">", 3},
+      {">km 219+200</text>", 1},
+      {">km 199+650</text>", 1},
+      {">km 310+100</text>", 1},
+      {">VALMERA</text>", 2},
+      {">MONTEGRIDO</text>", 2},
+  };
+  for (const Expected& e : expected) EXPECT_EQ(Count(svg, e.text), e.count) << e.text;
+}
+
+}  // namespace
+}  // namespace scenario

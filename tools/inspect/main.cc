@@ -1,0 +1,32 @@
+// scenario-inspect: a look inside the compiled files of a scenario.
+//
+//   scenario-inspect [--json] FILE...      dump route, scenario or grid files
+//   scenario-inspect --svg OUT.svg FOLDER  draw the scenario in FOLDER
+//
+// Exit status 0 when everything was read, 2 on bad input.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "tools/inspect/command.h"
+
+int main(int argc, char** argv) {
+  scenario::InspectOptions options;
+  CLI::App app{
+      "Shows what a compiled scenario holds: a readable dump of its route file (<route>_linea.dat), "
+      "scenario file (<route>_<train>.sim) and grid file (<route>_<train>.dat), or a picture of the "
+      "whole scenario."};
+  app.add_option("paths", options.paths,
+                 "files to dump (told apart by name and size), or with --svg the folder of one compiled scenario")
+      ->required();
+  app.add_flag("--json", options.json,
+               "print the dump as JSON: one object for one file, an array for several");
+  app.add_option("--svg", options.svg_output,
+                 "draw the plan and profile of the scenario in FOLDER into this SVG file");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    int code = app.exit(e);
+    return code == 0 ? scenario::kInspectOk : scenario::kInspectBadInput;
+  }
+  return scenario::RunInspect(options, std::cout, std::cerr);
+}

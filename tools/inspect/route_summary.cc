@@ -1,0 +1,87 @@
+#include "tools/inspect/route_summary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace scenario {
+
+namespace {
+
+// The smallest curve class turns by 0.0001 per metre; straight steps repeat
+// the previous step and change the heading only by rounding noise.
+constexpr double kCurvedTurn = 1e-7;
+// Two adjacent curves of different class are told apart by their turn per
+// metre.
+constexpr double kSameCurveTolerance = 0.02;
+
+double Heading(const RoutePlan& plan, int64_t row) {
+  return std::atan2(plan.X(row) - plan.X(row - 1), plan.Y(row) - plan.Y(row - 1));
+}
+
+double Wrap(double angle) {
+  while (angle > std::numbers::pi) angle -= 2 * std::numbers::pi;
+  while (angle < -std::numbers::pi) angle += 2 * std::numbers::pi;
+  return angle;
+}
+
+double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
+
+void FindCurves(const RoutePlan& plan, RouteSummary* summary) {
+  RouteCurve* open = nullptr;
+  for (int64_t row = 2; row < plan.rows(); ++row) {
+    bool measurable = plan.IsPoint(row) && plan.IsPoint(row - 1) && plan.IsPoint(row - 2);
+    double turn = measurable ? Wrap(Heading(plan, row) - Heading(plan, row - 1)) : 0.0;
+    if (std::abs(turn) <= kCurvedTurn) {
+      open = nullptr;
+      continue;
+    }
+    double k = std::tan(turn);
+    bool continues = open != nullptr && open->end_row == row - 1 &&
+                     std::abs(k - open->turn_per_metre) <= kSameCurveTolerance * std::abs(open->turn_per_metre);
+    if (!continues) {
+      summary->curves.push_back({row - 1, row, 0.0, k});
+      open = &summary->curves.back();
+    }
+    open->end_row = row;
+    open->turn_degrees += Degrees(turn);
+  }
+  for (const RouteCurve& curve : summary->curves) {
+    summary->net_turn_degrees += curve.turn_degrees;
+    summary->total_turn_degrees += std::abs(curve.turn_degrees);
+  }
+}
+
+}  // namespace
+
+RouteSummary SummariseRoute(const RoutePlan& plan) {
+  RouteSummary summary;
+  summary.rows = plan.rows();
+  if (summary.rows >= kRouteOverrunRows + 1) summary.route_length = summary.rows - kRouteOverrunRows - 1;
+  for (const RouteElement& e : plan.plan_x) ++summary.tags[e.tag];
+  for (const RouteElement& e : plan.plan_y) ++summary.tags[e.tag];
+  for (int64_t row = 0; row < plan.rows(); ++row) {
+    if (!plan.IsPoint(row)) continue;
+    double x = plan.X(row), y = plan.Y(row);
+    if (!summary.has_points) {
+      summary.min_x = summary.max_x = x;
+      summary.min_y = summary.max_y = y;
+      summary.has_points = true;
+    }
+    summary.min_x = std::min(summary.min_x, x);
+    summary.max_x = std::max(summary.max_x, x);
+    summary.min_y = std::min(summary.min_y, y);
+    summary.max_y = std::max(summary.max_y, y);
+    ++summary.point_rows;
+    if (row > 0 && plan.IsPoint(row - 1)) {
+      summary.path_length += std::hypot(x - plan.X(row - 1), y - plan.Y(row - 1));
+    }
+  }
+  for (int64_t row = plan.rows() - 1; row >= 0 && !plan.IsPoint(row); --row) {
+    ++summary.trailing_non_point_rows;
+  }
+  FindCurves(plan, &summary);
+  return summary;
+}
+
+}  // namespace scenario

@@ -1,0 +1,107 @@
+#include "tools/inspect/scenario_folder.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "grid/track_grid.h"
+#include "tools/inspect/route_summary.h"
+
+namespace scenario {
+
+namespace {
+
+constexpr std::string_view kRouteSuffix = "_linea.dat";
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string out;
+  for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
+  return out;
+}
+
+std::optional<std::string> Load(const std::filesystem::path& path, InspectedFile* file) {
+  if (std::optional<std::string> problem = LoadInspectedFile(path, file)) {
+    return path.string() + ": " + *problem;
+  }
+  return std::nullopt;
+}
+
+void CheckAgreement(ScenarioFolder* f) {
+  const ScenarioTable& table = f->scenario.scenario;
+  if (table[kRouteRow].name != f->route_name) {
+    f->warnings.push_back("row 85 names the route \"" + table[kRouteRow].name + "\", the files \"" +
+                          f->route_name + "\"");
+  }
+  if (table[kTrainRow].name != f->train_number) {
+    f->warnings.push_back("row 86 names the train \"" + table[kTrainRow].name + "\", the files \"" +
+                          f->train_number + "\"");
+  }
+  int64_t length = table[kRunRow].span_end;
+  int64_t rows = f->route.route.rows();
+  if (rows != length + kRouteOverrunRows + 1) {
+    f->warnings.push_back("the route length in row 84 is " + std::to_string(length) +
+                          " m, but the route file has " + std::to_string(rows) + " rows");
+  }
+  int64_t cells = static_cast<int64_t>(f->grid.cells.size());
+  if (length >= 0 && cells != LastCellIndex(length) + 1) {
+    f->warnings.push_back("a route of " + std::to_string(length) + " m has " +
+                          std::to_string(LastCellIndex(length) + 1) + " cells, the grid file " +
+                          std::to_string(cells));
+  }
+}
+
+}  // namespace
+
+int64_t ScenarioFolder::RouteLength() const {
+  int64_t length = scenario.scenario[kRunRow].span_end;
+  if (length > 0) return length;
+  return std::max<int64_t>(0, route.route.rows() - kRouteOverrunRows - 1);
+}
+
+std::optional<std::string> LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* out) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) return folder.string() + ": no such folder";
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+  }
+  if (ec) return folder.string() + ": cannot list the folder (" + ec.message() + ")";
+  std::sort(names.begin(), names.end());
+
+  std::vector<std::string> routes;
+  for (const std::string& n : names) {
+    if (EndsWith(n, kRouteSuffix) && n.size() > kRouteSuffix.size()) routes.push_back(n);
+  }
+  if (routes.empty()) return folder.string() + ": no route file (*_linea.dat) in the folder";
+  if (routes.size() > 1) return folder.string() + ": several route files: " + JoinNames(routes);
+  out->route_name = routes[0].substr(0, routes[0].size() - kRouteSuffix.size());
+
+  // Scenarios of this route: <route>_<train>.sim, each with its grid file.
+  std::string prefix = out->route_name + "_";
+  std::vector<std::string> trains;
+  for (const std::string& n : names) {
+    if (n.size() > prefix.size() + 4 && n.starts_with(prefix) && EndsWith(n, ".sim")) {
+      trains.push_back(n.substr(prefix.size(), n.size() - prefix.size() - 4));
+    }
+  }
+  if (trains.empty()) return folder.string() + ": no scenario file (" + prefix + "*.sim) in the folder";
+  if (trains.size() > 1) {
+    return folder.string() + ": several scenario files of route " + out->route_name + " (trains " +
+           JoinNames(trains) + "); keep one per folder";
+  }
+  out->train_number = trains[0];
+  std::string grid_name = prefix + out->train_number + ".dat";
+  if (std::find(names.begin(), names.end(), grid_name) == names.end()) {
+    return folder.string() + ": the grid file " + grid_name + " is missing";
+  }
+  if (auto problem = Load(folder / routes[0], &out->route)) return problem;
+  if (auto problem = Load(folder / (prefix + out->train_number + ".sim"), &out->scenario)) return problem;
+  if (auto problem = Load(folder / grid_name, &out->grid)) return problem;
+  CheckAgreement(out);
+  return std::nullopt;
+}
+
+}  // namespace scenario
