@@ -1,5 +1,6 @@
 #include "app/compile_step.h"
 
+#include "app/error_codes.h"
 #include "app/file_names.h"
 #include "descriptions/memorizza_dati.h"
 #include "grid/completion_pass.h"
@@ -19,7 +20,7 @@ CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
                                  const std::filesystem::path& folder, FreshFileWriter& writer) {
   CompileResult result;
   state.write_files = write_files;
-  state.error_code = 0;
+  state.error_code = kNoError;
   state.scenario.Reset();
 
   memorizza_dati(state, source);

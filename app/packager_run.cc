@@ -4,6 +4,7 @@
 
 #include "app/compile_step.h"
 #include "app/emitters.h"
+#include "app/error_codes.h"
 #include "app/file_names.h"
 #include "app/folder_source.h"
 
@@ -49,7 +50,7 @@ int Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platfo
       break;
   }
   platform.Close();
-  if (state.error_code != 0) {
+  if (state.error_code != kNoError) {
     std::cerr << "scenario-packager: the descriptions compiled with error code " << state.error_code
               << " (error position " << state.error_position << ")\n";
     return kExitErrorCode;

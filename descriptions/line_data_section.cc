@@ -3,6 +3,7 @@
 // Every test runs on the same keyword field, in this order.
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/line_reading.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
@@ -91,7 +92,7 @@ LineOutcome ReadSignBoard(LineReading& reading) {
   if (!state.grid.PositionFits(position, kGuardMargin)) return reading.Beyond(position);
   const int64_t cell = ObjectCell(position);
   if (!state.grid.Contains(cell)) return reading.Beyond(position);
-  if (!state.grid.IsFree(cell)) return reading.Fail(6, position);
+  if (!state.grid.IsFree(cell)) return reading.Fail(kErrorSignBoardCell, position);
   // Sign rows run from 80 downward and may not go below row 1.
   if (state.board_row_cursor < 1) reading.Throw("more than 80 sign boards");
   Cell& board = state.grid.at(cell);

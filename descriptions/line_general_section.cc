@@ -3,6 +3,7 @@
 // keyword field, so a field that matches several reads several records.
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/line_reading.h"
 
 namespace scenario {
@@ -21,7 +22,7 @@ LineOutcome ReadRouteLength(LineReading& reading) {
   GeneratorState& state = reading.state;
   const int32_t length = reading.Number();
   state.scenario[kRunRow].span_end = length;
-  if (length > kLongestRoute) return reading.Fail(1);
+  if (length > kLongestRoute) return reading.Fail(kErrorRouteTooLong);
   if (length < 0) {
     throw DescriptionFailure("the route length " + std::to_string(length) + " is negative",
                              reading.stream.last_position());
@@ -88,15 +89,15 @@ LineOutcome ReadSignalRepetition(LineReading& reading) {
   row.span_start = start;
   const int32_t end = reading.Number();
   row.span_end = end;
-  if (start % 50 != 0) return reading.Fail(3);
-  if (end % 50 != 0) return reading.Fail(4);
+  if (start % 50 != 0) return reading.Fail(kErrorRepetitionStart);
+  if (end % 50 != 0) return reading.Fail(kErrorRepetitionEnd);
   // The keyword field names the number of cab-signal codes.
   if (ContainsExact(reading.field, "4")) {
     row.position = 4;
   } else if (ContainsExact(reading.field, "9")) {
     row.position = 9;
   } else {
-    return reading.Fail(5);
+    return reading.Fail(kErrorRepetitionCodes);
   }
   if (end == 0) row.position = 0;
   return LineOutcome::kContinue;

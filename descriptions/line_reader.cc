@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/line_reading.h"
 #include "grid/cell.h"
 
@@ -65,7 +66,7 @@ LineOutcome LineReading::Fail(int32_t code, int32_t position) {
 }
 
 LineOutcome LineReading::Beyond(int32_t position) {
-  Error(15, position);
+  Error(kErrorBeyondGrid, position);
   return LineOutcome::kClose;
 }
 
@@ -131,8 +132,10 @@ void CloseLineDescription(LineReading& reading) {
 
 bool ReadLineDescription(GeneratorState& state, DescriptionSource& source) {
   if (!source.LineExists()) {
-    state.SetError(101);
-    if (state.observer != nullptr) state.observer->OnError(Description::kLine, 101, TextPosition{});
+    state.SetError(kErrorNoLineDescription);
+    if (state.observer != nullptr) {
+      state.observer->OnError(Description::kLine, kErrorNoLineDescription, TextPosition{});
+    }
     return false;
   }
   const std::optional<std::string> text = source.OpenLine();
@@ -141,7 +144,7 @@ bool ReadLineDescription(GeneratorState& state, DescriptionSource& source) {
   }
   LineReading reading(state, source, *text);
   if (!FindGeneralSection(reading)) {
-    reading.Fail(102);
+    reading.Fail(kErrorNoGeneralSection);
     return false;
   }
   if (ReadGeneralSection(reading) == LineOutcome::kReturn) return false;

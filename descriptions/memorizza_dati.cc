@@ -1,5 +1,6 @@
 #include "descriptions/memorizza_dati.h"
 
+#include "app/error_codes.h"
 #include "descriptions/line_reader.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reader.h"
@@ -20,7 +21,7 @@ void memorizza_dati(GeneratorState& state, DescriptionSource& source) {
     // position stays as it was.
     source.DeleteLine();
     source.DeleteTrain();
-    state.error_code = 25;
+    state.error_code = kErrorReadFailure;
     if (state.observer != nullptr) {
       state.observer->OnFailure(in_train ? Description::kTrain : Description::kLine,
                                 failure.what(), failure.where());

@@ -4,6 +4,7 @@
 // the route file is the same on every machine.
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/line_reading.h"
 
 namespace scenario {
@@ -56,7 +57,7 @@ LineOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
       CurvedStep(route, row, turn);
     }
     ++row;
-    if (row > kLastPlanRow) return reading.Fail(103);
+    if (row > kLastPlanRow) return reading.Fail(kErrorCurve);
   }
   return LineOutcome::kContinue;
 }
@@ -73,7 +74,7 @@ LineOutcome ReadCurve(LineReading& reading) {
   const int32_t length = reading.Number();
   if (!state.grid.PositionFits(start, 100)) return reading.Beyond(start);
   double turn = TurnPerMetre(reading.field);
-  if (turn == 0.0) return reading.Fail(103);
+  if (turn == 0.0) return reading.Fail(kErrorCurve);
   // An "s" anywhere makes it a left-hand curve.
   if (ContainsAnyCase(reading.field, "s")) turn = -turn;
 

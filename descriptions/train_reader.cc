@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
 #include "grid/rounding.h"
@@ -45,7 +46,7 @@ TrainOutcome TrainReading::Stop(int32_t code, int32_t position) {
 }
 
 TrainOutcome TrainReading::Beyond(int32_t position) {
-  Error(15, position);
+  Error(kErrorBeyondGrid, position);
   return TrainOutcome::kFinish;
 }
 
@@ -135,8 +136,10 @@ void Finish(TrainReading& reading) {
     if (state.scenario[row].span_start % 50 != 0 || state.scenario[row].span_end % 50 != 0) {
       // The chainage rows come from the line description; no train record
       // is to blame.
-      state.SetError(2);
-      if (state.observer != nullptr) state.observer->OnError(Description::kLine, 2, TextPosition{});
+      state.SetError(kErrorChainage);
+      if (state.observer != nullptr) {
+        state.observer->OnError(Description::kLine, kErrorChainage, TextPosition{});
+      }
       break;
     }
   }

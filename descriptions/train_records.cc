@@ -4,6 +4,7 @@
 // reads several records, each with its own value fields.
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
 #include "grid/cell_writers.h"
@@ -104,7 +105,7 @@ TrainOutcome ReadCodeReduction(TrainReading& reading) {
   if (!state.grid.PositionFits(position, kRecordMargin) || !state.grid.Contains(k)) {
     return reading.Beyond(position);
   }
-  if (!state.grid.IsFree(k)) return reading.Stop(7, position);
+  if (!state.grid.IsFree(k)) return reading.Stop(kErrorCodeReductionCell, position);
   Cell& cell = state.grid.at(k);
   if (code > 0) {
     cell.cell_type = kCodeReduction;

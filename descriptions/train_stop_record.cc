@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
 #include "grid/rounding.h"
@@ -59,14 +60,14 @@ TrainOutcome ReadStop(TrainReading& reading) {
   const int32_t r = reading.next_stop_row;
   // With 80 sign boards the first stop row is a board row: nothing is read
   // into it.
-  if (r > state.board_row_cursor) return reading.Stop(10);
+  if (r > state.board_row_cursor) return reading.Stop(kErrorStopRows);
   ScenarioRow& row = state.scenario[r];
   row.position = in.Int32();
   if (!state.grid.PositionFits(row.position, kStopMargin)) return reading.Beyond(row.position);
-  if (row.position % 50 != 0) return reading.Stop(8, row.position);
+  if (row.position % 50 != 0) return reading.Stop(kErrorStopPosition, row.position);
   row.kind = in.Uint8();
   const int32_t length = in.Int32();
-  if (length % 100 != 0) return reading.Stop(9, row.position);
+  if (length % 100 != 0) return reading.Stop(kErrorStopLength, row.position);
   row.tps = in.Uint8();
   row.tab = in.Uint8();
   row.mar = in.Uint8();
@@ -105,7 +106,7 @@ TrainOutcome ReadStop(TrainReading& reading) {
     }
   }
   if (marked) {
-    if (!StopCellAboveCell1(row.span_end)) return reading.Stop(24);
+    if (!StopCellAboveCell1(row.span_end)) return reading.Stop(kErrorStopZoneAtStart);
     // The stop cell replaces whatever object stood there, with no check.
     const int64_t cell = StopCell(row.span_end);
     state.grid.at(cell).cell_type = kStationStop;
@@ -113,10 +114,10 @@ TrainOutcome ReadStop(TrainReading& reading) {
     if (state.observer != nullptr) state.observer->OnPlace(cell, kStationStop);
   }
   if (r > kFirstStopRow && int64_t{row.span_start} - kStopSpacing < state.scenario[r - 1].span_end) {
-    return reading.Stop(22, row.position);
+    return reading.Stop(kErrorStopSpacing, row.position);
   }
   reading.next_stop_row = r + 1;
-  if (reading.next_stop_row >= state.board_row_cursor) return reading.Stop(10);
+  if (reading.next_stop_row >= state.board_row_cursor) return reading.Stop(kErrorStopRows);
   return TrainOutcome::kContinue;
 }
 

@@ -6,6 +6,8 @@
 // count as not free and of no type, and are never written.
 #include "grid/completion_pass.h"
 
+#include "app/error_codes.h"
+
 namespace scenario {
 namespace {
 
@@ -56,7 +58,7 @@ class CompletionPass {
           LowerIfReduction(j - 2)) {
         continue;
       }
-      state_.SetError(11, static_cast<int32_t>(j * 50));
+      state_.SetError(kErrorReductionBeforeSignal, static_cast<int32_t>(j * 50));
     }
   }
 
@@ -76,7 +78,7 @@ class CompletionPass {
     for (int64_t c = i - nearest; c >= i - farthest; --c) {
       if (PlaceIfFree(c)) return;
     }
-    state_.SetError(12, static_cast<int32_t>(i * 50));
+    state_.SetError(kErrorReductionWindow, static_cast<int32_t>(i * 50));
   }
 
   // A reduction every 8 cells from the start; a displaced one moves the
@@ -96,7 +98,7 @@ class CompletionPass {
           s = -1;
         } else {
           // s stays 8 and runs on: no further reduction in this slowdown.
-          state_.SetError(13, static_cast<int32_t>(k * 50));
+          state_.SetError(kErrorSpacedReduction, static_cast<int32_t>(k * 50));
         }
       }
       if (grid_.TypeAt(k) == kSlowdownEnd) {
@@ -104,7 +106,7 @@ class CompletionPass {
         return true;
       }
       if (k >= n) {
-        state_.SetError(13, static_cast<int32_t>(n * 50));
+        state_.SetError(kErrorSpacedReduction, static_cast<int32_t>(n * 50));
         return false;
       }
     }
@@ -123,7 +125,7 @@ class CompletionPass {
     }
     if (q <= 0) return;
     if (PlaceIfFree(q) || PlaceIfFree(q - 1)) return;
-    state_.SetError(13, static_cast<int32_t>(k * 50));
+    state_.SetError(kErrorSpacedReduction, static_cast<int32_t>(k * 50));
   }
 
   GeneratorState& state_;

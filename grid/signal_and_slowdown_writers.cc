@@ -3,6 +3,7 @@
 // pre-warning block of a slowdown is checked after the boards are written).
 // A cell outside 0 .. N counts as not free and of no type; nothing is ever
 // written outside the grid.
+#include "app/error_codes.h"
 #include "descriptions/read_observer.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
@@ -41,7 +42,7 @@ void memo_segnale(GeneratorState& state, int32_t posizione, int32_t& sx, int32_t
                   int32_t& tempo) {
   const int64_t c = SignalCell(posizione);
   if (!state.grid.IsFree(c)) {
-    state.SetError(16);
+    state.SetError(kErrorSignalCell);
     return;
   }
   SetType(state, c, kSignal);
@@ -71,18 +72,18 @@ void memo_rallentamento(GeneratorState& state, int32_t x, int32_t& v, int32_t& l
   // warning nor the pre-warning block is placed.
   if (has_warning) {
     if (!grid.IsFree(cells.warning)) {
-      state.SetError(17);
+      state.SetError(kErrorWarningCell);
       return;
     }
   } else {
     f_ta = 0;
   }
   if (!grid.IsFree(cells.start)) {
-    state.SetError(18);
+    state.SetError(kErrorSlowdownStartCell);
     return;
   }
   if (!grid.IsFree(cells.end)) {
-    state.SetError(19);
+    state.SetError(kErrorSlowdownEndCell);
     return;
   }
   // The end first: when start and end share a cell, the start wins.
@@ -105,7 +106,7 @@ void memo_rallentamento(GeneratorState& state, int32_t x, int32_t& v, int32_t& l
   const int64_t m = cells.first_prewarning;
   for (int64_t k = 0; k < 4; ++k) {
     if (!grid.IsFree(m - k)) {
-      state.SetError(20);
+      state.SetError(kErrorPrewarningCell);
       return;
     }
   }

@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "app/error_codes.h"
 #include "descriptions/field_stream.h"
 #include "descriptions/read_observer.h"
 #include "grid/cell_writers.h"
@@ -76,7 +77,7 @@ void memo_indicatori_v_max(GeneratorState& state, int32_t posizione, int32_t& va
   // A cell outside the grid counts as not free; the reader refuses such a
   // record before it gets here.
   if (!state.grid.IsFree(c)) {
-    state.SetError(21);
+    state.SetError(kErrorSpeedBoardCell);
     return;
   }
   SetType(state, c, kSpeedBoard);

@@ -4,14 +4,13 @@
 
 #include <cstdint>
 
+#include "app/error_codes.h"
 #include "app/generator_state.h"
 
 namespace scenario {
 
 inline constexpr int16_t kRouteFormatMark = 610;
 inline constexpr int16_t kGridFormatMark = 5121;
-inline constexpr int32_t kFatalMarksTaken = 1250;
-inline constexpr int32_t kFatalCodesTaken = 1251;
 
 // Returns 0, or the fatal number 1250 / 1251 when a guard fails (the state is
 // then left as the guard found it, apart from the marks of the first guard).

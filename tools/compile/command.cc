@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "app/compile_step.h"
+#include "app/error_codes.h"
 #include "app/folder_source.h"
 #include "app/packager_run.h"
 #include "tools/compile/diagnostic_errors.h"
@@ -33,7 +34,7 @@ void DrawPicture(const CompileOptions& options, std::ostream& err) {
 int ExitStatus(const CompileResult& result, const GeneratorState& state,
                const CompileSummary& summary, const WarningOptions& warnings) {
   if (result.status != CompileStatus::kCompleted) return kExitFailure;
-  if (state.error_code != 0) return kExitErrorCode;
+  if (state.error_code != kNoError) return kExitErrorCode;
   if (warnings.as_errors && summary.warnings > 0) return kExitErrorCode;
   return kExitClean;
 }

@@ -40,21 +40,22 @@ Diagnostic ChainageError(const DiagnosticContext& context) {
     }
     if (adjusted % 50 != 0) {
       std::string with_flag = *flag == 1 ? " with the 100 m its flag 1 adds" : "";
-      return context.Error(2, Description::kLine, record.At(1),
+      return context.Error(kErrorChainage, Description::kLine, record.At(1),
                            "the " + record.kind + " has a chainage offset of " +
                                std::to_string(adjusted) + " m" + with_flag + tail);
     }
   }
-  return context.Error(2, Description::kLine, TextPosition{}, ErrorCodeMeaning(2));
+  return context.Error(kErrorChainage, Description::kLine, TextPosition{},
+                       ErrorCodeMeaning(kErrorChainage));
 }
 
 Diagnostic NoGeneralSection(const DiagnosticContext& context, const ErrorRead& error) {
   if (ContainsAnyCase(context.state.current_field, "[generale]")) {
-    return context.Error(102, Description::kLine, error.where,
+    return context.Error(kErrorNoGeneralSection, Description::kLine, error.where,
                          "the only \"[generale]\" field is the last field of the text, so the "
                          "general section is never read");
   }
-  return context.Error(102, Description::kLine, TextPosition{},
+  return context.Error(kErrorNoGeneralSection, Description::kLine, TextPosition{},
                        "no field holds \"[generale]\": the whole text is taken as the preamble "
                        "and no record is read");
 }
@@ -63,7 +64,7 @@ Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& fai
   const char* text = failure.description == Description::kLine ? "line" : "train";
   // Without a position the text itself could not be had.
   if (failure.where.line == 0) {
-    return context.Error(25, failure.description, failure.where,
+    return context.Error(kErrorReadFailure, failure.description, failure.where,
                          failure.reason + "; the compile goes on without it");
   }
   std::string message =
@@ -82,7 +83,7 @@ Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& fai
     }
   }
   message += "; reading stops here, and the compile goes on with what was read before";
-  return context.Error(25, failure.description, failure.where, message);
+  return context.Error(kErrorReadFailure, failure.description, failure.where, message);
 }
 
 }  // namespace
@@ -116,13 +117,18 @@ std::vector<Diagnostic> ErrorDiagnostics(const DiagnosticContext& context,
   std::vector<Diagnostic> diagnostics;
   for (const ErrorRead& error : context.recorder.errors()) {
     switch (error.code) {
-      case 101:
-        diagnostics.push_back(context.Error(101, Description::kLine, TextPosition{},
+      case kErrorNoLineDescription:
+        diagnostics.push_back(context.Error(kErrorNoLineDescription, Description::kLine,
+                                            TextPosition{},
                                             "the line description does not exist or cannot be "
                                             "read"));
         break;
-      case 102: diagnostics.push_back(NoGeneralSection(context, error)); break;
-      case 2: diagnostics.push_back(ChainageError(context)); break;
+      case kErrorNoGeneralSection:
+        diagnostics.push_back(NoGeneralSection(context, error));
+        break;
+      case kErrorChainage:
+        diagnostics.push_back(ChainageError(context));
+        break;
       default: diagnostics.push_back(RecordError(context, error)); break;
     }
   }
@@ -132,7 +138,7 @@ std::vector<Diagnostic> ErrorDiagnostics(const DiagnosticContext& context,
   // The readers never record 11 to 13: such a code comes from the
   // completion pass, which ran after them (only its last one survives).
   const int32_t code = context.state.error_code;
-  if (code >= 11 && code <= 13) {
+  if (IsCompletionError(code)) {
     diagnostics.push_back(CompletionError(context, code, context.state.error_position));
   }
   if (fatal) diagnostics.push_back(FatalError(context, *fatal));

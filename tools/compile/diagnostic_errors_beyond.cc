@@ -3,6 +3,7 @@
 // error 15 that the first signal or slowdown meets after its writer ran.
 #include <string>
 
+#include "app/error_codes.h"
 #include "grid/rounding.h"
 #include "grid/signal_and_slowdown_cells.h"
 #include "tools/compile/diagnostic_errors.h"
@@ -13,7 +14,7 @@ namespace {
 
 const ErrorRead* LineBeyond(const DiagnosticContext& context) {
   for (const ErrorRead& error : context.recorder.errors()) {
-    if (error.description == Description::kLine && error.code == 15) return &error;
+    if (error.description == Description::kLine && error.code == kErrorBeyondGrid) return &error;
   }
   return nullptr;
 }

@@ -73,18 +73,23 @@ std::string OccupiedCellMessage(const DiagnosticContext& context, const ErrorRea
   const SlowdownCells slowdown =
       SlowdownCellsFor(p, static_cast<int32_t>(record.Number(2).value_or(0)));
   switch (error.code) {
-    case 6: return "a sign board" + at + " aimed at " + holds(RoundDiv(int64_t{p} + 50, 50));
-    case 21: return "a speed board" + at + " aimed at " + holds(RoundDiv(int64_t{p} + 50, 50));
-    case 16: return "a signal" + at + " aimed at " + holds(SignalCell(p));
-    case 7: return "a code reduction" + at + " aimed at " + holds(RoundDiv(p, 50));
-    case 17:
+    case kErrorSignBoardCell:
+      return "a sign board" + at + " aimed at " + holds(RoundDiv(int64_t{p} + 50, 50));
+    case kErrorSpeedBoardCell:
+      return "a speed board" + at + " aimed at " + holds(RoundDiv(int64_t{p} + 50, 50));
+    case kErrorSignalCell:
+      return "a signal" + at + " aimed at " + holds(SignalCell(p));
+    case kErrorCodeReductionCell:
+      return "a code reduction" + at + " aimed at " + holds(RoundDiv(p, 50));
+    case kErrorWarningCell:
       return "the slowdown" + at + " puts its warning board 1200 m before it, in " +
              holds(slowdown.warning);
-    case 18: return "the slowdown" + at + " starts in " + holds(slowdown.start);
-    case 19:
+    case kErrorSlowdownStartCell:
+      return "the slowdown" + at + " starts in " + holds(slowdown.start);
+    case kErrorSlowdownEndCell:
       return "the slowdown" + at + ", " + std::to_string(record.Number(2).value_or(0)) +
              " m long, ends in " + holds(slowdown.end);
-    case 20: {
+    case kErrorPrewarningCell: {
       const int64_t m = slowdown.first_prewarning;
       int64_t taken = m;
       for (int64_t c = m; c >= m - 3; --c) {
@@ -106,7 +111,7 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
   const std::vector<uint8_t> types = CellTypes(context.state.grid);
   const int64_t cell = position / 50;
   const std::string tail = "; the completion pass goes on, and only its last error is kept";
-  if (code == 11) {
+  if (code == kErrorReductionBeforeSignal) {
     const int64_t warning = FindForward(types, cell + 1, cell + 20, kSlowdownWarning);
     std::string message =
         "no room for a code reduction in front of the signal in " + CellWord(cell);
@@ -120,7 +125,7 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
     message += ": " + ListCells(context, types, {cell - 1, cell - 2}) + tail;
     return AtPlacer(context, code, cell, message);
   }
-  if (code == 12) {
+  if (code == kErrorReductionWindow) {
     std::string message = "no room for a code reduction in front of " + SlowdownAt(context, cell);
     // The window that failed has three cells taken by the descriptions'
     // objects (a reduction the pass placed there would mean it succeeded).

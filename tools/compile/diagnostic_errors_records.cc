@@ -97,52 +97,62 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
   TextPosition at = record.At(0);
   std::string message;
   switch (code) {
-    case 1:
+    case kErrorRouteTooLong:
       message = "the route length of " + Metres(record.Number(0)) +
                 " is greater than the longest route, 1000000 m";
       break;
-    case 3:
+    case kErrorRepetitionStart:
       message = "the signal repetition starts at " + Metres(record.Number(0)) +
                 ", which is not a multiple of 50 m";
       break;
-    case 4:
+    case kErrorRepetitionEnd:
       at = record.At(1);
       message = "the signal repetition ends at " + Metres(record.Number(1)) +
                 ", which is not a multiple of 50 m";
       break;
-    case 5:
+    case kErrorRepetitionCodes:
       at = record.keyword;
       message = "the signal repetition keyword field \"" + record.field +
                 "\" names neither 4 nor 9 cab-signal codes: it must hold the digit 4 or 9";
       break;
-    case 6:
-    case 7:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 20:
-    case 21: message = OccupiedCellMessage(context, error, record); break;
-    case 8: message = RecordAt(record) + " does not stand on a multiple of 50 m"; break;
-    case 9:
+    case kErrorSignBoardCell:
+    case kErrorCodeReductionCell:
+    case kErrorSignalCell:
+    case kErrorWarningCell:
+    case kErrorSlowdownStartCell:
+    case kErrorSlowdownEndCell:
+    case kErrorPrewarningCell:
+    case kErrorSpeedBoardCell:
+      message = OccupiedCellMessage(context, error, record);
+      break;
+    case kErrorStopPosition:
+      message = RecordAt(record) + " does not stand on a multiple of 50 m";
+      break;
+    case kErrorStopLength:
       at = record.At(2);
       message = RecordAt(record) + " has a stop length of " + Metres(record.Number(2)) +
                 ", which is not a multiple of 100 m";
       break;
-    case 10:
+    case kErrorStopRows:
       at = record.keyword;
       message = TooManyStops(context, record);
       break;
-    case 15: message = BeyondGridMessage(context, error, record); break;
-    case 22: message = StopsTooClose(context, record); break;
-    case 24: {
+    case kErrorBeyondGrid:
+      message = BeyondGridMessage(context, error, record);
+      break;
+    case kErrorStopSpacing:
+      message = StopsTooClose(context, record);
+      break;
+    case kErrorStopZoneAtStart: {
       const int r = StopNumber(context, record);
       message = RecordAt(record) + " has its stop zone end at " +
                 std::to_string(context.state.scenario[r].span_end) +
                 " m, at or before 100 m, so its stop cell would not lie beyond cell 1";
       break;
     }
-    case 103: message = CurveError(record, &at); break;
+    case kErrorCurve:
+      message = CurveError(record, &at);
+      break;
     default: message = ErrorCodeMeaning(code); break;
   }
   return context.Error(code, error.description, at, message);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/error_codes.h"
 #include "tools/compile/diagnostic_cells.h"
 
 namespace scenario {
@@ -74,8 +75,7 @@ void DiagnosticRecorder::OnError(Description description, int32_t code, TextPosi
   ErrorRead error{description, code, where, state_.error_position, record, {}};
   // An occupied cell is described as it was when the reader stopped: the
   // completion pass fills free cells afterwards.
-  const bool about_a_cell = code == 6 || code == 7 || (code >= 16 && code <= 21);
-  if (about_a_cell) error.grid_types = CellTypes(state_.grid);
+  if (IsOccupiedCellError(code)) error.grid_types = CellTypes(state_.grid);
   errors_.push_back(std::move(error));
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/error_codes.h"
 #include "tools/compile/warnings.h"
 
 namespace scenario {
@@ -54,8 +55,8 @@ bool HasError(const DiagnosticContext& context, const RecordRead& record, int32_
 bool TrainReadToTheEnd(const DiagnosticContext& context) {
   if (context.recorder.failure()) return false;
   for (const ErrorRead& error : context.recorder.errors()) {
-    const bool harmless =
-        error.code == 2 || (error.code == 15 && error.description == Description::kLine);
+    const bool harmless = error.code == kErrorChainage || (error.code == kErrorBeyondGrid &&
+                                                           error.description == Description::kLine);
     if (!harmless) return false;
   }
   return true;
