@@ -27,10 +27,9 @@ CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
 
   // Without a route length there is no grid to complete, stamp or write.
   if (!state.grid.sized() || (state.write_files != 0 && !state.route.sized())) {
-    result.status = CompileStatus::kUnsized;
-    result.message = "error code " + std::to_string(state.error_code) +
-                     ": the line description gave no usable route length, so no binary file "
-                     "can be written";
+    result.status = Status::Error("error code " + std::to_string(state.error_code) +
+                                  ": the line description gave no usable route length, so no "
+                                  "binary file can be written");
     return result;
   }
 
@@ -38,18 +37,15 @@ CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
 
   int32_t fatal = StampScenario(state);
   if (fatal != 0) {
-    result.status = CompileStatus::kFatal;
+    result.status = Status::Error("fatal report " + std::to_string(fatal));
     result.fatal_number = fatal;
     return result;
   }
 
   const FileNames names = MakeFileNames(state.route_name, state.train_number);
   auto produce = [&](const std::string& name, auto&& bytes) {
-    if (auto failure = writer.Write(folder / name, bytes)) {
-      result.status = CompileStatus::kFileFailure;
-      result.message = *failure;
-      return false;
-    }
+    result.status = writer.Write(folder / name, bytes);
+    if (!result.status.ok()) return false;
     result.written.push_back(name);
     return true;
   };

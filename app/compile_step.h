@@ -8,22 +8,19 @@
 #include <vector>
 
 #include "app/generator_state.h"
+#include "app/status.h"
 #include "descriptions/description_source.h"
 #include "records/fresh_file.h"
 
 namespace scenario {
 
-enum class CompileStatus {
-  kCompleted,    // the files are written; the error code may still be set
-  kFatal,        // a stamp guard failed: fatal report, no binary file written
-  kUnsized,      // the readers left no grid: no binary file can be written
-  kFileFailure,  // a file could not be written
-};
-
+// Ok when the files are written; the error code may still be set. Not ok
+// when a stamp guard failed (fatal_number is 1250 or 1251: the fatal report,
+// no binary file written), when the readers left no grid (no binary file can
+// be written) or when a file could not be written.
 struct CompileResult {
-  CompileStatus status = CompileStatus::kCompleted;
-  int32_t fatal_number = 0;          // 1250 or 1251 with kFatal
-  std::string message;               // for kUnsized and kFileFailure
+  Status status;
+  int32_t fatal_number = 0;
   std::vector<std::string> written;  // file names, in writing order
 };
 

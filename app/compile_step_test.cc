@@ -47,7 +47,7 @@ void ExpectOlderFilesUntouched(const TestFolder& folder) {
 TEST(CompileStepTest, WritesTheThreeFilesInOrder) {
   TestFolder folder;
   CompileRun run = Compile(folder, LineWith(""));
-  ASSERT_EQ(run.result.status, CompileStatus::kCompleted);
+  ASSERT_TRUE(run.result.status.ok());
   EXPECT_EQ(run.state.error_code, 0);
   EXPECT_EQ(run.result.written, (std::vector<std::string>{kRouteFile, kScenarioFile, kGridFile}));
   EXPECT_EQ(ReadFile(folder / kRouteFile).size(), 159964u);
@@ -63,7 +63,7 @@ TEST(CompileStepTest, ObjectOnCellOneEndsTheRunWith1250AndWritesNothing) {
   TestFolder folder;
   PutOlderFiles(folder);
   CompileRun run = Compile(folder, LineWith("indicatori_vmax, 0, 85, 90, 95, 0, 85, 90, 95, 0\r\n"));
-  EXPECT_EQ(run.result.status, CompileStatus::kFatal);
+  EXPECT_FALSE(run.result.status.ok());
   EXPECT_EQ(run.result.fatal_number, 1250);
   EXPECT_TRUE(run.result.written.empty());
   ExpectOlderFilesUntouched(folder);
@@ -74,7 +74,7 @@ TEST(CompileStepTest, TakenCheckCodeFieldEndsTheRunWith1251) {
   PutOlderFiles(folder);
   // value_a = 0 / 5 + 0 * 20 = 0 passes the first guard; value_b = 5 / 5 = 1.
   CompileRun run = Compile(folder, LineWith("indicatori_vmax, 0, 0, 0, 0, 0, 0, 5, 0, 0\r\n"));
-  EXPECT_EQ(run.result.status, CompileStatus::kFatal);
+  EXPECT_FALSE(run.result.status.ok());
   EXPECT_EQ(run.result.fatal_number, 1251);
   ExpectOlderFilesUntouched(folder);
 }
@@ -83,7 +83,7 @@ TEST(CompileStepTest, AnErrorCodeDoesNotStopTheFiles) {
   TestFolder folder;
   CompileRun run = Compile(folder, LineWith("indicatori_vmax, 1050, 85, 90, 95, 0, 85, 90, 95, 0\r\n"
                                      "indicatori_vmax, 1075, 85, 90, 95, 0, 85, 90, 95, 0\r\n"));
-  EXPECT_EQ(run.result.status, CompileStatus::kCompleted);
+  EXPECT_TRUE(run.result.status.ok());
   EXPECT_EQ(run.state.error_code, 21);
   EXPECT_EQ(run.state.error_position, 1075);
   EXPECT_EQ(run.result.written.size(), 3u);
@@ -93,7 +93,7 @@ TEST(CompileStepTest, WithoutTheWriteFilesFlagTheRouteFileIsNotTouched) {
   TestFolder folder;
   PutOlderFiles(folder);
   CompileRun run = Compile(folder, LineWith(""), 0);
-  ASSERT_EQ(run.result.status, CompileStatus::kCompleted);
+  ASSERT_TRUE(run.result.status.ok());
   EXPECT_EQ(run.result.written, (std::vector<std::string>{kScenarioFile, kGridFile}));
   EXPECT_EQ(ReadFile(folder / kRouteFile), "older");
   EXPECT_FALSE(run.state.route.sized());
@@ -103,9 +103,10 @@ TEST(CompileStepTest, NoLineDescriptionLeavesNoGridAndWritesNothing) {
   TestFolder folder;
   PutOlderFiles(folder);
   CompileRun run = Compile(folder, std::nullopt);
-  EXPECT_EQ(run.result.status, CompileStatus::kUnsized);
+  EXPECT_FALSE(run.result.status.ok());
+  EXPECT_EQ(run.result.fatal_number, 0);
   EXPECT_EQ(run.state.error_code, 101);
-  EXPECT_NE(run.result.message.find("101"), std::string::npos);
+  EXPECT_NE(run.result.status.message().find("101"), std::string::npos);
   ExpectOlderFilesUntouched(folder);
 }
 

@@ -12,8 +12,8 @@ std::string RenderDocument(const LineBuffer& lines) {
   return out;
 }
 
-std::optional<std::string> EmitDocument(const LineBuffer& lines, const std::filesystem::path& path,
-                                        FreshFileWriter& writer) {
+Status EmitDocument(const LineBuffer& lines, const std::filesystem::path& path,
+                    FreshFileWriter& writer) {
   return writer.Write(path, RenderDocument(lines));
 }
 

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
+#include "app/status.h"
 #include "content/documents.h"
 #include "records/fresh_file.h"
 
@@ -17,8 +17,8 @@ inline constexpr size_t kLineBufferSize = 1001;
 // marker, each followed by CR LF, as single bytes.
 std::string RenderDocument(const LineBuffer& lines);
 
-// Writes the document as a fresh file; a message on failure.
-std::optional<std::string> EmitDocument(const LineBuffer& lines, const std::filesystem::path& path,
-                                        FreshFileWriter& writer);
+// Writes the document as a fresh file.
+Status EmitDocument(const LineBuffer& lines, const std::filesystem::path& path,
+                    FreshFileWriter& writer);
 
 }  // namespace scenario

@@ -35,10 +35,10 @@ TEST(DocumentEmitterTest, AnOlderLongerFileIsReplacedByTheNewLinesOnly) {
   testing::TestFolder folder;
   testing::WriteFile(folder / "note.txt", std::string(4000, 'z'));
   FreshFileWriter writer;
-  ASSERT_FALSE(EmitDocument({"one", std::string(kEndMarker)}, folder / "note.txt", writer));
+  ASSERT_TRUE(EmitDocument({"one", std::string(kEndMarker)}, folder / "note.txt", writer).ok());
   EXPECT_EQ(testing::ReadFile(folder / "note.txt"), "one\r\n");
   testing::WriteFile(folder / "empty.txt", "old");
-  ASSERT_FALSE(EmitDocument({std::string(kEndMarker)}, folder / "empty.txt", writer));
+  ASSERT_TRUE(EmitDocument({std::string(kEndMarker)}, folder / "empty.txt", writer).ok());
   EXPECT_EQ(std::filesystem::file_size(folder / "empty.txt"), 0u);
 }
 

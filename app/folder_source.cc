@@ -11,12 +11,16 @@ bool FolderSource::LineExists() {
   return std::filesystem::is_regular_file(line_path_, error);
 }
 
-std::optional<std::string> FolderSource::ReadWhole(const std::filesystem::path& path) {
+Status FolderSource::ReadWhole(const std::filesystem::path& path, std::string* text) {
+  text->clear();
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return text;
+  if (!in) return Status::Error("cannot open " + path.string());
+  text->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    text->clear();
+    return Status::Error("cannot read " + path.string());
+  }
+  return Status::OK();
 }
 
 void FolderSource::Delete(const std::filesystem::path& path) {

@@ -14,14 +14,15 @@ class FolderSource : public DescriptionSource {
       : line_path_(std::move(line_path)), train_path_(std::move(train_path)) {}
 
   bool LineExists() override;
-  std::optional<std::string> OpenLine() override { return ReadWhole(line_path_); }
-  std::optional<std::string> OpenTrain() override { return ReadWhole(train_path_); }
+  Status OpenLine(std::string* text) override { return ReadWhole(line_path_, text); }
+  Status OpenTrain(std::string* text) override { return ReadWhole(train_path_, text); }
   void DeleteLine() override { Delete(line_path_); }
   void DeleteTrain() override { Delete(train_path_); }
   std::string LineName() const override { return line_path_.filename().string(); }
   std::string TrainName() const override { return train_path_.filename().string(); }
 
-  static std::optional<std::string> ReadWhole(const std::filesystem::path& path);
+  // The file's bytes; on failure *text is left empty.
+  static Status ReadWhole(const std::filesystem::path& path, std::string* text);
 
  private:
   static void Delete(const std::filesystem::path& path);

@@ -31,24 +31,20 @@ int Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platfo
   platform.ShowWaitWindow();
 
   for (auto emitter : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
-    if (auto failure = emitter(state, folder, writer)) return Unhandled(platform, *failure);
+    if (Status written = emitter(state, folder, writer); !written.ok()) {
+      return Unhandled(platform, written.message());
+    }
   }
 
   const FileNames names = MakeFileNames(state.route_name, state.train_number);
   FolderSource source(folder / names.line_text, folder / names.train_text);
   CompileResult result = memorizza_percorso(state, 1, source, folder, writer);
-  switch (result.status) {
-    case CompileStatus::kFatal: {
-      int status = errore(platform, std::to_string(result.fatal_number));
-      platform.Close();
-      return status;
-    }
-    case CompileStatus::kUnsized:
-    case CompileStatus::kFileFailure:
-      return Unhandled(platform, result.message);
-    case CompileStatus::kCompleted:
-      break;
+  if (result.fatal_number != 0) {
+    int status = errore(platform, std::to_string(result.fatal_number));
+    platform.Close();
+    return status;
   }
+  if (!result.status.ok()) return Unhandled(platform, result.status.message());
   platform.Close();
   if (state.error_code != kNoError) {
     std::cerr << "scenario-packager: the descriptions compiled with error code " << state.error_code

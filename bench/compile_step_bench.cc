@@ -44,7 +44,7 @@ void BM_CompileStep(benchmark::State& state) {
     s.train_number = kTrainNumber;
     MemorySource source(texts.line, texts.train);
     CompileResult result = memorizza_percorso(s, 1, source, folder.path(), writer);
-    if (result.status != CompileStatus::kCompleted || s.error_code != 0) {
+    if (!result.status.ok() || s.error_code != 0) {
       state.SkipWithError(("the compile ended with error code " + std::to_string(s.error_code)).c_str());
       break;
     }

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "app/status.h"
+
 namespace scenario {
 
 class DescriptionSource {
@@ -13,10 +15,11 @@ class DescriptionSource {
   virtual ~DescriptionSource() = default;
   // Whether the line description exists (false: error 101).
   virtual bool LineExists() = 0;
-  // The line description's text; nullopt when it cannot be read.
-  virtual std::optional<std::string> OpenLine() = 0;
-  // The train description's text; nullopt when it cannot be opened.
-  virtual std::optional<std::string> OpenTrain() = 0;
+  // The line description's whole text. A failure is the readers' common
+  // failure path (code 25).
+  virtual Status OpenLine(std::string* text) = 0;
+  // The train description's whole text; likewise.
+  virtual Status OpenTrain(std::string* text) = 0;
   // Close and delete; calling either twice, or for a missing file, is harmless.
   virtual void DeleteLine() = 0;
   virtual void DeleteTrain() = 0;
@@ -31,8 +34,8 @@ class MemorySource : public DescriptionSource {
   MemorySource(std::optional<std::string> line, std::optional<std::string> train)
       : line_(std::move(line)), train_(std::move(train)) {}
   bool LineExists() override { return line_.has_value(); }
-  std::optional<std::string> OpenLine() override { return line_; }
-  std::optional<std::string> OpenTrain() override { return train_; }
+  Status OpenLine(std::string* text) override { return Take(line_, "line", text); }
+  Status OpenTrain(std::string* text) override { return Take(train_, "train", text); }
   void DeleteLine() override { line_deleted = true; }
   void DeleteTrain() override { train_deleted = true; }
 
@@ -40,6 +43,13 @@ class MemorySource : public DescriptionSource {
   bool train_deleted = false;
 
  private:
+  static Status Take(const std::optional<std::string>& given, const char* which,
+                     std::string* text) {
+    if (!given) return Status::Error(std::string("no ") + which + " description was given");
+    *text = *given;
+    return Status::OK();
+  }
+
   std::optional<std::string> line_;
   std::optional<std::string> train_;
 };

@@ -1,6 +1,5 @@
 #include "descriptions/line_reader.h"
 
-#include <optional>
 #include <string>
 
 #include "app/error_codes.h"
@@ -138,11 +137,11 @@ bool ReadLineDescription(GeneratorState& state, DescriptionSource& source) {
     }
     return false;
   }
-  const std::optional<std::string> text = source.OpenLine();
-  if (!text.has_value()) {
+  std::string text;
+  if (!source.OpenLine(&text).ok()) {
     throw DescriptionFailure("the " + source.LineName() + " cannot be read", TextPosition{});
   }
-  LineReading reading(state, source, *text);
+  LineReading reading(state, source, text);
   if (!FindGeneralSection(reading)) {
     reading.Fail(kErrorNoGeneralSection);
     return false;

@@ -3,7 +3,6 @@
 // train_stop_record.cc.
 #include "descriptions/train_reader.h"
 
-#include <optional>
 #include <string>
 
 #include "app/error_codes.h"
@@ -148,11 +147,11 @@ void Finish(TrainReading& reading) {
 }  // namespace
 
 void ReadTrainDescription(GeneratorState& state, DescriptionSource& source) {
-  const std::optional<std::string> text = source.OpenTrain();
-  if (!text.has_value()) {
+  std::string text;
+  if (!source.OpenTrain(&text).ok()) {
     throw DescriptionFailure("the " + source.TrainName() + " cannot be opened", TextPosition{});
   }
-  TrainReading reading(state, source, *text);
+  TrainReading reading(state, source, text);
   FindBody(reading);
   if (ReadRecords(reading) == TrainOutcome::kStop) return;
   Finish(reading);

@@ -5,16 +5,18 @@
 
 namespace scenario {
 
-std::optional<std::string> DecodeGridFile(std::string_view bytes, std::vector<Cell>* cells) {
-  if (bytes.empty()) return std::string("a grid file holds at least one 15-byte cell, this one is empty");
+Status DecodeGridFile(std::string_view bytes, std::vector<Cell>* cells) {
+  if (bytes.empty())
+    return Status::Error("a grid file holds at least one 15-byte cell, this one is empty");
   if (bytes.size() % kCellBytes != 0) {
-    return "a grid file is a whole number of 15-byte cells, but " + std::to_string(bytes.size()) +
-           " bytes are " + std::to_string(bytes.size() / kCellBytes) + " cells and " +
-           std::to_string(bytes.size() % kCellBytes) + " bytes (truncated, or not a grid file)";
+    return Status::Error(
+        "a grid file is a whole number of 15-byte cells, but " + std::to_string(bytes.size()) +
+        " bytes are " + std::to_string(bytes.size() / kCellBytes) + " cells and " +
+        std::to_string(bytes.size() % kCellBytes) + " bytes (truncated, or not a grid file)");
   }
   if (bytes.size() / kCellBytes > kMaxGridCells) {
-    return std::to_string(bytes.size() / kCellBytes) + " cells are more than the " +
-           std::to_string(kMaxGridCells) + " of the longest route (1000000 m)";
+    return Status::Error(std::to_string(bytes.size() / kCellBytes) + " cells are more than the " +
+                         std::to_string(kMaxGridCells) + " of the longest route (1000000 m)");
   }
   cells->assign(bytes.size() / kCellBytes, Cell{});
   ByteReader in(bytes);
@@ -32,7 +34,7 @@ std::optional<std::string> DecodeGridFile(std::string_view bytes, std::vector<Ce
     in.ReadU8(&cell.gradient);
     in.ReadU8(&cell.adhesion);
   }
-  return std::nullopt;
+  return Status::OK();
 }
 
 }  // namespace scenario

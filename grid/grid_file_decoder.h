@@ -1,11 +1,11 @@
 // Reading a grid file back into its cells.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/status.h"
 #include "grid/cell.h"
 
 namespace scenario {
@@ -15,7 +15,7 @@ namespace scenario {
 inline constexpr size_t kMaxGridCells = 20141;
 
 // Decodes cells 0 .. N, 15 bytes each. The size must be a whole number of
-// cells, 1 to kMaxGridCells. Returns what is wrong, or nothing when decoded.
-std::optional<std::string> DecodeGridFile(std::string_view bytes, std::vector<Cell>* cells);
+// cells, 1 to kMaxGridCells. A failure says what is wrong.
+Status DecodeGridFile(std::string_view bytes, std::vector<Cell>* cells);
 
 }  // namespace scenario

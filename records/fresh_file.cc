@@ -13,8 +13,8 @@ namespace scenario {
 
 namespace {
 
-std::string Describe(const std::filesystem::path& path, const char* step, int error) {
-  return "cannot write " + path.string() + ": " + step + ": " + std::strerror(error);
+Status Describe(const std::filesystem::path& path, const char* step, int error) {
+  return Status::Error("cannot write " + path.string() + ": " + step + ": " + std::strerror(error));
 }
 
 // The whole file as one piece.
@@ -42,14 +42,12 @@ bool WriteAll(int fd, std::string_view piece) {
 
 }  // namespace
 
-std::optional<std::string> FreshFileWriter::Write(const std::filesystem::path& path,
-                                                  std::string_view bytes) {
+Status FreshFileWriter::Write(const std::filesystem::path& path, std::string_view bytes) {
   OnePiece source(bytes);
   return Write(path, source);
 }
 
-std::optional<std::string> FreshFileWriter::Write(const std::filesystem::path& path,
-                                                  ByteSource& source) {
+Status FreshFileWriter::Write(const std::filesystem::path& path, ByteSource& source) {
   std::string pattern = path.string() + ".tmpXXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
@@ -77,7 +75,7 @@ std::optional<std::string> FreshFileWriter::Write(const std::filesystem::path& p
   if (closed != 0) return give_up("flush", errno);
   if (Fails(FileStep::kRename, path)) return give_up("rename", EACCES);
   if (std::rename(temp, path.c_str()) != 0) return give_up("rename", errno);
-  return std::nullopt;
+  return Status::OK();
 }
 
 }  // namespace scenario

@@ -7,9 +7,10 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "app/status.h"
 
 namespace scenario {
 
@@ -40,11 +41,10 @@ inline constexpr size_t kPieceBytes = size_t{64} << 10;
 class FreshFileWriter {
  public:
   explicit FreshFileWriter(FileFaults* faults = nullptr) : faults_(faults) {}
-  // Writes the file; on failure returns a message naming the file and the
-  // reason.
-  std::optional<std::string> Write(const std::filesystem::path& path, std::string_view bytes);
+  // Writes the file; a failure's message names the file and the reason.
+  Status Write(const std::filesystem::path& path, std::string_view bytes);
   // The same, with the bytes taken from the source until it runs dry.
-  std::optional<std::string> Write(const std::filesystem::path& path, ByteSource& source);
+  Status Write(const std::filesystem::path& path, ByteSource& source);
 
  private:
   bool Fails(FileStep step, const std::filesystem::path& path) {

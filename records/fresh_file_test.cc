@@ -19,7 +19,7 @@ TEST(FreshFileTest, ALongerOlderFileIsReplacedWhole) {
   TestFolder folder;
   WriteFile(folder / "table.dat", std::string(1000, 'x'));
   FreshFileWriter writer;
-  ASSERT_FALSE(writer.Write(folder / "table.dat", "abc"));
+  ASSERT_TRUE(writer.Write(folder / "table.dat", "abc").ok());
   EXPECT_EQ(ReadFile(folder / "table.dat"), "abc");
   EXPECT_EQ(CountEntries(folder.path()), 1u);
 }
@@ -28,7 +28,7 @@ TEST(FreshFileTest, EmptyContentGivesAnEmptyFile) {
   TestFolder folder;
   WriteFile(folder / "note.txt", "old");
   FreshFileWriter writer;
-  ASSERT_FALSE(writer.Write(folder / "note.txt", ""));
+  ASSERT_TRUE(writer.Write(folder / "note.txt", "").ok());
   EXPECT_TRUE(std::filesystem::exists(folder / "note.txt"));
   EXPECT_EQ(std::filesystem::file_size(folder / "note.txt"), 0u);
 }
@@ -51,7 +51,7 @@ TEST(FreshFileTest, PiecesAreWrittenOneAfterAnother) {
   WriteFile(folder / "linea.dat", std::string(1000, 'x'));
   Pieces pieces({"ab", std::string(70000, 'c'), "d"});
   FreshFileWriter writer;
-  ASSERT_FALSE(writer.Write(folder / "linea.dat", pieces));
+  ASSERT_TRUE(writer.Write(folder / "linea.dat", pieces).ok());
   EXPECT_EQ(ReadFile(folder / "linea.dat"), "ab" + std::string(70000, 'c') + "d");
   EXPECT_EQ(CountEntries(folder.path()), 1u);
 }
@@ -78,15 +78,15 @@ TEST(FreshFileTest, AFailedStepKeepsTheOlderFileAndLeavesNoTemporary) {
     WriteFile(folder / "grid.dat", "older bytes");
     FailAt faults(c.step);
     FreshFileWriter writer(&faults);
-    auto failure = writer.Write(folder / "grid.dat", std::string(5000, 'n'));
-    ASSERT_TRUE(failure) << c.word;
-    EXPECT_NE(failure->find("grid.dat"), std::string::npos) << *failure;
-    EXPECT_NE(failure->find(c.word), std::string::npos) << *failure;
+    Status failure = writer.Write(folder / "grid.dat", std::string(5000, 'n'));
+    ASSERT_FALSE(failure.ok()) << c.word;
+    EXPECT_NE(failure.message().find("grid.dat"), std::string::npos) << failure.message();
+    EXPECT_NE(failure.message().find(c.word), std::string::npos) << failure.message();
     EXPECT_EQ(ReadFile(folder / "grid.dat"), "older bytes") << c.word;
     EXPECT_EQ(CountEntries(folder.path()), 1u) << c.word;
 
     Pieces pieces({"first", "second"});
-    ASSERT_TRUE(writer.Write(folder / "grid.dat", pieces)) << c.word;
+    ASSERT_FALSE(writer.Write(folder / "grid.dat", pieces).ok()) << c.word;
     EXPECT_EQ(ReadFile(folder / "grid.dat"), "older bytes") << c.word;
     EXPECT_EQ(CountEntries(folder.path()), 1u) << c.word;
   }
@@ -96,7 +96,7 @@ TEST(FreshFileTest, ATargetThatIsAFolderIsRefused) {
   TestFolder folder;
   std::filesystem::create_directory(folder / "grid.dat");
   FreshFileWriter writer;
-  EXPECT_TRUE(writer.Write(folder / "grid.dat", "abc"));
+  EXPECT_FALSE(writer.Write(folder / "grid.dat", "abc").ok());
   EXPECT_TRUE(std::filesystem::is_directory(folder / "grid.dat"));
   EXPECT_EQ(CountEntries(folder.path()), 1u);
 }
@@ -104,9 +104,9 @@ TEST(FreshFileTest, ATargetThatIsAFolderIsRefused) {
 TEST(FreshFileTest, AFolderThatDoesNotExistIsRefused) {
   TestFolder folder;
   FreshFileWriter writer;
-  auto failure = writer.Write(folder / "missing" / "grid.dat", "abc");
-  ASSERT_TRUE(failure);
-  EXPECT_NE(failure->find("missing/grid.dat"), std::string::npos);
+  Status failure = writer.Write(folder / "missing" / "grid.dat", "abc");
+  ASSERT_FALSE(failure.ok());
+  EXPECT_NE(failure.message().find("missing/grid.dat"), std::string::npos);
 }
 
 }  // namespace

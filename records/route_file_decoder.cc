@@ -16,31 +16,31 @@ bool ReadElement(ByteReader& in, RouteElement* element, std::vector<std::string>
     return false;
   }
   bool complete = true;
-  switch (element->tag) {
-    case 0:
+  switch (static_cast<VariantTag>(element->tag)) {
+    case VariantTag::kEmpty:
       break;
-    case 2: {
-      int16_t v;
+    case VariantTag::kInt16: {
+      int16_t v = 0;
       complete = in.ReadI16(&v);
       element->value = v;
       break;
     }
-    case 3: {
-      int32_t v;
+    case VariantTag::kInt32: {
+      int32_t v = 0;
       complete = in.ReadI32(&v);
       element->value = v;
       break;
     }
-    case 4: {
-      float v;
+    case VariantTag::kFloat32: {
+      float v = 0;
       complete = in.ReadF32(&v);
       element->value = v;
       break;
     }
-    case 5:
+    case VariantTag::kFloat64:
       complete = in.ReadF64(&element->value);
       break;
-    case 8: {
+    case VariantTag::kString: {
       std::string text;
       complete = in.ReadStringField(&text);
       texts->push_back(std::move(text));
@@ -57,8 +57,8 @@ bool ReadElement(ByteReader& in, RouteElement* element, std::vector<std::string>
 
 }  // namespace
 
-std::optional<std::string> DecodeRouteFile(std::string_view bytes, RoutePlan* plan) {
-  if (bytes.empty()) return std::string("a route file holds at least one row, this one is empty");
+Status DecodeRouteFile(std::string_view bytes, RoutePlan* plan) {
+  if (bytes.empty()) return Status::Error("a route file holds at least one row, this one is empty");
   std::vector<RouteElement> elements;
   const size_t most = 2 * static_cast<size_t>(kMaxRouteRows);
   elements.reserve(std::min(bytes.size() / 10 + 4, most));  // nearly every element is a 10-byte real
@@ -67,26 +67,31 @@ std::optional<std::string> DecodeRouteFile(std::string_view bytes, RoutePlan* pl
   while (!in.AtEnd()) {
     size_t start = in.offset();
     if (elements.size() == most) {
-      return "more than " + std::to_string(most) + " elements, the two columns of the longest route "
-             "(1000000 m); byte " + std::to_string(start) + " starts one more";
+      return Status::Error("more than " + std::to_string(most) +
+                           " elements, the two columns of the longest route "
+                           "(1000000 m); byte " +
+                           std::to_string(start) + " starts one more");
     }
     RouteElement element;
     std::string problem;
     if (!ReadElement(in, &element, &plan->texts, &problem)) {
-      return "element " + std::to_string(elements.size()) + " at byte " + std::to_string(start) +
-             ": " + problem + " (truncated, or not a route file)";
+      return Status::Error("element " + std::to_string(elements.size()) + " at byte " +
+                           std::to_string(start) + ": " + problem +
+                           " (truncated, or not a route file)");
     }
     elements.push_back(element);
   }
   if (elements.size() % 2 != 0) {
-    return "a route file holds two columns of equal length, but it decodes to an odd number of "
-           "elements (" + std::to_string(elements.size()) + ")";
+    return Status::Error(
+        "a route file holds two columns of equal length, but it decodes to an odd number of "
+        "elements (" +
+        std::to_string(elements.size()) + ")");
   }
   size_t rows = elements.size() / 2;
   auto middle = elements.begin() + static_cast<std::ptrdiff_t>(rows);
   plan->plan_x.assign(elements.begin(), middle);
   plan->plan_y.assign(middle, elements.end());
-  return std::nullopt;
+  return Status::OK();
 }
 
 }  // namespace scenario

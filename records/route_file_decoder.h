@@ -3,10 +3,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "app/status.h"
+#include "records/encoding.h"
 
 namespace scenario {
 
@@ -18,7 +20,11 @@ struct RouteElement {
   uint16_t tag = 0;
   double value = 0.0;
 
-  bool IsNumber() const { return tag == 2 || tag == 3 || tag == 4 || tag == 5; }
+  bool IsNumber() const {
+    const auto kind = static_cast<VariantTag>(tag);
+    return kind == VariantTag::kInt16 || kind == VariantTag::kInt32 ||
+           kind == VariantTag::kFloat32 || kind == VariantTag::kFloat64;
+  }
 };
 
 struct RoutePlan {
@@ -43,7 +49,7 @@ inline constexpr int64_t kMaxRouteRows = 1007001;
 
 // Decodes the elements tag by tag (at most two columns of kMaxRouteRows):
 // column plan_x for all rows, then plan_y, so the row count is half the
-// element count. Returns what is wrong, or nothing when decoded.
-std::optional<std::string> DecodeRouteFile(std::string_view bytes, RoutePlan* plan);
+// element count. A failure says what is wrong.
+Status DecodeRouteFile(std::string_view bytes, RoutePlan* plan);
 
 }  // namespace scenario

@@ -17,27 +17,29 @@ bool ReadRow(ByteReader& in, ScenarioRow* row) {
 
 }  // namespace
 
-std::optional<std::string> DecodeScenarioFile(std::string_view bytes, ScenarioTable* table) {
+Status DecodeScenarioFile(std::string_view bytes, ScenarioTable* table) {
   const size_t minimum = kScenarioRowCount * kScenarioRowFixedBytes;
   if (bytes.size() < minimum) {
-    return "a scenario file holds 87 rows of at least 34 bytes (" + std::to_string(minimum) +
-           " bytes), this one has only " + std::to_string(bytes.size());
+    return Status::Error("a scenario file holds 87 rows of at least 34 bytes (" +
+                         std::to_string(minimum) + " bytes), this one has only " +
+                         std::to_string(bytes.size()));
   }
   ByteReader in(bytes);
   table->Reset();
   for (int row = 0; row < kScenarioRowCount; ++row) {
     size_t start = in.offset();
     if (!ReadRow(in, &(*table)[row])) {
-      return "row " + std::to_string(row) + " starting at byte " + std::to_string(start) +
-             " runs past the end of the file (truncated, or not a scenario file)";
+      return Status::Error("row " + std::to_string(row) + " starting at byte " +
+                           std::to_string(start) +
+                           " runs past the end of the file (truncated, or not a scenario file)");
     }
   }
   if (!in.AtEnd()) {
-    return "the 87 rows end at byte " + std::to_string(in.offset()) + " but the file has " +
-           std::to_string(bytes.size()) + " bytes (" + std::to_string(in.remaining()) +
-           " left over)";
+    return Status::Error("the 87 rows end at byte " + std::to_string(in.offset()) +
+                         " but the file has " + std::to_string(bytes.size()) + " bytes (" +
+                         std::to_string(in.remaining()) + " left over)");
   }
-  return std::nullopt;
+  return Status::OK();
 }
 
 }  // namespace scenario

@@ -21,8 +21,8 @@ namespace {
 // Draws the compiled folder into the SVG file; says on err why it cannot.
 void DrawPicture(const CompileOptions& options, std::ostream& err) {
   ScenarioFolder folder;
-  if (std::optional<std::string> problem = LoadScenarioFolder(options.out_dir, &folder)) {
-    err << "scenario-compile: no picture drawn: " << *problem << "\n";
+  if (Status loaded = LoadScenarioFolder(options.out_dir, &folder); !loaded.ok()) {
+    err << "scenario-compile: no picture drawn: " << loaded.message() << "\n";
     return;
   }
   const std::string svg = RenderScenarioSvg(folder);
@@ -33,7 +33,7 @@ void DrawPicture(const CompileOptions& options, std::ostream& err) {
 
 int ExitStatus(const CompileResult& result, const GeneratorState& state,
                const CompileSummary& summary, const WarningOptions& warnings) {
-  if (result.status != CompileStatus::kCompleted) return kExitFailure;
+  if (!result.status.ok()) return kExitFailure;
   if (state.error_code != kNoError) return kExitErrorCode;
   if (warnings.as_errors && summary.warnings > 0) return kExitErrorCode;
   return kExitClean;
@@ -43,9 +43,14 @@ int ExitStatus(const CompileResult& result, const GeneratorState& state,
 
 CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   CompileSummary summary;
-  const std::optional<std::string> line_text = FolderSource::ReadWhole(options.line_path);
-  const std::optional<std::string> train_text = FolderSource::ReadWhole(options.train_path);
-  MemorySource source(line_text, train_text);
+  // A text that cannot be read is one the source does not have: the readers
+  // report it as they would in the packager's folder.
+  std::string line_text;
+  std::string train_text;
+  const bool line_read = FolderSource::ReadWhole(options.line_path, &line_text).ok();
+  const bool train_read = FolderSource::ReadWhole(options.train_path, &train_text).ok();
+  MemorySource source(line_read ? std::optional(line_text) : std::nullopt,
+                      train_read ? std::optional(train_text) : std::nullopt);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
 
@@ -62,7 +67,7 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   summary.error_position = state.error_position;
   summary.files = result.written;
   std::sort(summary.files.begin(), summary.files.end());
-  if (result.status == CompileStatus::kFatal) summary.fatal = result.fatal_number;
+  if (result.fatal_number != 0) summary.fatal = result.fatal_number;
 
   const DiagnosticContext context{state, recorder, options.line_path, options.train_path};
   summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
@@ -72,14 +77,14 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
 
-  const SourceLines line_lines(line_text ? *line_text : std::string_view());
-  const SourceLines train_lines(train_text ? *train_text : std::string_view());
+  const SourceLines line_lines(line_text);
+  const SourceLines train_lines(train_text);
   for (const Diagnostic& diagnostic : summary.diagnostics) {
     const bool in_train = diagnostic.description == Description::kTrain;
     err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
   }
-  if (result.status == CompileStatus::kUnsized || result.status == CompileStatus::kFileFailure) {
-    err << "scenario-compile: " << result.message << "\n";
+  if (!result.status.ok() && result.fatal_number == 0) {
+    err << "scenario-compile: " << result.status.message() << "\n";
   }
   summary.exit_status = ExitStatus(result, state, summary, options.warnings);
   err << "scenario-compile: " << SummaryLine(summary.errors, summary.warnings);
@@ -87,7 +92,7 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   err << "\n";
 
   if (!options.report_path.empty()) WriteCompileReport(options.report_path, summary, err);
-  if (!options.svg_path.empty() && result.status == CompileStatus::kCompleted) {
+  if (!options.svg_path.empty() && result.status.ok()) {
     DrawPicture(options, err);
   }
   return summary;

@@ -21,8 +21,8 @@ int DrawFolder(const InspectOptions& options, std::ostream& out, std::ostream& e
     return kInspectBadInput;
   }
   ScenarioFolder folder;
-  if (std::optional<std::string> problem = LoadScenarioFolder(options.paths[0], &folder)) {
-    err << *problem << '\n';
+  if (Status loaded = LoadScenarioFolder(options.paths[0], &folder); !loaded.ok()) {
+    err << loaded.message() << '\n';
     return kInspectBadInput;
   }
   for (const std::string& warning : folder.warnings) err << options.paths[0] << ": warning: " << warning << '\n';
@@ -50,8 +50,8 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
   nlohmann::ordered_json all = nlohmann::ordered_json::array();
   for (const std::string& path : options.paths) {
     InspectedFile file;
-    if (std::optional<std::string> problem = LoadInspectedFile(path, &file)) {
-      err << path << ": error: " << *problem << '\n';
+    if (Status loaded = LoadInspectedFile(path, &file); !loaded.ok()) {
+      err << path << ": error: " << loaded.message() << '\n';
       status = kInspectBadInput;
       continue;
     }

@@ -20,7 +20,7 @@ TEST(InspectScenarioDecodeTest, EmptyTableWithNamesIs2976Bytes) {
   ASSERT_EQ(bytes.size(), 2976u);
 
   ScenarioTable read;
-  EXPECT_EQ(DecodeScenarioFile(bytes, &read), std::nullopt);
+  EXPECT_TRUE(DecodeScenarioFile(bytes, &read).ok());
   EXPECT_EQ(read[kRouteRow].name, "Corvena_Lidra1");
   EXPECT_EQ(read[kTrainRow].name, "7304");
   EXPECT_EQ(read[kRouteRow].first_d2, 610);
@@ -37,7 +37,7 @@ TEST(InspectScenarioDecodeTest, ReadsEveryColumnAtItsOffset) {
   ASSERT_EQ(row.size(), 36u);
   std::string bytes = row + std::string(86 * 34, '\0');
   ScenarioTable read;
-  ASSERT_EQ(DecodeScenarioFile(bytes, &read), std::nullopt);
+  ASSERT_TRUE(DecodeScenarioFile(bytes, &read).ok());
   const ScenarioRow& r = read[0];
   EXPECT_EQ(r.kind, 8);
   EXPECT_EQ(r.span_start, -500);
@@ -80,9 +80,9 @@ TEST(InspectScenarioDecodeTest, RefusesFilesThatDoNotEndAfterRow86) {
   };
   for (const Case& c : cases) {
     ScenarioTable read;
-    std::optional<std::string> problem = DecodeScenarioFile(c.bytes, &read);
-    ASSERT_TRUE(problem.has_value()) << c.bytes.size();
-    EXPECT_NE(problem->find(c.says), std::string::npos) << *problem;
+    Status problem = DecodeScenarioFile(c.bytes, &read);
+    ASSERT_TRUE(!problem.ok()) << c.bytes.size();
+    EXPECT_NE(problem.message().find(c.says), std::string::npos) << problem.message();
   }
 }
 
@@ -100,7 +100,7 @@ TEST(InspectGridDecodeTest, SignalCellOfTheCarriedRoute) {
   ASSERT_EQ(bytes.substr(6165, 9), Hex({0x01, 0x29, 0, 0, 0, 0, 0, 0x08, 0}));
 
   std::vector<Cell> cells;
-  ASSERT_EQ(DecodeGridFile(bytes, &cells), std::nullopt);
+  ASSERT_TRUE(DecodeGridFile(bytes, &cells).ok());
   ASSERT_EQ(cells.size(), 5541u);
   EXPECT_EQ(cells[411].cell_type, kSignal);
   EXPECT_EQ(cells[411].value_a, 41);
@@ -113,7 +113,7 @@ TEST(InspectGridDecodeTest, SignalCellOfTheCarriedRoute) {
 TEST(InspectGridDecodeTest, ReadsEveryFieldOfAHandMadeCell) {
   std::string bytes = Hex({6, 0xAD, 0x06, 0x1A, 0x07, 0xFF, 0xFF, 0x0A, 0, 101, 84, 3, 40, 107, 200});
   std::vector<Cell> cells;
-  ASSERT_EQ(DecodeGridFile(bytes, &cells), std::nullopt);
+  ASSERT_TRUE(DecodeGridFile(bytes, &cells).ok());
   ASSERT_EQ(cells.size(), 1u);
   const Cell& c = cells[0];
   EXPECT_EQ(c.cell_type, 6);
@@ -132,10 +132,10 @@ TEST(InspectGridDecodeTest, ReadsEveryFieldOfAHandMadeCell) {
 TEST(InspectGridDecodeTest, RefusesSizesThatAreNotWholeCells) {
   for (size_t size : {size_t{0}, size_t{14}, size_t{16}, size_t{83114}, size_t{83116}}) {
     std::vector<Cell> cells;
-    std::optional<std::string> problem = DecodeGridFile(std::string(size, '\0'), &cells);
-    ASSERT_TRUE(problem.has_value()) << size;
-    EXPECT_NE(problem->find(size == 0 ? "empty" : std::to_string(size) + " bytes"), std::string::npos)
-        << *problem;
+    Status problem = DecodeGridFile(std::string(size, '\0'), &cells);
+    ASSERT_TRUE(!problem.ok()) << size;
+    EXPECT_NE(problem.message().find(size == 0 ? "empty" : std::to_string(size) + " bytes"), std::string::npos)
+        << problem.message();
   }
 }
 
@@ -145,11 +145,11 @@ TEST(InspectGridDecodeTest, NoMoreCellsThanTheLongestRouteHas) {
   grid.Size(1000000);
   std::string bytes = EncodeGridFile(grid);
   std::vector<Cell> cells;
-  EXPECT_EQ(DecodeGridFile(bytes, &cells), std::nullopt);
+  EXPECT_TRUE(DecodeGridFile(bytes, &cells).ok());
   EXPECT_EQ(cells.size(), 20141u);
-  std::optional<std::string> problem = DecodeGridFile(bytes + std::string(15, '\0'), &cells);
-  ASSERT_TRUE(problem.has_value());
-  EXPECT_NE(problem->find("20142 cells are more than the 20141"), std::string::npos) << *problem;
+  Status problem = DecodeGridFile(bytes + std::string(15, '\0'), &cells);
+  ASSERT_TRUE(!problem.ok());
+  EXPECT_NE(problem.message().find("20142 cells are more than the 20141"), std::string::npos) << problem.message();
 }
 
 TEST(InspectRouteDecodeTest, StraightRouteOf1000Metres) {
@@ -161,7 +161,7 @@ TEST(InspectRouteDecodeTest, StraightRouteOf1000Metres) {
   ASSERT_EQ(bytes.substr(79982, 8), Hex({2, 0, 0, 0, 2, 0, 1, 0}));
 
   RoutePlan plan;
-  ASSERT_EQ(DecodeRouteFile(bytes, &plan), std::nullopt);
+  ASSERT_TRUE(DecodeRouteFile(bytes, &plan).ok());
   ASSERT_EQ(plan.rows(), 8001);
   EXPECT_EQ(plan.plan_x[0].tag, 2);
   EXPECT_EQ(plan.plan_y[1].tag, 2);
@@ -182,7 +182,7 @@ TEST(InspectRouteDecodeTest, EveryVariantTag) {
   std::string bytes = Hex({5, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 3, 0, 7, 0, 0, 0, 4, 0, 0, 0, 0, 0x3F,
                            2, 0, 0xFD, 0xFF, 8, 0, 2, 0, 'a', 'b', 0, 0});
   RoutePlan plan;
-  ASSERT_EQ(DecodeRouteFile(bytes, &plan), std::nullopt);
+  ASSERT_TRUE(DecodeRouteFile(bytes, &plan).ok());
   ASSERT_EQ(plan.rows(), 3);
   EXPECT_EQ(plan.plan_x[0].tag, 5);
   EXPECT_EQ(plan.X(0), 1.0);
@@ -219,9 +219,9 @@ TEST(InspectRouteDecodeTest, RefusesWhatDoesNotDecodeTagByTag) {
   };
   for (const Case& c : cases) {
     RoutePlan plan;
-    std::optional<std::string> problem = DecodeRouteFile(c.bytes, &plan);
-    ASSERT_TRUE(problem.has_value()) << c.says;
-    EXPECT_NE(problem->find(c.says), std::string::npos) << *problem;
+    Status problem = DecodeRouteFile(c.bytes, &plan);
+    ASSERT_TRUE(!problem.ok()) << c.says;
+    EXPECT_NE(problem.message().find(c.says), std::string::npos) << problem.message();
   }
 }
 

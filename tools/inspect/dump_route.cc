@@ -10,13 +10,19 @@ namespace scenario {
 namespace {
 
 const char* TagName(uint16_t tag) {
-  switch (tag) {
-    case 0: return "empty";
-    case 2: return "int16";
-    case 3: return "int32";
-    case 4: return "float32";
-    case 5: return "float64";
-    case 8: return "string";
+  switch (static_cast<VariantTag>(tag)) {
+    case VariantTag::kEmpty:
+      return "empty";
+    case VariantTag::kInt16:
+      return "int16";
+    case VariantTag::kInt32:
+      return "int32";
+    case VariantTag::kFloat32:
+      return "float32";
+    case VariantTag::kFloat64:
+      return "float64";
+    case VariantTag::kString:
+      return "string";
   }
   return "unknown";
 }

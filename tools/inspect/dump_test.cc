@@ -12,7 +12,7 @@ namespace {
 
 InspectedFile Decoded(const std::string& name, const std::string& bytes) {
   InspectedFile file;
-  EXPECT_EQ(IdentifyAndDecode(name, bytes, &file), std::nullopt);
+  EXPECT_TRUE(IdentifyAndDecode(name, bytes, &file).ok());
   return file;
 }
 

@@ -22,14 +22,14 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
                     });
 }
 
-std::optional<std::string> DecodeAs(FileKind kind, std::string_view bytes, InspectedFile* file) {
+Status DecodeAs(FileKind kind, std::string_view bytes, InspectedFile* file) {
   switch (kind) {
     case FileKind::kRoute: return DecodeRouteFile(bytes, &file->route);
     case FileKind::kScenario: return DecodeScenarioFile(bytes, &file->scenario);
     case FileKind::kGrid: return DecodeGridFile(bytes, &file->cells);
     case FileKind::kUnknown: break;
   }
-  return std::string("no kind chosen");
+  return Status::Error("no kind chosen");
 }
 
 bool HasNumber(const RoutePlan& plan) {
@@ -42,10 +42,10 @@ bool HasNumber(const RoutePlan& plan) {
 // over a grid file.
 FileKind KindFromStructure(std::string_view bytes) {
   InspectedFile probe;
-  if (!DecodeScenarioFile(bytes, &probe.scenario)) return FileKind::kScenario;
-  bool route = !DecodeRouteFile(bytes, &probe.route);
+  if (DecodeScenarioFile(bytes, &probe.scenario).ok()) return FileKind::kScenario;
+  bool route = DecodeRouteFile(bytes, &probe.route).ok();
   if (route && HasNumber(probe.route)) return FileKind::kRoute;
-  if (!DecodeGridFile(bytes, &probe.cells)) return FileKind::kGrid;
+  if (DecodeGridFile(bytes, &probe.cells).ok()) return FileKind::kGrid;
   return route ? FileKind::kRoute : FileKind::kUnknown;
 }
 
@@ -70,46 +70,45 @@ FileKind KindFromName(std::string_view file_name) {
   return FileKind::kUnknown;
 }
 
-std::optional<std::string> IdentifyAndDecode(std::string_view name, std::string_view bytes,
-                                             InspectedFile* file) {
+Status IdentifyAndDecode(std::string_view name, std::string_view bytes, InspectedFile* file) {
   file->name = std::string(name);
   file->size = bytes.size();
   FileKind named = KindFromName(name);
   if (named == FileKind::kUnknown) {
     FileKind found = KindFromStructure(bytes);
     if (found == FileKind::kUnknown) {
-      return "neither the name nor the structure (" + std::to_string(bytes.size()) +
-             " bytes) fits a route, scenario or grid file";
+      return Status::Error("neither the name nor the structure (" + std::to_string(bytes.size()) +
+                           " bytes) fits a route, scenario or grid file");
     }
     file->kind = found;
     return DecodeAs(found, bytes, file);
   }
-  if (std::optional<std::string> problem = DecodeAs(named, bytes, file)) {
-    std::string message = "named like a " + std::string(FileKindName(named)) + ", but " + *problem;
+  if (Status decoded = DecodeAs(named, bytes, file); !decoded.ok()) {
+    std::string message =
+        "named like a " + std::string(FileKindName(named)) + ", but " + decoded.message();
     FileKind found = KindFromStructure(bytes);
     if (found != FileKind::kUnknown && found != named) {
       message += "; its structure fits a " + std::string(FileKindName(found));
     }
-    return message;
+    return Status::Error(message);
   }
   file->kind = named;
-  return std::nullopt;
+  return Status::OK();
 }
 
-std::optional<std::string> LoadInspectedFile(const std::filesystem::path& path,
-                                             InspectedFile* file) {
+Status LoadInspectedFile(const std::filesystem::path& path, InspectedFile* file) {
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return std::string("no such file");
-  if (!std::filesystem::is_regular_file(path, ec)) return std::string("not a regular file");
+  if (!std::filesystem::exists(path, ec)) return Status::Error("no such file");
+  if (!std::filesystem::is_regular_file(path, ec)) return Status::Error("not a regular file");
   uintmax_t size = std::filesystem::file_size(path, ec);
   if (!ec && size > kMaxCompiledFileBytes) {
-    return std::to_string(size) + " bytes are more than any compiled file holds (" +
-           std::to_string(kMaxCompiledFileBytes) + ")";
+    return Status::Error(std::to_string(size) + " bytes are more than any compiled file holds (" +
+                         std::to_string(kMaxCompiledFileBytes) + ")");
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::string("cannot be opened for reading");
+  if (!in) return Status::Error("cannot be opened for reading");
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::string("cannot be read");
+  if (in.bad()) return Status::Error("cannot be read");
   return IdentifyAndDecode(path.string(), bytes, file);
 }
 

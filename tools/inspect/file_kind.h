@@ -10,14 +10,14 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/status.h"
 #include "grid/cell.h"
-#include "records/scenario_table.h"
 #include "records/route_file_decoder.h"
+#include "records/scenario_table.h"
 
 namespace scenario {
 
@@ -37,10 +37,9 @@ struct InspectedFile {
   RoutePlan route;          // kRoute
 };
 
-// Decodes bytes whose file name is `name`. Returns what is wrong, or nothing
-// when the file was recognised and decoded into `file`.
-std::optional<std::string> IdentifyAndDecode(std::string_view name, std::string_view bytes,
-                                             InspectedFile* file);
+// Decodes bytes whose file name is `name` into `file`. A failure says why
+// the file was not recognised or not decoded.
+Status IdentifyAndDecode(std::string_view name, std::string_view bytes, InspectedFile* file);
 
 // The largest compiled file: a route file of the longest route with every
 // element a 10-byte real.
@@ -48,7 +47,6 @@ inline constexpr uintmax_t kMaxCompiledFileBytes = 2 * static_cast<uintmax_t>(kM
 
 // Reads the file at `path` whole, then IdentifyAndDecode. A file larger than
 // any compiled file is refused unread.
-std::optional<std::string> LoadInspectedFile(const std::filesystem::path& path,
-                                             InspectedFile* file);
+Status LoadInspectedFile(const std::filesystem::path& path, InspectedFile* file);
 
 }  // namespace scenario

@@ -38,7 +38,7 @@ TEST(InspectFileKindTest, NameFirstThenStructure) {
   };
   for (const Case& c : cases) {
     InspectedFile file;
-    EXPECT_EQ(IdentifyAndDecode(c.name, c.bytes, &file), std::nullopt) << c.name;
+    EXPECT_TRUE(IdentifyAndDecode(c.name, c.bytes, &file).ok()) << c.name;
     EXPECT_EQ(file.kind, c.kind) << c.name;
     EXPECT_EQ(file.size, c.bytes.size());
   }
@@ -60,22 +60,22 @@ TEST(InspectFileKindTest, AFileOfAnotherKindIsRefusedWithAHint) {
   };
   for (const Case& c : cases) {
     InspectedFile file;
-    std::optional<std::string> problem = IdentifyAndDecode(c.name, c.bytes, &file);
-    ASSERT_TRUE(problem.has_value()) << c.name;
-    for (const std::string& part : c.says) EXPECT_NE(problem->find(part), std::string::npos) << *problem;
+    Status problem = IdentifyAndDecode(c.name, c.bytes, &file);
+    ASSERT_TRUE(!problem.ok()) << c.name;
+    for (const std::string& part : c.says) EXPECT_NE(problem.message().find(part), std::string::npos) << problem.message();
   }
 }
 
 TEST(InspectFileKindTest, MissingFilesAndFolders) {
   inspect_test::TempFolder folder;
   InspectedFile file;
-  EXPECT_EQ(LoadInspectedFile(folder.path() / "nothing.sim", &file), "no such file");
-  EXPECT_EQ(LoadInspectedFile(folder.path(), &file), "not a regular file");
+  EXPECT_EQ(LoadInspectedFile(folder.path() / "nothing.sim", &file).message(), "no such file");
+  EXPECT_EQ(LoadInspectedFile(folder.path(), &file).message(), "not a regular file");
   std::filesystem::path huge = folder.Write("huge.dat", "");
   std::filesystem::resize_file(huge, kMaxCompiledFileBytes + 1);  // sparse: nothing is written
-  EXPECT_NE(LoadInspectedFile(huge, &file)->find("more than any compiled file holds"), std::string::npos);
+  EXPECT_NE(LoadInspectedFile(huge, &file).message().find("more than any compiled file holds"), std::string::npos);
   std::filesystem::path written = folder.Write("Corvena_Lidra1_7304.sim", ScenarioBytes());
-  EXPECT_EQ(LoadInspectedFile(written, &file), std::nullopt);
+  EXPECT_TRUE(LoadInspectedFile(written, &file).ok());
   EXPECT_EQ(file.kind, FileKind::kScenario);
   EXPECT_EQ(file.scenario[kTrainRow].name, "7304");
 }

@@ -22,11 +22,11 @@ std::string JoinNames(const std::vector<std::string>& names) {
   return out;
 }
 
-std::optional<std::string> Load(const std::filesystem::path& path, InspectedFile* file) {
-  if (std::optional<std::string> problem = LoadInspectedFile(path, file)) {
-    return path.string() + ": " + *problem;
+Status Load(const std::filesystem::path& path, InspectedFile* file) {
+  if (Status loaded = LoadInspectedFile(path, file); !loaded.ok()) {
+    return Status::Error(path.string() + ": " + loaded.message());
   }
-  return std::nullopt;
+  return Status::OK();
 }
 
 void CheckAgreement(ScenarioFolder* f) {
@@ -61,22 +61,25 @@ int64_t ScenarioFolder::RouteLength() const {
   return std::max<int64_t>(0, route.route.rows() - kRouteOverrunRows - 1);
 }
 
-std::optional<std::string> LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* out) {
+Status LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* out) {
   std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) return folder.string() + ": no such folder";
+  if (!std::filesystem::is_directory(folder, ec))
+    return Status::Error(folder.string() + ": no such folder");
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
     if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
   }
-  if (ec) return folder.string() + ": cannot list the folder (" + ec.message() + ")";
+  if (ec) return Status::Error(folder.string() + ": cannot list the folder (" + ec.message() + ")");
   std::sort(names.begin(), names.end());
 
   std::vector<std::string> routes;
   for (const std::string& n : names) {
     if (EndsWith(n, kRouteSuffix) && n.size() > kRouteSuffix.size()) routes.push_back(n);
   }
-  if (routes.empty()) return folder.string() + ": no route file (*_linea.dat) in the folder";
-  if (routes.size() > 1) return folder.string() + ": several route files: " + JoinNames(routes);
+  if (routes.empty())
+    return Status::Error(folder.string() + ": no route file (*_linea.dat) in the folder");
+  if (routes.size() > 1)
+    return Status::Error(folder.string() + ": several route files: " + JoinNames(routes));
   out->route_name = routes[0].substr(0, routes[0].size() - kRouteSuffix.size());
 
   // Scenarios of this route: <route>_<train>.sim, each with its grid file.
@@ -87,21 +90,24 @@ std::optional<std::string> LoadScenarioFolder(const std::filesystem::path& folde
       trains.push_back(n.substr(prefix.size(), n.size() - prefix.size() - 4));
     }
   }
-  if (trains.empty()) return folder.string() + ": no scenario file (" + prefix + "*.sim) in the folder";
+  if (trains.empty())
+    return Status::Error(folder.string() + ": no scenario file (" + prefix +
+                         "*.sim) in the folder");
   if (trains.size() > 1) {
-    return folder.string() + ": several scenario files of route " + out->route_name + " (trains " +
-           JoinNames(trains) + "); keep one per folder";
+    return Status::Error(folder.string() + ": several scenario files of route " +
+                         out->route_name + " (trains " + JoinNames(trains) + "); keep one per folder");
   }
   out->train_number = trains[0];
   std::string grid_name = prefix + out->train_number + ".dat";
   if (std::find(names.begin(), names.end(), grid_name) == names.end()) {
-    return folder.string() + ": the grid file " + grid_name + " is missing";
+    return Status::Error(folder.string() + ": the grid file " + grid_name + " is missing");
   }
-  if (auto problem = Load(folder / routes[0], &out->route)) return problem;
-  if (auto problem = Load(folder / (prefix + out->train_number + ".sim"), &out->scenario)) return problem;
-  if (auto problem = Load(folder / grid_name, &out->grid)) return problem;
+  Status loaded = Load(folder / routes[0], &out->route);
+  if (loaded.ok()) loaded = Load(folder / (prefix + out->train_number + ".sim"), &out->scenario);
+  if (loaded.ok()) loaded = Load(folder / grid_name, &out->grid);
+  if (!loaded.ok()) return loaded;
   CheckAgreement(out);
-  return std::nullopt;
+  return Status::OK();
 }
 
 }  // namespace scenario

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,9 +25,9 @@ struct ScenarioFolder {
   int64_t RouteLength() const;
 };
 
-// Finds the three files by their suffixes and decodes them. Returns what is
-// wrong (no such folder, a file missing, several scenarios, a file that does
-// not decode), or nothing.
-std::optional<std::string> LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* out);
+// Finds the three files by their suffixes and decodes them. A failure says
+// what is wrong: no such folder, a file missing, several scenarios, a file
+// that does not decode.
+Status LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* out);
 
 }  // namespace scenario

@@ -57,7 +57,7 @@ TEST(InspectSvgTest, DrawsAWellFormedPictureWithEveryObject) {
   inspect_test::TempFolder folder;
   WriteScenario(folder);
   ScenarioFolder loaded;
-  ASSERT_EQ(LoadScenarioFolder(folder.path(), &loaded), std::nullopt);
+  ASSERT_TRUE(LoadScenarioFolder(folder.path(), &loaded).ok());
   EXPECT_EQ(loaded.route_name, "Corvena_Lidra1");
   EXPECT_EQ(loaded.train_number, "7304");
   EXPECT_TRUE(loaded.warnings.empty());
@@ -101,7 +101,7 @@ TEST(InspectSvgTest, FolderProblemsAreNamed) {
   inspect_test::TempFolder base;
   WriteScenario(base);
   ScenarioFolder f;
-  EXPECT_NE(LoadScenarioFolder(base.path() / "absent", &f)->find("no such folder"), std::string::npos);
+  EXPECT_NE(LoadScenarioFolder(base.path() / "absent", &f).message().find("no such folder"), std::string::npos);
 
   const Case cases[] = {
       {{"Corvena_Lidra1_7304.sim", "Corvena_Lidra1_7304.dat"}, "no route file"},
@@ -112,9 +112,9 @@ TEST(InspectSvgTest, FolderProblemsAreNamed) {
     inspect_test::TempFolder folder;
     for (const std::string& name : c.files) std::filesystem::copy_file(base.path() / name, folder.path() / name);
     ScenarioFolder loaded;
-    std::optional<std::string> problem = LoadScenarioFolder(folder.path(), &loaded);
-    ASSERT_TRUE(problem.has_value()) << c.says;
-    EXPECT_NE(problem->find(c.says), std::string::npos) << *problem;
+    Status problem = LoadScenarioFolder(folder.path(), &loaded);
+    ASSERT_TRUE(!problem.ok()) << c.says;
+    EXPECT_NE(problem.message().find(c.says), std::string::npos) << problem.message();
   }
 }
 
@@ -123,23 +123,23 @@ TEST(InspectSvgTest, SeveralScenariosOrABrokenFileAreRefused) {
   WriteScenario(folder);
   WriteScenario(folder, "9999");
   ScenarioFolder loaded;
-  std::optional<std::string> problem = LoadScenarioFolder(folder.path(), &loaded);
-  ASSERT_TRUE(problem.has_value());
-  EXPECT_NE(problem->find("trains 7304, 9999"), std::string::npos) << *problem;
+  Status problem = LoadScenarioFolder(folder.path(), &loaded);
+  ASSERT_TRUE(!problem.ok());
+  EXPECT_NE(problem.message().find("trains 7304, 9999"), std::string::npos) << problem.message();
 
   inspect_test::TempFolder broken;
   WriteScenario(broken);
   std::filesystem::resize_file(broken.path() / "Corvena_Lidra1_7304.dat", 100);
   problem = LoadScenarioFolder(broken.path(), &loaded);
-  ASSERT_TRUE(problem.has_value());
-  EXPECT_NE(problem->find("Corvena_Lidra1_7304.dat: named like a grid file"), std::string::npos) << *problem;
+  ASSERT_TRUE(!problem.ok());
+  EXPECT_NE(problem.message().find("Corvena_Lidra1_7304.dat: named like a grid file"), std::string::npos) << problem.message();
 }
 
 TEST(InspectSvgTest, DisagreementsBecomeWarningsInThePicture) {
   inspect_test::TempFolder folder;
   WriteScenario(folder, "8000");  // row 86 still names train 7304
   ScenarioFolder loaded;
-  ASSERT_EQ(LoadScenarioFolder(folder.path(), &loaded), std::nullopt);
+  ASSERT_TRUE(LoadScenarioFolder(folder.path(), &loaded).ok());
   ASSERT_EQ(loaded.warnings.size(), 1u);
   EXPECT_NE(loaded.warnings[0].find("row 86 names the train \"7304\""), std::string::npos);
   std::string svg = RenderScenarioSvg(loaded);
