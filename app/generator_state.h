@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "descriptions/read_observer.h"
 #include "grid/track_grid.h"
 #include "records/route_table.h"
 #include "records/scenario_table.h"
 
 namespace scenario {
-
-class ReadObserver;
 
 inline constexpr const char* kRouteName = "Corvena_Lidra1";
 inline constexpr const char* kTrainNumber = "7304";
@@ -37,9 +36,9 @@ struct GeneratorState {
   // Board row cursor: the scenario row that takes the next sign text.
   int32_t board_row_cursor = 80;
 
-  // Optional listener for authoring tools (diagnostics); never changes what
-  // is compiled. Null in the packager.
-  ReadObserver* observer = nullptr;
+  // The listener of authoring tools (diagnostics); never changes what is
+  // compiled. The packager's does nothing.
+  ReadObserver* observer = SilentObserver();
 
   void SetError(int32_t code) { error_code = code; }
   void SetError(int32_t code, int32_t position) {

@@ -14,15 +14,15 @@ constexpr int32_t kLongestRoute = 1000000;
 // Runs of comment fields longer than this are cut: the next one is a keyword.
 constexpr int kGeneralCommentRun = 10;
 
-LineOutcome ReadRouteLength(LineReading& reading) {
+ReadOutcome ReadRouteLength(LineReading& reading) {
   if (!ContainsAnyCase(reading.field, "lunghezza") || !ContainsAnyCase(reading.field, "percorso")) {
-    return LineOutcome::kContinue;
+    return ReadOutcome::kContinue;
   }
   reading.Record("route length");
   GeneratorState& state = reading.state;
-  const int32_t length = reading.Number();
+  const int32_t length = reading.Int32();
   state.scenario[kRunRow].span_end = length;
-  if (length > kLongestRoute) return reading.Fail(kErrorRouteTooLong);
+  if (length > kLongestRoute) return reading.Stop(kErrorRouteTooLong);
   if (length < 0) {
     throw DescriptionFailure("the route length " + std::to_string(length) + " is negative",
                              reading.stream.last_position());
@@ -31,7 +31,7 @@ LineOutcome ReadRouteLength(LineReading& reading) {
   state.grid.Size(length);
   if (state.write_files != 0) state.route.Size(int64_t{length} + 7000);
   reading.route_length_read = true;
-  return LineOutcome::kContinue;
+  return ReadOutcome::kContinue;
 }
 
 void ReadChainageSections(LineReading& reading) {
@@ -51,9 +51,9 @@ void ReadChainageSections(LineReading& reading) {
     }
     reading.Record(section.kind);
     ScenarioRow& row = reading.state.scenario[section.row];
-    row.span_start = reading.Number();
-    row.span_end = reading.Number();
-    row.position = reading.Number();
+    row.span_start = reading.Int32();
+    row.span_end = reading.Int32();
+    row.position = reading.Int32();
   }
 }
 
@@ -75,32 +75,32 @@ void ReadBackgrounds(LineReading& reading) {
       continue;
     }
     reading.Record(background.kind);
-    row.*background.column = reading.Number();
+    row.*background.column = reading.Int32();
   }
 }
 
-LineOutcome ReadSignalRepetition(LineReading& reading) {
+ReadOutcome ReadSignalRepetition(LineReading& reading) {
   if (!ContainsExact(reading.field, "segnali") || !ContainsExact(reading.field, "ripetizione")) {
-    return LineOutcome::kContinue;
+    return ReadOutcome::kContinue;
   }
   reading.Record("signal repetition");
   ScenarioRow& row = reading.state.scenario[kTrainRow];
-  const int32_t start = reading.Number();
+  const int32_t start = reading.Int32();
   row.span_start = start;
-  const int32_t end = reading.Number();
+  const int32_t end = reading.Int32();
   row.span_end = end;
-  if (start % 50 != 0) return reading.Fail(kErrorRepetitionStart);
-  if (end % 50 != 0) return reading.Fail(kErrorRepetitionEnd);
+  if (start % 50 != 0) return reading.Stop(kErrorRepetitionStart);
+  if (end % 50 != 0) return reading.Stop(kErrorRepetitionEnd);
   // The keyword field names the number of cab-signal codes.
   if (ContainsExact(reading.field, "4")) {
     row.position = 4;
   } else if (ContainsExact(reading.field, "9")) {
     row.position = 9;
   } else {
-    return reading.Fail(kErrorRepetitionCodes);
+    return reading.Stop(kErrorRepetitionCodes);
   }
   if (end == 0) row.position = 0;
-  return LineOutcome::kContinue;
+  return ReadOutcome::kContinue;
 }
 
 // A section header holds "[" and "]" and does not begin with a hyphen; the
@@ -111,14 +111,14 @@ bool IsSectionHeader(const std::string& field) {
 
 }  // namespace
 
-LineOutcome ReadGeneralSection(LineReading& reading) {
+ReadOutcome ReadGeneralSection(LineReading& reading) {
   for (;;) {
-    if (reading.stream.AtEnd()) return LineOutcome::kContinue;
+    if (reading.stream.AtEnd()) return ReadOutcome::kContinue;
     reading.ReadKeywordField();
     // The last field of the text is not interpreted.
     if (reading.stream.AtEnd()) {
       reading.IgnoreLastField(KeywordScope::kLineGeneral);
-      return LineOutcome::kContinue;
+      return ReadOutcome::kContinue;
     }
     // No end test inside the run: a comment at the end of the text leaves
     // its last field examined.
@@ -126,11 +126,11 @@ LineOutcome ReadGeneralSection(LineReading& reading) {
       if (ContainsExact(reading.field, "-")) reading.ReadKeywordField();
     }
     reading.Examine(KeywordScope::kLineGeneral);
-    if (ReadRouteLength(reading) == LineOutcome::kReturn) return LineOutcome::kReturn;
+    if (ReadRouteLength(reading) == ReadOutcome::kStop) return ReadOutcome::kStop;
     ReadChainageSections(reading);
     ReadBackgrounds(reading);
-    if (ReadSignalRepetition(reading) == LineOutcome::kReturn) return LineOutcome::kReturn;
-    if (IsSectionHeader(reading.field)) return LineOutcome::kContinue;
+    if (ReadSignalRepetition(reading) == ReadOutcome::kStop) return ReadOutcome::kStop;
+    if (IsSectionHeader(reading.field)) return ReadOutcome::kContinue;
   }
 }
 

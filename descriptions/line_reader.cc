@@ -4,72 +4,9 @@
 
 #include "app/error_codes.h"
 #include "descriptions/line_reading.h"
-#include "grid/cell.h"
+#include "grid/profile_fill.h"
 
 namespace scenario {
-
-void LineReading::ReadKeywordField() {
-  field = stream.ReadField();
-  keyword = stream.last_position();
-  state.current_field = field;
-}
-
-void LineReading::Examine(KeywordScope scope) const {
-  if (state.observer != nullptr) state.observer->OnKeywordField(scope, field, keyword);
-}
-
-void LineReading::IgnoreLastField(KeywordScope scope) const {
-  if (state.observer != nullptr) state.observer->OnLastFieldIgnored(scope, field, keyword);
-}
-
-int32_t LineReading::Number() {
-  const int32_t value = stream.ReadInt32();
-  if (state.observer != nullptr) {
-    state.observer->OnNumber(Description::kLine, stream.last_position(), value);
-  }
-  return value;
-}
-
-std::string LineReading::Text() {
-  std::string text = stream.ReadText();
-  if (state.observer != nullptr) {
-    state.observer->OnText(Description::kLine, stream.last_position(), text);
-  }
-  return text;
-}
-
-void LineReading::Record(std::string_view kind) const {
-  if (state.observer != nullptr) state.observer->OnRecord(Description::kLine, kind, keyword);
-}
-
-void LineReading::Error(int32_t code) {
-  state.SetError(code);
-  if (state.observer != nullptr) state.observer->OnError(Description::kLine, code, keyword);
-}
-
-void LineReading::Error(int32_t code, int32_t position) {
-  state.SetError(code, position);
-  if (state.observer != nullptr) state.observer->OnError(Description::kLine, code, keyword);
-}
-
-LineOutcome LineReading::Fail(int32_t code) {
-  source.DeleteLine();
-  Error(code);
-  return LineOutcome::kReturn;
-}
-
-LineOutcome LineReading::Fail(int32_t code, int32_t position) {
-  source.DeleteLine();
-  Error(code, position);
-  return LineOutcome::kReturn;
-}
-
-LineOutcome LineReading::Beyond(int32_t position) {
-  Error(kErrorBeyondGrid, position);
-  return LineOutcome::kClose;
-}
-
-void LineReading::Throw(const std::string& reason) const { throw DescriptionFailure(reason, keyword); }
 
 namespace {
 
@@ -111,14 +48,8 @@ void PrepareDataSections(LineReading& reading) {
 void CloseLineDescription(LineReading& reading) {
   GeneratorState& state = reading.state;
   reading.source.DeleteLine();
-  const int64_t last = state.grid.last_index();
-  // The record fills leave the cursor at N at most, so this fill writes no
-  // further than cell N, like the closing fills of the train profiles.
-  do {
-    if (!state.grid.Contains(reading.gradient_cursor)) break;
-    state.grid.at(reading.gradient_cursor).gradient = Low8(int64_t{reading.pending_gradient} + 100);
-    ++reading.gradient_cursor;
-  } while (reading.gradient_cursor < last - 2);
+  FillProfileToEnd(state.grid, reading.gradient_cursor,
+                   [&reading](Cell& cell) { reading.WriteGradient(cell); });
   if (state.write_files != 0) {
     const int64_t plan_end = state.route.last_row() - 2;
     for (; reading.plan_cursor <= plan_end; ++reading.plan_cursor) {
@@ -132,9 +63,7 @@ void CloseLineDescription(LineReading& reading) {
 bool ReadLineDescription(GeneratorState& state, DescriptionSource& source) {
   if (!source.LineExists()) {
     state.SetError(kErrorNoLineDescription);
-    if (state.observer != nullptr) {
-      state.observer->OnError(Description::kLine, kErrorNoLineDescription, TextPosition{});
-    }
+    state.observer->OnError(Description::kLine, kErrorNoLineDescription, TextPosition{});
     return false;
   }
   std::string text;
@@ -143,12 +72,12 @@ bool ReadLineDescription(GeneratorState& state, DescriptionSource& source) {
   }
   LineReading reading(state, source, text);
   if (!FindGeneralSection(reading)) {
-    reading.Fail(kErrorNoGeneralSection);
+    reading.Stop(kErrorNoGeneralSection);
     return false;
   }
-  if (ReadGeneralSection(reading) == LineOutcome::kReturn) return false;
+  if (ReadGeneralSection(reading) == ReadOutcome::kStop) return false;
   PrepareDataSections(reading);
-  if (ReadDataSections(reading) == LineOutcome::kReturn) return false;
+  if (ReadDataSections(reading) == ReadOutcome::kStop) return false;
   CloseLineDescription(reading);
   return true;
 }

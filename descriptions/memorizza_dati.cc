@@ -22,10 +22,8 @@ void memorizza_dati(GeneratorState& state, DescriptionSource& source) {
     source.DeleteLine();
     source.DeleteTrain();
     state.error_code = kErrorReadFailure;
-    if (state.observer != nullptr) {
-      state.observer->OnFailure(in_train ? Description::kTrain : Description::kLine,
-                                failure.what(), failure.where());
-    }
+    state.observer->OnFailure(in_train ? Description::kTrain : Description::kLine, failure.what(),
+                              failure.where());
   }
 }
 

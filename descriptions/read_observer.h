@@ -1,6 +1,7 @@
 // A listener that authoring tools attach to the generator state to learn
 // where each record, object and error comes from. The readers and writers
-// call it when it is set; it never changes what is compiled.
+// always call it; by default it is the silent observer, which does nothing.
+// It never changes what is compiled.
 #pragma once
 
 #include <cstdint>
@@ -49,32 +50,10 @@ class ReadObserver {
   virtual void OnPlace(int64_t /*cell*/, uint8_t /*cell_type*/) {}
 };
 
-// Reads value fields from a stream and reports each one to the observer,
-// when there is one.
-class ReportedValues {
- public:
-  ReportedValues(FieldStream& stream, ReadObserver* observer, Description description)
-      : stream_(stream), observer_(observer), description_(description) {}
-
-  int32_t Int32() { return Number(stream_.ReadInt32()); }
-  int16_t Int16() { return Number(stream_.ReadInt16()); }
-  uint8_t Uint8() { return Number(stream_.ReadUint8()); }
-  std::string Text() {
-    std::string text = stream_.ReadText();
-    if (observer_ != nullptr) observer_->OnText(description_, stream_.last_position(), text);
-    return text;
-  }
-
- private:
-  template <typename T>
-  T Number(T value) {
-    if (observer_ != nullptr) observer_->OnNumber(description_, stream_.last_position(), value);
-    return value;
-  }
-
-  FieldStream& stream_;
-  ReadObserver* observer_;
-  Description description_;
-};
+// The observer of a run that nobody listens to: the packager's.
+inline ReadObserver* SilentObserver() {
+  static ReadObserver silent;
+  return &silent;
+}
 
 }  // namespace scenario

@@ -43,7 +43,7 @@ constexpr int64_t kLastPlanRow = 1000000;
 
 // Computes the rows from the plan cursor up to `last`, straight when the
 // turn is 0.
-LineOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
+ReadOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
   RouteTable& route = reading.state.route;
   int64_t& row = reading.plan_cursor;
   while (row <= last) {
@@ -57,30 +57,30 @@ LineOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
       CurvedStep(route, row, turn);
     }
     ++row;
-    if (row > kLastPlanRow) return reading.Fail(kErrorCurve);
+    if (row > kLastPlanRow) return reading.Stop(kErrorCurve);
   }
-  return LineOutcome::kContinue;
+  return ReadOutcome::kContinue;
 }
 
 }  // namespace
 
-LineOutcome ReadCurve(LineReading& reading) {
+ReadOutcome ReadCurve(LineReading& reading) {
   GeneratorState& state = reading.state;
   if (state.write_files == 0 || !ContainsAnyCase(reading.field, "curva")) {
-    return LineOutcome::kContinue;
+    return ReadOutcome::kContinue;
   }
   reading.Record("curve");
-  const int32_t start = reading.Number();
-  const int32_t length = reading.Number();
+  const int32_t start = reading.Int32();
+  const int32_t length = reading.Int32();
   if (!state.grid.PositionFits(start, 100)) return reading.Beyond(start);
   double turn = TurnPerMetre(reading.field);
-  if (turn == 0.0) return reading.Fail(kErrorCurve);
+  if (turn == 0.0) return reading.Stop(kErrorCurve);
   // An "s" anywhere makes it a left-hand curve.
   if (ContainsAnyCase(reading.field, "s")) turn = -turn;
 
   // Straight up to the start, then curved up to the end; a curve that
   // starts behind the cursor keeps only its part beyond it.
-  if (AdvancePlan(reading, start, 0.0) == LineOutcome::kReturn) return LineOutcome::kReturn;
+  if (AdvancePlan(reading, start, 0.0) == ReadOutcome::kStop) return ReadOutcome::kStop;
   return AdvancePlan(reading, int64_t{start} + length, turn);
 }
 

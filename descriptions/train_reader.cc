@@ -8,61 +8,19 @@
 #include "app/error_codes.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
+#include "grid/profile_fill.h"
 #include "grid/rounding.h"
 
 namespace scenario {
 
-void TrainReading::ReadKeywordField() {
-  field = stream.ReadField();
-  keyword = stream.last_position();
-  state.current_field = field;
-}
-
-void TrainReading::Record(std::string_view kind) const {
-  if (state.observer != nullptr) state.observer->OnRecord(Description::kTrain, kind, keyword);
-}
-
-void TrainReading::Error(int32_t code) {
-  state.SetError(code);
-  if (state.observer != nullptr) state.observer->OnError(Description::kTrain, code, keyword);
-}
-
-void TrainReading::Error(int32_t code, int32_t position) {
-  state.SetError(code, position);
-  if (state.observer != nullptr) state.observer->OnError(Description::kTrain, code, keyword);
-}
-
-TrainOutcome TrainReading::Stop(int32_t code) {
-  source.DeleteTrain();
-  Error(code);
-  return TrainOutcome::kStop;
-}
-
-TrainOutcome TrainReading::Stop(int32_t code, int32_t position) {
-  source.DeleteTrain();
-  Error(code, position);
-  return TrainOutcome::kStop;
-}
-
-TrainOutcome TrainReading::Beyond(int32_t position) {
-  Error(kErrorBeyondGrid, position);
-  return TrainOutcome::kFinish;
-}
-
-void TrainReading::Throw(const std::string& reason) const { throw DescriptionFailure(reason, keyword); }
-
-void TrainReading::WriteSpeedLimit(int64_t cell) {
+void TrainReading::WriteSpeedLimit(Cell& cell) const {
   const int64_t units = RoundDiv(pending_speed, 5);
   if (units < 0 || units > 255) {
     throw DescriptionFailure("the speed limit " + std::to_string(pending_speed) +
                                  " km/h does not fit a byte in units of 5 km/h",
                              pending_speed_record);
   }
-  state.grid.at(cell).speed_limit = static_cast<uint8_t>(units);
-}
-
-void TrainReading::WriteAdhesion(int64_t cell) {
-  state.grid.at(cell).adhesion = Low8(pending_adhesion);
+  cell.speed_limit = static_cast<uint8_t>(units);
 }
 
 namespace {
@@ -79,10 +37,7 @@ void FindBody(TrainReading& reading) {
 // The field that reached the end of the data is not examined; an authoring
 // tool may want to know that it held a keyword. Always false.
 bool LastFieldIgnored(const TrainReading& reading) {
-  if (reading.state.observer != nullptr) {
-    reading.state.observer->OnLastFieldIgnored(KeywordScope::kTrainBody, reading.field,
-                                               reading.keyword);
-  }
+  reading.IgnoreLastField(KeywordScope::kTrainBody);
   return false;
 }
 
@@ -100,19 +55,16 @@ bool NextKeywordField(TrainReading& reading) {
   return true;
 }
 
-TrainOutcome ReadRecords(TrainReading& reading) {
+ReadOutcome ReadRecords(TrainReading& reading) {
   while (NextKeywordField(reading)) {
-    if (reading.state.observer != nullptr) {
-      reading.state.observer->OnKeywordField(KeywordScope::kTrainBody, reading.field,
-                                             reading.keyword);
-    }
-    TrainOutcome outcome = ReadGeneralAndObjectRecords(reading);
-    if (outcome == TrainOutcome::kContinue && ContainsAnyCase(reading.field, "stazione")) {
+    reading.Examine(KeywordScope::kTrainBody);
+    ReadOutcome outcome = ReadGeneralAndObjectRecords(reading);
+    if (outcome == ReadOutcome::kContinue && ContainsAnyCase(reading.field, "stazione")) {
       outcome = ReadStop(reading);
     }
-    if (outcome != TrainOutcome::kContinue) return outcome;
+    if (outcome != ReadOutcome::kContinue) return outcome;
   }
-  return TrainOutcome::kFinish;
+  return ReadOutcome::kClose;
 }
 
 // The profiles run on to cell N - 3 with their last values (at least one
@@ -120,25 +72,16 @@ TrainOutcome ReadRecords(TrainReading& reading) {
 void Finish(TrainReading& reading) {
   GeneratorState& state = reading.state;
   reading.source.DeleteTrain();
-  const int64_t last = state.grid.last_index();
-  do {
-    if (!state.grid.Contains(reading.speed_cursor)) break;
-    reading.WriteSpeedLimit(reading.speed_cursor);
-    ++reading.speed_cursor;
-  } while (reading.speed_cursor < last - 2);
-  do {
-    if (!state.grid.Contains(reading.adhesion_cursor)) break;
-    reading.WriteAdhesion(reading.adhesion_cursor);
-    ++reading.adhesion_cursor;
-  } while (reading.adhesion_cursor < last - 2);
+  FillProfileToEnd(state.grid, reading.speed_cursor,
+                   [&reading](Cell& cell) { reading.WriteSpeedLimit(cell); });
+  FillProfileToEnd(state.grid, reading.adhesion_cursor,
+                   [&reading](Cell& cell) { reading.WriteAdhesion(cell); });
   for (int row : {kChainageRow3, kChainageRow2, kChainageRow1}) {
     if (state.scenario[row].span_start % 50 != 0 || state.scenario[row].span_end % 50 != 0) {
       // The chainage rows come from the line description; no train record
       // is to blame.
       state.SetError(kErrorChainage);
-      if (state.observer != nullptr) {
-        state.observer->OnError(Description::kLine, kErrorChainage, TextPosition{});
-      }
+      state.observer->OnError(Description::kLine, kErrorChainage, TextPosition{});
       break;
     }
   }
@@ -153,7 +96,7 @@ void ReadTrainDescription(GeneratorState& state, DescriptionSource& source) {
   }
   TrainReading reading(state, source, text);
   FindBody(reading);
-  if (ReadRecords(reading) == TrainOutcome::kStop) return;
+  if (ReadRecords(reading) == ReadOutcome::kStop) return;
   Finish(reading);
 }
 

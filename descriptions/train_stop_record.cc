@@ -8,6 +8,7 @@
 #include "app/error_codes.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
+#include "grid/cell_writers.h"
 #include "grid/rounding.h"
 
 namespace scenario {
@@ -53,36 +54,35 @@ bool StopCellAboveCell1(int32_t span_end) { return int64_t{span_end} - 50 > 50; 
 
 }  // namespace
 
-TrainOutcome ReadStop(TrainReading& reading) {
+ReadOutcome ReadStop(TrainReading& reading) {
   reading.Record("stop");
   GeneratorState& state = reading.state;
-  ReportedValues in(reading.stream, reading.state.observer, Description::kTrain);
   const int32_t r = reading.next_stop_row;
   // With 80 sign boards the first stop row is a board row: nothing is read
   // into it.
   if (r > state.board_row_cursor) return reading.Stop(kErrorStopRows);
   ScenarioRow& row = state.scenario[r];
-  row.position = in.Int32();
+  row.position = reading.Int32();
   if (!state.grid.PositionFits(row.position, kStopMargin)) return reading.Beyond(row.position);
   if (row.position % 50 != 0) return reading.Stop(kErrorStopPosition, row.position);
-  row.kind = in.Uint8();
-  const int32_t length = in.Int32();
+  row.kind = reading.Uint8();
+  const int32_t length = reading.Int32();
   if (length % 100 != 0) return reading.Stop(kErrorStopLength, row.position);
-  row.tps = in.Uint8();
-  row.tab = in.Uint8();
-  row.mar = in.Uint8();
-  row.first_d2 = in.Int16();
-  row.first_d3 = in.Int16();
-  row.rap = in.Uint8();
-  row.second_d1 = in.Int16();
-  row.second_d2 = in.Int16();
-  row.second_d3 = in.Int16();
-  row.ac = in.Uint8();
-  const int64_t hours = in.Int32();
-  const int64_t minutes = in.Int32();
-  const int64_t seconds = in.Int32();
+  row.tps = reading.Uint8();
+  row.tab = reading.Uint8();
+  row.mar = reading.Uint8();
+  row.first_d2 = reading.Int16();
+  row.first_d3 = reading.Int16();
+  row.rap = reading.Uint8();
+  row.second_d1 = reading.Int16();
+  row.second_d2 = reading.Int16();
+  row.second_d3 = reading.Int16();
+  row.ac = reading.Uint8();
+  const int64_t hours = reading.Int32();
+  const int64_t minutes = reading.Int32();
+  const int64_t seconds = reading.Int32();
   row.scheduled_time = Fit32(reading, (hours * 60 + minutes) * 60 + seconds, "scheduled time");
-  row.name = in.Text();
+  row.name = reading.Text();
 
   SetStopZone(reading, row, length);
   if (length < kLongStopFrom) row.tab = 0;
@@ -96,29 +96,18 @@ TrainOutcome ReadStop(TrainReading& reading) {
   if (marked && StopCellAboveCell1(row.span_end) && !state.grid.Contains(StopCell(row.span_end))) {
     return reading.Beyond(row.position);
   }
-  if (marked && row.kind != 5 && row.kind != 6) {
-    // Approach marks 81 .. 84 in the four cells before the stop cell, written
-    // over whatever the cells hold.
-    for (int j = 1; j <= 4; ++j) {
-      const int64_t offset = int64_t{row.span_end} - 50 * (j + 1);
-      if (offset <= 50) continue;  // e / 50 - j - 1 > 1 fails
-      state.grid.at(RoundDiv(offset, 50)).approach_mark = static_cast<uint8_t>(80 + j);
-    }
-  }
+  if (marked && row.kind != 5 && row.kind != 6) MarkStopApproach(state, row.span_end);
   if (marked) {
     if (!StopCellAboveCell1(row.span_end)) return reading.Stop(kErrorStopZoneAtStart);
     // The stop cell replaces whatever object stood there, with no check.
-    const int64_t cell = StopCell(row.span_end);
-    state.grid.at(cell).cell_type = kStationStop;
-    state.grid.at(cell).value_a = Low16(r);
-    if (state.observer != nullptr) state.observer->OnPlace(cell, kStationStop);
+    PlaceStopPoint(state, StopCell(row.span_end), r);
   }
   if (r > kFirstStopRow && int64_t{row.span_start} - kStopSpacing < state.scenario[r - 1].span_end) {
     return reading.Stop(kErrorStopSpacing, row.position);
   }
   reading.next_stop_row = r + 1;
   if (reading.next_stop_row >= state.board_row_cursor) return reading.Stop(kErrorStopRows);
-  return TrainOutcome::kContinue;
+  return ReadOutcome::kContinue;
 }
 
 }  // namespace scenario

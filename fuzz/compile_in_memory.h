@@ -99,7 +99,7 @@ inline size_t Count(ByteSource& pieces) {
   return bytes;
 }
 
-// Without `observe` the readers run with no observer, as in the packager; the
+// Without `observe` the readers run with the silent observer, as in the packager; the
 // watcher then learns nothing and the invariants cannot be checked.
 inline std::unique_ptr<CompileRun> CompileInMemory(std::string line, std::string train,
                                                    int32_t write_files = 1, bool observe = true) {
@@ -107,7 +107,7 @@ inline std::unique_ptr<CompileRun> CompileInMemory(std::string line, std::string
   GeneratorState& state = run->state;
   state.route_name = kRouteName;
   state.train_number = kTrainNumber;
-  state.observer = observe ? &run->watch : nullptr;
+  state.observer = observe ? static_cast<ReadObserver*>(&run->watch) : SilentObserver();
   state.write_files = write_files;
   state.error_code = 0;
   state.scenario.Reset();

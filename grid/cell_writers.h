@@ -1,6 +1,8 @@
 // The cell writers: one description record becomes objects in the grid.
 // Each checks that its target cells are free, writes them, and on a conflict
-// stores its error code in the state and returns.
+// stores its error code in the state and returns. Every object a record puts
+// into the grid goes through PlaceObject, which tells the observer; only the
+// completion pass, which no record drives, writes its code reductions itself.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +10,22 @@
 #include "app/generator_state.h"
 
 namespace scenario {
+
+// Makes cell `index` (in 0 .. N) hold an object of this type, placed by the
+// record being read.
+void PlaceObject(GeneratorState& state, int64_t index, uint8_t cell_type);
+
+// The objects the readers place after their own checks: a sign board whose
+// text is in scenario row `row`; a code reduction to `code`, or a code-zero
+// mark for a code of 0 or less (value_a then stays as it was); the stop
+// point of the stop in row `row`, over whatever the cell holds.
+void PlaceSignBoard(GeneratorState& state, int64_t index, int32_t row);
+void PlaceCodeReduction(GeneratorState& state, int64_t index, int32_t code);
+void PlaceStopPoint(GeneratorState& state, int64_t index, int32_t row);
+// The approach marks 81 .. 84 of a stop whose zone ends at `span_end`, in the
+// four cells before its stop cell, over whatever the cells hold; none at or
+// below cell 1. The caller has checked that the stop cell lies in the grid.
+void MarkStopApproach(GeneratorState& state, int32_t span_end);
 
 // A tunnel; tipo above 10 asks for markers and is adjusted in place.
 void memo_montagna(GeneratorState& state, int32_t& inizio, int32_t& fine, int32_t& tipo);

@@ -4,7 +4,6 @@
 // A cell outside 0 .. N counts as not free and of no type; nothing is ever
 // written outside the grid.
 #include "app/error_codes.h"
-#include "descriptions/read_observer.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
 #include "grid/signal_and_slowdown_cells.h"
@@ -12,10 +11,6 @@
 namespace scenario {
 namespace {
 
-void SetType(GeneratorState& state, int64_t index, uint8_t type) {
-  state.grid.at(index).cell_type = type;
-  if (state.observer != nullptr) state.observer->OnPlace(index, type);
-}
 
 }  // namespace
 
@@ -45,7 +40,7 @@ void memo_segnale(GeneratorState& state, int32_t posizione, int32_t& sx, int32_t
     state.SetError(kErrorSignalCell);
     return;
   }
-  SetType(state, c, kSignal);
+  PlaceObject(state, c, kSignal);
   Cell& cell = state.grid.at(c);
   cell.value_d = Low16(int64_t{rapp} * 10 + int64_t{sx} * 3 + dx);
   cell.value_a = Low16(int64_t{s1} * 10 + d1);
@@ -87,12 +82,12 @@ void memo_rallentamento(GeneratorState& state, int32_t x, int32_t& v, int32_t& l
     return;
   }
   // The end first: when start and end share a cell, the start wins.
-  SetType(state, cells.end, kSlowdownEnd);
+  PlaceObject(state, cells.end, kSlowdownEnd);
   if (d_v != 0) grid.at(cells.end).value_b = Low16(d_v);
-  SetType(state, cells.start, kSlowdownStart);
+  PlaceObject(state, cells.start, kSlowdownStart);
   if (d_v != 0) grid.at(cells.start).value_b = Low16(d_v);
   if (has_warning) {
-    SetType(state, cells.warning, kSlowdownWarning);
+    PlaceObject(state, cells.warning, kSlowdownWarning);
     if (d_v != 0) grid.at(cells.warning).value_b = Low16(d_v);
     grid.at(cells.warning).value_a = Low16(v);
   }
@@ -111,7 +106,7 @@ void memo_rallentamento(GeneratorState& state, int32_t x, int32_t& v, int32_t& l
     }
   }
   for (int64_t k = 0; k < 4; ++k) {
-    SetType(state, m - k, kSlowdownPrewarning);
+    PlaceObject(state, m - k, kSlowdownPrewarning);
     grid.at(m - k).value_a = Low16(k + 1);
     if (d_v != 0) grid.at(m - k).value_b = Low16(k + 1);
   }

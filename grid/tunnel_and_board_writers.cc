@@ -5,7 +5,6 @@
 
 #include "app/error_codes.h"
 #include "descriptions/field_stream.h"
-#include "descriptions/read_observer.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
 
@@ -18,11 +17,6 @@ constexpr int32_t kMarkerRequest = 10;
 // Tunnels closer than this to the previous record share one kind.
 constexpr int64_t kJoinedTunnelGap = 150;
 constexpr int32_t kJoinedTunnelKind = 3;
-
-void SetType(GeneratorState& state, int64_t index, uint8_t type) {
-  state.grid.at(index).cell_type = type;
-  if (state.observer != nullptr) state.observer->OnPlace(index, type);
-}
 
 // round(speed / 5 + count * 20), which must fit a 16-bit field. The quotient
 // never lies on a half, so whole-number rounding gives the same result.
@@ -66,7 +60,7 @@ void memo_montagna(GeneratorState& state, int32_t& inizio, int32_t& fine, int32_
     Cell& cell = state.grid.at(c);
     cell.tunnel_kind = Low8(tipo);
     const int64_t count = c - first + 1;
-    if (markers && count % 4 == 0 && cell.cell_type == kEmpty) SetType(state, c, kTunnelMarker);
+    if (markers && count % 4 == 0 && cell.cell_type == kEmpty) PlaceObject(state, c, kTunnelMarker);
   }
 }
 
@@ -80,7 +74,7 @@ void memo_indicatori_v_max(GeneratorState& state, int32_t posizione, int32_t& va
     state.SetError(kErrorSpeedBoardCell);
     return;
   }
-  SetType(state, c, kSpeedBoard);
+  PlaceObject(state, c, kSpeedBoard);
   Cell& cell = state.grid.at(c);
   // Each value is stored as soon as it is known: a value that does not fit
   // leaves the ones before it stored.

@@ -62,7 +62,7 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   FreshFileWriter writer;
   const CompileResult result =
       memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, writer);
-  state.observer = nullptr;
+  state.observer = SilentObserver();
   summary.error_code = state.error_code;
   summary.error_position = state.error_position;
   summary.files = result.written;
