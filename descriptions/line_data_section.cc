@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/error_codes.h"
+#include "descriptions/keywords.h"
 #include "descriptions/line_reading.h"
 #include "grid/cell_writers.h"
 #include "grid/profile_fill.h"
@@ -22,8 +23,8 @@ constexpr int kDataCommentRun = 2;
 int64_t ObjectCell(int32_t position) { return RoundDiv(int64_t{position} + 50, 50); }
 
 ReadOutcome ReadGradient(LineReading& reading) {
-  if (!ContainsAnyCase(reading.field, "pendenza")) return ReadOutcome::kContinue;
-  reading.Record("gradient");
+  if (!Holds(reading.field, kGradientKeyword)) return ReadOutcome::kContinue;
+  reading.Record(kGradientKeyword.kind);
   const int32_t position = reading.Int32();
   const int32_t gradient = reading.Int32();
   TrackGrid& grid = reading.state.grid;
@@ -35,8 +36,8 @@ ReadOutcome ReadGradient(LineReading& reading) {
 }
 
 ReadOutcome ReadTunnel(LineReading& reading) {
-  if (!ContainsAnyCase(reading.field, "montagna")) return ReadOutcome::kContinue;
-  reading.Record("tunnel");
+  if (!Holds(reading.field, kTunnelKeyword)) return ReadOutcome::kContinue;
+  reading.Record(kTunnelKeyword.kind);
   int32_t inizio = reading.Int32();
   int32_t fine = reading.Int32();
   int32_t tipo = reading.Int32();
@@ -49,8 +50,8 @@ ReadOutcome ReadTunnel(LineReading& reading) {
 }
 
 ReadOutcome ReadSpeedBoards(LineReading& reading) {
-  if (!ContainsAnyCase(reading.field, "indicatori_v")) return ReadOutcome::kContinue;
-  reading.Record("speed boards");
+  if (!Holds(reading.field, kSpeedBoardsKeyword)) return ReadOutcome::kContinue;
+  reading.Record(kSpeedBoardsKeyword.kind);
   const int32_t posizione = reading.Int32();
   int32_t vas = reading.Int32();
   int32_t vbs = reading.Int32();
@@ -74,10 +75,8 @@ ReadOutcome ReadSpeedBoards(LineReading& reading) {
 }
 
 ReadOutcome ReadSignBoard(LineReading& reading) {
-  if (!ContainsAnyCase(reading.field, "indicat") || !ContainsAnyCase(reading.field, "cartello")) {
-    return ReadOutcome::kContinue;
-  }
-  reading.Record("sign board");
+  if (!Holds(reading.field, kSignBoardKeyword)) return ReadOutcome::kContinue;
+  reading.Record(kSignBoardKeyword.kind);
   GeneratorState& state = reading.state;
   const int32_t position = reading.Int32();
   // The sign text is read into the current field.
@@ -111,7 +110,7 @@ ReadOutcome ReadDataSections(LineReading& reading) {
     // The last field of the text is not interpreted.
     if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
     for (int i = 0; i < kDataCommentRun; ++i) {
-      if (!ContainsExact(reading.field, "-")) break;
+      if (!ContainsExact(reading.field, kCommentMark)) break;
       reading.ReadKeywordField();
       if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
     }

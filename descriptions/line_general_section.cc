@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/error_codes.h"
+#include "descriptions/keywords.h"
 #include "descriptions/line_reading.h"
 
 namespace scenario {
@@ -15,10 +16,8 @@ constexpr int32_t kLongestRoute = 1000000;
 constexpr int kGeneralCommentRun = 10;
 
 ReadOutcome ReadRouteLength(LineReading& reading) {
-  if (!ContainsAnyCase(reading.field, "lunghezza") || !ContainsAnyCase(reading.field, "percorso")) {
-    return ReadOutcome::kContinue;
-  }
-  reading.Record("route length");
+  if (!Holds(reading.field, kRouteLengthKeyword)) return ReadOutcome::kContinue;
+  reading.Record(kRouteLengthKeyword.kind);
   GeneratorState& state = reading.state;
   const int32_t length = reading.Int32();
   state.scenario[kRunRow].span_end = length;
@@ -36,20 +35,17 @@ ReadOutcome ReadRouteLength(LineReading& reading) {
 
 void ReadChainageSections(LineReading& reading) {
   struct Section {
-    const char* word;
+    const RecordKeyword& keyword;
     int row;
-    const char* kind;
   };
   static constexpr Section kSections[] = {
-      {"tre", kChainageRow3, "chainage section 3"},
-      {"due", kChainageRow2, "chainage section 2"},
-      {"uno", kChainageRow1, "chainage section 1"},
+      {kChainage3Keyword, kChainageRow3},
+      {kChainage2Keyword, kChainageRow2},
+      {kChainage1Keyword, kChainageRow1},
   };
   for (const Section& section : kSections) {
-    if (!ContainsExact(reading.field, "progressiva") || !ContainsExact(reading.field, section.word)) {
-      continue;
-    }
-    reading.Record(section.kind);
+    if (!Holds(reading.field, section.keyword)) continue;
+    reading.Record(section.keyword.kind);
     ScenarioRow& row = reading.state.scenario[section.row];
     row.span_start = reading.Int32();
     row.span_end = reading.Int32();
@@ -60,30 +56,25 @@ void ReadChainageSections(LineReading& reading) {
 void ReadBackgrounds(LineReading& reading) {
   ScenarioRow& row = reading.state.scenario[kRouteRow];
   struct Background {
-    const char* word;
+    const RecordKeyword& keyword;
     int32_t ScenarioRow::*column;
-    const char* kind;
   };
-  // "due" goes to position and "tre" to span_end.
-  const Background kBackgrounds[] = {
-      {"uno", &ScenarioRow::span_start, "background 1"},
-      {"due", &ScenarioRow::position, "background 2"},
-      {"tre", &ScenarioRow::span_end, "background 3"},
+  // The second background goes to position and the third to span_end.
+  static constexpr Background kBackgrounds[] = {
+      {kBackground1Keyword, &ScenarioRow::span_start},
+      {kBackground2Keyword, &ScenarioRow::position},
+      {kBackground3Keyword, &ScenarioRow::span_end},
   };
   for (const Background& background : kBackgrounds) {
-    if (!ContainsExact(reading.field, "sfondo") || !ContainsExact(reading.field, background.word)) {
-      continue;
-    }
-    reading.Record(background.kind);
+    if (!Holds(reading.field, background.keyword)) continue;
+    reading.Record(background.keyword.kind);
     row.*background.column = reading.Int32();
   }
 }
 
 ReadOutcome ReadSignalRepetition(LineReading& reading) {
-  if (!ContainsExact(reading.field, "segnali") || !ContainsExact(reading.field, "ripetizione")) {
-    return ReadOutcome::kContinue;
-  }
-  reading.Record("signal repetition");
+  if (!Holds(reading.field, kRepetitionKeyword)) return ReadOutcome::kContinue;
+  reading.Record(kRepetitionKeyword.kind);
   ScenarioRow& row = reading.state.scenario[kTrainRow];
   const int32_t start = reading.Int32();
   row.span_start = start;
@@ -103,12 +94,6 @@ ReadOutcome ReadSignalRepetition(LineReading& reading) {
   return ReadOutcome::kContinue;
 }
 
-// A section header holds "[" and "]" and does not begin with a hyphen; the
-// stream has already dropped its leading blanks.
-bool IsSectionHeader(const std::string& field) {
-  return ContainsExact(field, "[") && ContainsExact(field, "]") && field.front() != '-';
-}
-
 }  // namespace
 
 ReadOutcome ReadGeneralSection(LineReading& reading) {
@@ -123,7 +108,7 @@ ReadOutcome ReadGeneralSection(LineReading& reading) {
     // No end test inside the run: a comment at the end of the text leaves
     // its last field examined.
     for (int i = 0; i < kGeneralCommentRun; ++i) {
-      if (ContainsExact(reading.field, "-")) reading.ReadKeywordField();
+      if (ContainsExact(reading.field, kCommentMark)) reading.ReadKeywordField();
     }
     reading.Examine(KeywordScope::kLineGeneral);
     if (ReadRouteLength(reading) == ReadOutcome::kStop) return ReadOutcome::kStop;

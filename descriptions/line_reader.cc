@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/error_codes.h"
+#include "descriptions/keywords.h"
 #include "descriptions/line_reading.h"
 #include "grid/profile_fill.h"
 
@@ -16,7 +17,7 @@ bool FindGeneralSection(LineReading& reading) {
   for (;;) {
     reading.ReadKeywordField();
     if (reading.stream.AtEnd()) return false;
-    if (ContainsAnyCase(reading.field, "[generale]")) return true;
+    if (ContainsAnyCase(reading.field, kGeneralHeader)) return true;
   }
 }
 

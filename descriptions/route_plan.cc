@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/error_codes.h"
+#include "descriptions/keywords.h"
 #include "descriptions/line_reading.h"
 
 namespace scenario {
@@ -66,10 +67,10 @@ ReadOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
 
 ReadOutcome ReadCurve(LineReading& reading) {
   GeneratorState& state = reading.state;
-  if (state.write_files == 0 || !ContainsAnyCase(reading.field, "curva")) {
+  if (state.write_files == 0 || !Holds(reading.field, kCurveKeyword)) {
     return ReadOutcome::kContinue;
   }
-  reading.Record("curve");
+  reading.Record(kCurveKeyword.kind);
   const int32_t start = reading.Int32();
   const int32_t length = reading.Int32();
   if (!state.grid.PositionFits(start, 100)) return reading.Beyond(start);

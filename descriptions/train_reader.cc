@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/error_codes.h"
+#include "descriptions/keywords.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
 #include "grid/profile_fill.h"
@@ -31,7 +32,7 @@ namespace {
 void FindBody(TrainReading& reading) {
   do {
     reading.ReadKeywordField();
-  } while (!reading.stream.AtEnd() && !ContainsAnyCase(reading.field, "[generale]"));
+  } while (!reading.stream.AtEnd() && !ContainsAnyCase(reading.field, kGeneralHeader));
 }
 
 // The field that reached the end of the data is not examined; an authoring
@@ -48,7 +49,7 @@ bool NextKeywordField(TrainReading& reading) {
   if (reading.stream.AtEnd()) return false;
   reading.ReadKeywordField();
   if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
-  for (int comments = 0; comments < 2 && ContainsAnyCase(reading.field, "-"); ++comments) {
+  for (int comments = 0; comments < 2 && ContainsExact(reading.field, kCommentMark); ++comments) {
     reading.ReadKeywordField();
     if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
   }
@@ -59,7 +60,7 @@ ReadOutcome ReadRecords(TrainReading& reading) {
   while (NextKeywordField(reading)) {
     reading.Examine(KeywordScope::kTrainBody);
     ReadOutcome outcome = ReadGeneralAndObjectRecords(reading);
-    if (outcome == ReadOutcome::kContinue && ContainsAnyCase(reading.field, "stazione")) {
+    if (outcome == ReadOutcome::kContinue && Holds(reading.field, kStopKeyword)) {
       outcome = ReadStop(reading);
     }
     if (outcome != ReadOutcome::kContinue) return outcome;

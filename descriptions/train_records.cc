@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/error_codes.h"
+#include "descriptions/keywords.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
 #include "grid/cell_writers.h"
@@ -18,12 +19,12 @@ namespace {
 
 constexpr int64_t kRecordMargin = 100;
 
-bool Has(const TrainReading& reading, std::string_view word) {
-  return ContainsAnyCase(reading.field, word);
+bool Has(const TrainReading& reading, const RecordKeyword& keyword) {
+  return Holds(reading.field, keyword);
 }
 
 ReadOutcome ReadSpeedLimit(TrainReading& reading) {
-  reading.Record("speed limit");
+  reading.Record(kSpeedLimitKeyword.kind);
   const int32_t position = reading.Int32();
   const int32_t limit = reading.Int32();
   if (!reading.state.grid.PositionFits(position, kRecordMargin)) return reading.Beyond(position);
@@ -35,7 +36,7 @@ ReadOutcome ReadSpeedLimit(TrainReading& reading) {
 }
 
 ReadOutcome ReadAdhesion(TrainReading& reading) {
-  reading.Record("adhesion");
+  reading.Record(kAdhesionKeyword.kind);
   const int32_t position = reading.Int32();
   const int32_t value = reading.Int32();
   if (!reading.state.grid.PositionFits(position, kRecordMargin)) return reading.Beyond(position);
@@ -46,7 +47,7 @@ ReadOutcome ReadAdhesion(TrainReading& reading) {
 }
 
 ReadOutcome ReadSignal(TrainReading& reading) {
-  reading.Record("signal");
+  reading.Record(kSignalKeyword.kind);
   int32_t posizione = reading.Int32();
   int32_t sx = reading.Int32(), s1 = reading.Int32(), s2 = reading.Int32(), s3 = reading.Int32();
   int32_t rapp = reading.Int32(), dx = reading.Int32(), d1 = reading.Int32(), d2 = reading.Int32();
@@ -65,7 +66,7 @@ ReadOutcome ReadSignal(TrainReading& reading) {
 }
 
 ReadOutcome ReadSlowdown(TrainReading& reading) {
-  reading.Record("slowdown");
+  reading.Record(kSlowdownKeyword.kind);
   int32_t x = reading.Int32(), v = reading.Int32(), l = reading.Int32();
   int32_t f_tt = reading.Int32(), f_ta = reading.Int32(), d_v = reading.Int32();
   GeneratorState& state = reading.state;
@@ -78,7 +79,7 @@ ReadOutcome ReadSlowdown(TrainReading& reading) {
 }
 
 ReadOutcome ReadCodeReduction(TrainReading& reading) {
-  reading.Record("code reduction");
+  reading.Record(kCodeReductionKeyword.kind);
   const int32_t position = reading.Int32();
   const int32_t code = reading.Int32();
   GeneratorState& state = reading.state;
@@ -95,34 +96,34 @@ ReadOutcome ReadCodeReduction(TrainReading& reading) {
 
 ReadOutcome ReadGeneralAndObjectRecords(TrainReading& reading) {
   GeneratorState& state = reading.state;
-  if (Has(reading, "frenata") && Has(reading, "massa")) {
-    reading.Record("braked mass");
+  if (Has(reading, kBrakedMassKeyword)) {
+    reading.Record(kBrakedMassKeyword.kind);
     state.scenario[kRunRow].span_start = reading.Int32();
   }
-  if (Has(reading, "vetture")) {
-    reading.Record("carriages");
+  if (Has(reading, kCarriagesKeyword)) {
+    reading.Record(kCarriagesKeyword.kind);
     state.scenario[kRunRow].position = reading.Int32();
   }
   ReadOutcome outcome = ReadOutcome::kContinue;
-  if (Has(reading, "velocit")) outcome = ReadSpeedLimit(reading);
+  if (Has(reading, kSpeedLimitKeyword)) outcome = ReadSpeedLimit(reading);
   if (outcome != ReadOutcome::kContinue) return outcome;
-  if (Has(reading, "aderenza")) outcome = ReadAdhesion(reading);
+  if (Has(reading, kAdhesionKeyword)) outcome = ReadAdhesion(reading);
   if (outcome != ReadOutcome::kContinue) return outcome;
-  if (Has(reading, "orologio")) {
-    reading.Record("clock");
+  if (Has(reading, kClockKeyword)) {
+    reading.Record(kClockKeyword.kind);
     state.scenario[kTrainRow].second_d1 = reading.Int16();
     state.scenario[kTrainRow].second_d2 = reading.Int16();
     state.scenario[kTrainRow].second_d3 = reading.Int16();
   }
-  if (Has(reading, "sabbia")) {
-    reading.Record("sand");
+  if (Has(reading, kSandKeyword)) {
+    reading.Record(kSandKeyword.kind);
     state.scenario[kTrainRow].first_d2 = reading.Int16();
   }
-  if (Has(reading, "segnale")) outcome = ReadSignal(reading);
+  if (Has(reading, kSignalKeyword)) outcome = ReadSignal(reading);
   if (outcome != ReadOutcome::kContinue) return outcome;
-  if (Has(reading, "rallentamento")) outcome = ReadSlowdown(reading);
+  if (Has(reading, kSlowdownKeyword)) outcome = ReadSlowdown(reading);
   if (outcome != ReadOutcome::kContinue) return outcome;
-  if (Has(reading, "abbattimento")) outcome = ReadCodeReduction(reading);
+  if (Has(reading, kCodeReductionKeyword)) outcome = ReadCodeReduction(reading);
   return outcome;
 }
 

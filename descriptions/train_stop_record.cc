@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/error_codes.h"
+#include "descriptions/keywords.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
 #include "grid/cell_writers.h"
@@ -55,7 +56,7 @@ bool StopCellAboveCell1(int32_t span_end) { return int64_t{span_end} - 50 > 50; 
 }  // namespace
 
 ReadOutcome ReadStop(TrainReading& reading) {
-  reading.Record("stop");
+  reading.Record(kStopKeyword.kind);
   GeneratorState& state = reading.state;
   const int32_t r = reading.next_stop_row;
   // With 80 sign boards the first stop row is a board row: nothing is read

@@ -4,8 +4,9 @@
 
 #include <map>
 
-#include "descriptions/field_stream.h"
 #include "app/error_codes.h"
+#include "descriptions/field_stream.h"
+#include "descriptions/keywords.h"
 
 namespace scenario {
 
@@ -50,7 +51,7 @@ Diagnostic ChainageError(const DiagnosticContext& context) {
 }
 
 Diagnostic NoGeneralSection(const DiagnosticContext& context, const ErrorRead& error) {
-  if (ContainsAnyCase(context.state.current_field, "[generale]")) {
+  if (ContainsAnyCase(context.state.current_field, kGeneralHeader)) {
     return context.Error(kErrorNoGeneralSection, Description::kLine, error.where,
                          "the only \"[generale]\" field is the last field of the text, so the "
                          "general section is never read");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "descriptions/field_stream.h"
+#include "descriptions/keywords.h"
 #include "tools/compile/warnings.h"
 #include "tools/compile/warnings_keywords.h"
 
@@ -22,10 +23,6 @@ std::string Join(const std::vector<std::string>& kinds) {
 }
 
 std::string Quoted(const std::string& field) { return "\"" + field + "\""; }
-
-bool IsSectionHeader(const std::string& field) {
-  return ContainsExact(field, "[") && ContainsExact(field, "]") && field.front() != '-';
-}
 
 // The section header that ended the general section.
 const KeywordFieldRead* GeneralSectionEnd(const DiagnosticRecorder& recorder) {
@@ -115,7 +112,7 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
       UnrecognisedField(context, read, general_end, out);
       continue;
     }
-    if (ContainsExact(read.field, "-")) CommentRead(context, read, kinds, out);
+    if (ContainsExact(read.field, kCommentMark)) CommentRead(context, read, kinds, out);
     if (kinds.size() >= 2) {
       out->push_back(Warning(context, "several-records", text, read.where,
                              "this keyword field is read as " + std::to_string(kinds.size()) +

@@ -1,7 +1,7 @@
-// The record tests of each place where a keyword field is examined, as the
-// readers apply them, for warnings about fields that the readers did not
-// take as records: a record in the wrong section, a keyword in the wrong
-// letter case, a keyword that is the last field of a text.
+// What the readers' keyword table (descriptions/keywords.h) says of a field
+// they did not take as a record, for the warnings: a record in the wrong
+// section, a keyword in the wrong letter case, a keyword that is the last
+// field of a text.
 #pragma once
 
 #include <string>
