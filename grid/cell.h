@@ -37,6 +37,8 @@ struct Cell {
   // Objects other than a stop point go only into a free cell; a tunnel
   // marker gives way to them.
   bool IsFree() const { return cell_type == kEmpty || cell_type == kTunnelMarker; }
+
+  bool operator==(const Cell&) const = default;
 };
 
 // Values stored into 16-bit and 8-bit fields keep their low bits.

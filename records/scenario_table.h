@@ -31,6 +31,8 @@ struct ScenarioRow {
   uint8_t mar = 0;
   uint8_t tab = 0;
   int32_t scheduled_time = 0;
+
+  bool operator==(const ScenarioRow&) const = default;
 };
 
 // Row roles.

@@ -15,31 +15,16 @@
 
 #include "grid/grid_file.h"
 #include "grid/track_grid.h"
+#include "records/file_test_support.h"
 #include "records/route_table.h"
 #include "records/scenario_table.h"
 
 namespace scenario::inspect_test {
 
-// A reset table with the route and train names, as every compiled scenario
-// has them.
-inline ScenarioTable NamedTable() {
-  ScenarioTable table;
-  table.Reset();
-  table[kRouteRow].name = "Corvena_Lidra1";
-  table[kTrainRow].name = "7304";
-  return table;
-}
-
-// The route table of a line description without curves: rows 0 .. L + 7000,
-// rows 0 and 1 as 16-bit integers, then (0, j) as reals up to L + 6998.
-inline RouteTable StraightRoute(int64_t length) {
-  RouteTable route;
-  route.Size(length + 7000);
-  route.SetInt16(0, 0, 0);
-  route.SetInt16(1, 0, 1);
-  for (int64_t row = 2; row <= length + 6998; ++row) route.SetReal(row, 0.0, static_cast<double>(row));
-  return route;
-}
+using file_test::Hex;
+using file_test::NamedTable;
+using file_test::RouteBytes;
+using file_test::StraightRoute;
 
 // Rows from `first` to `last` computed the way the line reader does: each row
 // extends the previous one by the difference of the two before it, turned by
@@ -49,18 +34,6 @@ inline void ExtendRoute(RouteTable* route, int64_t first, int64_t last, double k
     double dx = route->X(j - 1) - route->X(j - 2), dy = route->Y(j - 1) - route->Y(j - 2);
     route->SetReal(j, route->X(j - 1) + (dx + k * dy), route->Y(j - 1) + (dy - k * dx));
   }
-}
-
-inline std::string RouteBytes(const RouteTable& route) {
-  std::string bytes;
-  route.Encode(&bytes);
-  return bytes;
-}
-
-inline std::string Hex(std::initializer_list<int> bytes) {
-  std::string out;
-  for (int b : bytes) out.push_back(static_cast<char>(b));
-  return out;
 }
 
 // A small well-formedness check: every tag closed in order, attributes
