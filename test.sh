@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build,
-# then the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a short run of every fuzz target.
+# the cross-check of the carried content, then the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of every
+# fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install_deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+# An independent cross-check of the carried content: a second reader of the
+# carried texts, written apart from the C++ one, checks the counts, lines,
+# cells and document layouts the carried scenario must keep (under a second).
+python3 content/tools/check_scenario.py
 
 # The sanitizer suite: no recovery, so any finding fails the test that makes
 # it. Without the GUI the platform layer is the console stand-in. clang at -O0
