@@ -2,7 +2,7 @@
 
 #include "app/error_codes.h"
 #include "app/file_names.h"
-#include "descriptions/memorizza_dati.h"
+#include "descriptions/read_descriptions.h"
 #include "grid/completion_pass.h"
 #include "grid/grid_file.h"
 #include "records/stamp.h"

@@ -6,7 +6,7 @@
 #include "app/generator_state.h"
 #include "content/document_test_support.h"
 #include "descriptions/description_source.h"
-#include "descriptions/memorizza_dati.h"
+#include "descriptions/read_descriptions.h"
 #include "grid/completion_pass.h"
 #include "grid/grid_file.h"
 

@@ -8,7 +8,7 @@
 
 #include "descriptions/field_stream.h"
 #include "descriptions/line_test_texts.h"
-#include "descriptions/memorizza_dati.h"
+#include "descriptions/read_descriptions.h"
 
 namespace scenario {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "descriptions/memorizza_dati.h"
+#include "descriptions/read_descriptions.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reader_test_support.h"
 

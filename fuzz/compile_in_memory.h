@@ -14,7 +14,7 @@
 
 #include "app/generator_state.h"
 #include "descriptions/description_source.h"
-#include "descriptions/memorizza_dati.h"
+#include "descriptions/read_descriptions.h"
 #include "descriptions/read_observer.h"
 #include "grid/completion_pass.h"
 #include "grid/grid_file.h"

@@ -1,4 +1,4 @@
-#include "descriptions/memorizza_dati.h"
+#include "descriptions/read_descriptions.h"
 
 #include "app/error_codes.h"
 #include "descriptions/line_reader.h"
