@@ -38,13 +38,15 @@ ReadOutcome ReadGradient(LineReading& reading) {
 ReadOutcome ReadTunnel(LineReading& reading) {
   if (!Holds(reading.field, kTunnelKeyword)) return ReadOutcome::kContinue;
   reading.Record(kTunnelKeyword.kind);
-  int32_t inizio = reading.Int32();
-  int32_t fine = reading.Int32();
-  int32_t tipo = reading.Int32();
+  int32_t start = reading.Int32();
+  int32_t end = reading.Int32();
+  int32_t kind = reading.Int32();
   GeneratorState& state = reading.state;
-  if (!state.grid.PositionFits(inizio, kGuardMargin)) return reading.Beyond(inizio);
-  const int32_t position = inizio;
-  memo_montagna(state, inizio, fine, tipo);
+  if (!state.grid.PositionFits(start, kGuardMargin)) return reading.Beyond(start);
+  // The writer takes its values by reference; the error position is the
+  // start as read.
+  const int32_t position = start;
+  memo_montagna(state, start, end, kind);
   if (state.error_code > 0) return reading.Stop(state.error_code, position);
   return ReadOutcome::kContinue;
 }
@@ -52,7 +54,7 @@ ReadOutcome ReadTunnel(LineReading& reading) {
 ReadOutcome ReadSpeedBoards(LineReading& reading) {
   if (!Holds(reading.field, kSpeedBoardsKeyword)) return ReadOutcome::kContinue;
   reading.Record(kSpeedBoardsKeyword.kind);
-  const int32_t posizione = reading.Int32();
+  const int32_t position = reading.Int32();
   int32_t vas = reading.Int32();
   int32_t vbs = reading.Int32();
   int32_t vcs = reading.Int32();
@@ -62,15 +64,15 @@ ReadOutcome ReadSpeedBoards(LineReading& reading) {
   int32_t vcd = reading.Int32();
   int32_t strisced = reading.Int32();
   GeneratorState& state = reading.state;
-  if (!state.grid.PositionFits(posizione, kGuardMargin)) return reading.Beyond(posizione);
-  if (!state.grid.Contains(ObjectCell(posizione))) return reading.Beyond(posizione);
+  if (!state.grid.PositionFits(position, kGuardMargin)) return reading.Beyond(position);
+  if (!state.grid.Contains(ObjectCell(position))) return reading.Beyond(position);
   try {
-    memo_indicatori_v_max(state, posizione, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced);
+    memo_indicatori_v_max(state, position, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced);
   } catch (const DescriptionFailure& failure) {
     // The writer knows no text positions: the record's keyword stands for it.
     reading.Throw(failure.what());
   }
-  if (state.error_code > 0) return reading.Stop(state.error_code, posizione);
+  if (state.error_code > 0) return reading.Stop(state.error_code, position);
   return ReadOutcome::kContinue;
 }
 

@@ -11,7 +11,7 @@ namespace scenario {
 
 namespace {
 
-// Step 4: everything before the first field holding "[generale]" is skipped.
+// Everything before the first field holding "[generale]" is skipped.
 // False when the text ends first, or with that field.
 bool FindGeneralSection(LineReading& reading) {
   for (;;) {
@@ -21,7 +21,7 @@ bool FindGeneralSection(LineReading& reading) {
   }
 }
 
-// Step 6: what the data sections start from.
+// What the data sections start from.
 void PrepareDataSections(LineReading& reading) {
   GeneratorState& state = reading.state;
   if (!reading.route_length_read) {
@@ -44,7 +44,7 @@ void PrepareDataSections(LineReading& reading) {
   }
 }
 
-// Step 8: the gradient of the last record fills the rest of the profile and
+// The close: the gradient of the last record fills the rest of the profile and
 // the plan runs straight to two rows short of the table's end.
 void CloseLineDescription(LineReading& reading) {
   GeneratorState& state = reading.state;

@@ -22,12 +22,12 @@ struct LineReading : DescriptionReading {
   void WriteGradient(Cell& cell) const { cell.gradient = Low8(int64_t{pending_gradient} + 100); }
 };
 
-// Step 5: the general section, from the field after "[generale]" up to and
+// The general section, from the field after "[generale]" up to and
 // including the next section header.
 ReadOutcome ReadGeneralSection(LineReading& reading);
-// Step 7: the data sections, to the end of the text.
+// The data sections, to the end of the text.
 ReadOutcome ReadDataSections(LineReading& reading);
-// Step 7.4: one curve record; the keyword field is current.
+// One curve record; the keyword field is current.
 ReadOutcome ReadCurve(LineReading& reading);
 
 // Route table steps: row j from the two rows before it.

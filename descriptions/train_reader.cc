@@ -42,7 +42,7 @@ bool LastFieldIgnored(const TrainReading& reading) {
   return false;
 }
 
-// Steps 4.1 to 4.3: the next keyword field, passing over at most two comment
+// The next keyword field, passing over at most two comment
 // fields. False when the text ends; the field of the read that reaches the
 // end is not examined.
 bool NextKeywordField(TrainReading& reading) {

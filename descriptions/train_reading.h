@@ -27,9 +27,10 @@ struct TrainReading : DescriptionReading {
   void WriteAdhesion(Cell& cell) const { cell.adhesion = Low8(pending_adhesion); }
 };
 
-// Record tests 1 to 9 on the current keyword field, in their order.
+// Every record test but the stop's on the current keyword field, in their
+// order.
 ReadOutcome ReadGeneralAndObjectRecords(TrainReading& reading);
-// Record test 10: a stop.
+// The last record test: a stop.
 ReadOutcome ReadStop(TrainReading& reading);
 
 }  // namespace scenario

@@ -1,4 +1,5 @@
-// Record tests 1 to 9 of the train description: the train's own values, the
+// The record tests of the train description before the stop's: the train's
+// own values, the
 // speed-limit and adhesion profiles, signals, slowdowns and code reductions.
 // Every test runs on the same keyword field, so a field that matches several
 // reads several records, each with its own value fields.
@@ -48,20 +49,20 @@ ReadOutcome ReadAdhesion(TrainReading& reading) {
 
 ReadOutcome ReadSignal(TrainReading& reading) {
   reading.Record(kSignalKeyword.kind);
-  int32_t posizione = reading.Int32();
+  const int32_t position = reading.Int32();
   int32_t sx = reading.Int32(), s1 = reading.Int32(), s2 = reading.Int32(), s3 = reading.Int32();
   int32_t rapp = reading.Int32(), dx = reading.Int32(), d1 = reading.Int32(), d2 = reading.Int32();
   int32_t d3 = reading.Int32(), tempo = reading.Int32();
   GeneratorState& state = reading.state;
   // A signal before the start of the grid is refused like one beyond its end.
-  if (!state.grid.PositionFits(posizione, kRecordMargin) ||
-      !state.grid.Contains(SignalCell(posizione))) {
-    return reading.Beyond(posizione);
+  if (!state.grid.PositionFits(position, kRecordMargin) ||
+      !state.grid.Contains(SignalCell(position))) {
+    return reading.Beyond(position);
   }
-  memo_segnale(state, posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo);
+  memo_segnale(state, position, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo);
   // Only the code is looked at: an error 15 left by the line reader ends the
   // reading here too.
-  if (state.error_code > 0) return reading.Stop(state.error_code, posizione);
+  if (state.error_code > 0) return reading.Stop(state.error_code, position);
   return ReadOutcome::kContinue;
 }
 

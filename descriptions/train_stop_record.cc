@@ -1,4 +1,4 @@
-// Record test 10: a stop of the timetable. It fills the scenario row r (its
+// The last record test: a stop of the timetable. It fills the scenario row r (its
 // values stored one at a time, so a failure leaves the ones before it), marks
 // the stop cell and the approach cells of stops of kind below 25, and checks
 // the spacing to the stop before and the rows left for it.
