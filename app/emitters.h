@@ -11,15 +11,10 @@
 
 namespace scenario {
 
-Status dati_linea(const GeneratorState& state, const std::filesystem::path& folder,
-                  FreshFileWriter& writer);
-Status dati_treno(const GeneratorState& state, const std::filesystem::path& folder,
-                  FreshFileWriter& writer);
-Status dati_note(const GeneratorState& state, const std::filesystem::path& folder,
-                 FreshFileWriter& writer);
-Status dati_rallentamenti(const GeneratorState& state, const std::filesystem::path& folder,
-                          FreshFileWriter& writer);
-Status dati_scheda(const GeneratorState& state, const std::filesystem::path& folder,
-                   FreshFileWriter& writer);
+Status dati_linea(const GeneratorState& state, const std::filesystem::path& folder, FreshFileWriter& writer);
+Status dati_treno(const GeneratorState& state, const std::filesystem::path& folder, FreshFileWriter& writer);
+Status dati_note(const GeneratorState& state, const std::filesystem::path& folder, FreshFileWriter& writer);
+Status dati_rallentamenti(const GeneratorState& state, const std::filesystem::path& folder, FreshFileWriter& writer);
+Status dati_scheda(const GeneratorState& state, const std::filesystem::path& folder, FreshFileWriter& writer);
 
 }  // namespace scenario

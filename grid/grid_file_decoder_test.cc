@@ -31,12 +31,8 @@ TEST(GridFileDecoderTest, SignalCellOfTheCarriedRoute) {
   std::vector<Cell> cells;
   ASSERT_TRUE(DecodeGridFile(bytes, &cells).ok());
   ASSERT_EQ(cells.size(), 5541u);
-  EXPECT_EQ(cells[411].cell_type, kSignal);
-  EXPECT_EQ(cells[411].value_a, 41);
-  EXPECT_EQ(cells[411].value_d, 8);
-  EXPECT_EQ(cells[411].speed_limit, 30);
-  EXPECT_EQ(cells[411].gradient, 100);
-  EXPECT_EQ(cells[410].cell_type, kEmpty);
+  EXPECT_EQ(cells[411], signal);
+  EXPECT_EQ(cells[410], Cell{});
 }
 
 TEST(GridFileDecoderTest, ReadsEveryFieldOfAHandMadeCell) {
@@ -44,18 +40,9 @@ TEST(GridFileDecoderTest, ReadsEveryFieldOfAHandMadeCell) {
   std::vector<Cell> cells;
   ASSERT_TRUE(DecodeGridFile(bytes, &cells).ok());
   ASSERT_EQ(cells.size(), 1u);
-  const Cell& c = cells[0];
-  EXPECT_EQ(c.cell_type, 6);
-  EXPECT_EQ(c.value_a, 1709);
-  EXPECT_EQ(c.value_b, 1818);
-  EXPECT_EQ(c.value_c, -1);
-  EXPECT_EQ(c.value_d, 10);
-  EXPECT_EQ(c.signal_time, 101);
-  EXPECT_EQ(c.approach_mark, 84);
-  EXPECT_EQ(c.tunnel_kind, 3);
-  EXPECT_EQ(c.speed_limit, 40);
-  EXPECT_EQ(c.gradient, 107);
-  EXPECT_EQ(c.adhesion, 200);
+  // cell_type, value_a .. value_d, signal_time, approach_mark, tunnel_kind,
+  // speed_limit, gradient, adhesion.
+  EXPECT_EQ(cells[0], (Cell{6, 1709, 1818, -1, 10, 101, 84, 3, 40, 107, 200}));
 }
 
 TEST(GridFileDecoderTest, RefusesSizesThatAreNotWholeCells) {

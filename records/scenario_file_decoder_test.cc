@@ -40,23 +40,8 @@ TEST(ScenarioFileDecoderTest, ReadsEveryColumnAtItsOffset) {
   std::string bytes = row + std::string(86 * 34, '\0');
   ScenarioTable read;
   ASSERT_TRUE(DecodeScenarioFile(bytes, &read).ok());
-  const ScenarioRow& r = read[0];
-  EXPECT_EQ(r.kind, 8);
-  EXPECT_EQ(r.span_start, -500);
-  EXPECT_EQ(r.span_end, 500);
-  EXPECT_EQ(r.position, 0);
-  EXPECT_EQ(r.tps, 1);
-  EXPECT_EQ(r.name, "AB");
-  EXPECT_EQ(r.first_d2, 1);
-  EXPECT_EQ(r.first_d3, 2);
-  EXPECT_EQ(r.second_d1, 3);
-  EXPECT_EQ(r.second_d2, 4);
-  EXPECT_EQ(r.second_d3, -5);
-  EXPECT_EQ(r.rap, 6);
-  EXPECT_EQ(r.ac, 7);
-  EXPECT_EQ(r.mar, 8);
-  EXPECT_EQ(r.tab, 9);
-  EXPECT_EQ(r.scheduled_time, 50010);
+  EXPECT_EQ(read[0], (ScenarioRow{8, -500, 500, 0, 1, "AB", 1, 2, 3, 4, -5, 6, 7, 8, 9, 50010}));
+  EXPECT_EQ(read[1], ScenarioRow{});
 }
 
 TEST(ScenarioFileDecoderTest, RefusesFilesThatDoNotEndAfterRow86) {

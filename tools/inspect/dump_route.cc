@@ -11,18 +11,12 @@ namespace {
 
 const char* TagName(uint16_t tag) {
   switch (static_cast<VariantTag>(tag)) {
-    case VariantTag::kEmpty:
-      return "empty";
-    case VariantTag::kInt16:
-      return "int16";
-    case VariantTag::kInt32:
-      return "int32";
-    case VariantTag::kFloat32:
-      return "float32";
-    case VariantTag::kFloat64:
-      return "float64";
-    case VariantTag::kString:
-      return "string";
+    case VariantTag::kEmpty: return "empty";
+    case VariantTag::kInt16: return "int16";
+    case VariantTag::kInt32: return "int32";
+    case VariantTag::kFloat32: return "float32";
+    case VariantTag::kFloat64: return "float64";
+    case VariantTag::kString: return "string";
   }
   return "unknown";
 }
