@@ -171,7 +171,7 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
 Diagnostic FatalError(const DiagnosticContext& context, int32_t number) {
   const Cell& cell1 = context.state.grid.at(1);
   const std::vector<uint8_t> types = CellTypes(context.state.grid);
-  const bool value_a = number == 1250;
+  const bool value_a = number == kFatalMarksTaken;
   const int16_t value = value_a ? cell1.value_a : cell1.value_b;
   std::string message =
       "the packager would stop here with \" Errore n. " + std::to_string(number) + "\": ";
