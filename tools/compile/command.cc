@@ -95,6 +95,7 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   if (!options.svg_path.empty() && result.status.ok()) {
     DrawPicture(options, err);
   }
+  if (options.on_compiled) options.on_compiled({state, recorder, line_text, train_text});
   return summary;
 }
 
