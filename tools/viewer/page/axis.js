@@ -30,7 +30,8 @@ export function drawAxis(parent, view, chainage, top, lanesTop) {
     el('line', { class: 'gridline', x1: x, x2: x, y1: lanesTop, y2: top + 20 }, g);
     el('line', { class: 'tick', x1: x, x2: x, y1: top + 15, y2: top + 20 }, g);
     const label = positionLabel(m, step);
-    if (rows.place(x - textWidth(label, 10) / 2, textWidth(label, 10)) >= 0) {
+    const fitsRight = x + textWidth(label, 10) / 2 <= right + 14;
+    if (fitsRight && rows.place(x - textWidth(label, 10) / 2, textWidth(label, 10)) >= 0) {
       el('text', { class: 'tick-label', x, y: top + 12 }, g, label);
     }
   }
@@ -40,17 +41,22 @@ export function drawAxis(parent, view, chainage, top, lanesTop) {
     const x = view.x(mark.at);
     el('line', { class: 'chainage-tick', x1: x, x2: x, y1: top + 20, y2: top + 26 }, g);
     const label = shortChainage(mark.chainage);
-    if (chainageRows.place(x - textWidth(label, 10) / 2, textWidth(label, 10)) >= 0) {
+    if (x + textWidth(label, 10) / 2 <= right + 14 && chainageRows.place(x - textWidth(label, 10) / 2, textWidth(label, 10)) >= 0) {
       const t = el('text', { class: 'chainage-label', x, y: top + 38, 'data-chainage': mark.chainage }, g, label);
       t.dataset.at = mark.at;
     }
   }
+  const sectionRows = new LabelRows(1, 8);
   for (const section of chainage.sections) {
     if (section.start < view.from || section.start > view.to) continue;
     const x = view.x(section.start);
     el('line', { class: 'section-line', x1: x, x2: x, y1: lanesTop, y2: top + 52 }, g);
-    el('text', { class: 'chainage-label', x: x + 4, y: top + 54, 'text-anchor': 'start' }, g,
-       'section from ' + section.start + ' m: ' + formatChainage(section.start + section.offset));
+    const label = 'from ' + section.start + ' m: ' + formatChainage(section.start + section.offset);
+    const width = textWidth(label, 10);
+    const at = x + 4 + width > view.x(view.to) ? x - 4 - width : x + 4;
+    if (sectionRows.place(at, width) >= 0) {
+      el('text', { class: 'chainage-label', x: at, y: top + 54, 'text-anchor': 'start' }, g, label);
+    }
   }
   return AXIS_HEIGHT;
 }

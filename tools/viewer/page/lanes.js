@@ -1,7 +1,7 @@
 // The lanes of objects along the shared axis. Only what is in view is drawn,
-// and objects closer together than a pixel share one marker (its data-count
-// says how many it stands for), so the longest line draws as fast as a short
-// one. Labels are thinned out so that none overlaps another.
+// and objects closer together than a marker is wide share one marker (its
+// data-count says how many it stands for), so the longest line draws as
+// fast as a short one. Labels are thinned out so that none overlaps another.
 import { el, LabelRows, lowerBound, textWidth } from './svg.js';
 import { drawMarker, LANE_STYLES } from './markers.js';
 
@@ -40,7 +40,7 @@ function drawLane(parent, lane, view, top) {
     const o = objects[i];
     if (o.last < view.from) continue;
     const x = view.x(Math.max(o.first, view.from));
-    const column = Math.floor(x);
+    const column = Math.floor(x / style.column);
     const wide = view.x(Math.min(o.last, view.to)) - x >= 2;
     if (shared && !wide && shared.column === column && shared.kind === o.kind) {
       shared.count += 1;
@@ -56,7 +56,9 @@ function drawLane(parent, lane, view, top) {
     shared = { column, kind: o.kind, node, count: 1 };
     if (o.label && style.labelRows > 0) {
       const width = textWidth(o.label, 10);
-      const at = view.x(Math.max(o.at, view.from)) + 4;
+      const x = view.x(Math.max(o.at, view.from));
+      // Right of the marker, or left of it near the end of the plot.
+      const at = x + 4 + width > view.x(view.to) ? x - 4 - width : x + 4;
       const row = labels.place(at, width);
       if (row >= 0) {
         el('text', { class: 'label', x: at, y: top + style.labelTop + row * 11 }, g, o.label);

@@ -36,10 +36,25 @@ async function fetchPlan() {
   const plan = await response.json();
   if (asked !== state.planAsked) return;  // a later view asked again meanwhile
   state.plan = plan;
-  redraw();
+  // Only the plan panel changes: the rest of the picture is already drawn.
+  if (frame || !planSlot || key !== planKey()) return redraw();
+  drawPlanSlot(true);
+}
+
+let planSlot = null;
+
+function drawPlanSlot(ready) {
+  const slot = el('g', { id: 'plan-slot' });
+  drawPlan(slot, ready ? state.plan : null, state.scene, view, chainage, 10);
+  if (planSlot && planSlot.parentNode) planSlot.replaceWith(slot);
+  planSlot = slot;
+  const body = document.body.dataset;
+  body.settled = ready ? '1' : '0';
+  if (ready) body.drawnScene = state.sceneVersion;
 }
 
 function draw() {
+  const started = performance.now();
   frame = 0;
   const scene = state.scene;
   if (!scene) return;
@@ -50,8 +65,10 @@ function draw() {
   picture.setAttribute('height', height);
   const g = el('g', {});
   let y = 10;
-  const planReady = state.plan && state.planKey === planKey();
-  drawPlan(g, planReady ? state.plan : null, scene, view, chainage, y);
+  const planReady = Boolean(state.plan) && state.planKey === planKey();
+  planSlot = null;
+  drawPlanSlot(planReady);
+  g.appendChild(planSlot);
   y += PLAN_HEIGHT + 12;
   const lanesTop = y;
   y += drawLanes(g, scene, view, y);
@@ -62,11 +79,13 @@ function draw() {
     `${Math.round(view.from)} m to ${Math.round(view.to)} m (${(view.span / 1000).toFixed(view.span < 10000 ? 2 : 0)} km in view)`;
   const body = document.body.dataset;
   body.draws = Number(body.draws || 0) + 1;
-  if (planReady) body.drawnScene = state.sceneVersion;
-  else fetchPlan();
+  body.drawMs = (performance.now() - started).toFixed(1);
+  // Settled (drawPlanSlot): the picture shows the current view with its plan.
+  if (!planReady) fetchPlan();
 }
 
 export function redraw() {
+  document.body.dataset.settled = '0';
   if (!frame) frame = requestAnimationFrame(draw);
 }
 

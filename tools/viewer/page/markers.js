@@ -1,16 +1,18 @@
-// How each lane's objects look, and each lane's height and label rows.
+// How each lane's objects look, and each lane's height, label rows and the
+// width in pixels within which objects share one marker (stops get one each
+// while they are a pixel apart, so every stop keeps its name on hover).
 import { el } from './svg.js';
 
 export const LANE_STYLES = {
-  'curves': { height: 34, labelRows: 1, labelTop: 30 },
-  'tunnels': { height: 20, labelRows: 0 },
-  'stops': { height: 62, labelRows: 3, labelTop: 30 },
-  'signals': { height: 22, labelRows: 0 },
-  'speed-boards': { height: 34, labelRows: 1, labelTop: 30 },
-  'sign-boards': { height: 46, labelRows: 2, labelTop: 29 },
-  'slowdowns': { height: 34, labelRows: 1, labelTop: 30 },
-  'code-reductions': { height: 34, labelRows: 1, labelTop: 30 },
-  'default': { height: 26, labelRows: 0 },
+  'curves': { height: 34, labelRows: 1, labelTop: 30, column: 2 },
+  'tunnels': { height: 20, labelRows: 0, column: 2 },
+  'stops': { height: 62, labelRows: 3, labelTop: 30, column: 1 },
+  'signals': { height: 22, labelRows: 0, column: 3 },
+  'speed-boards': { height: 34, labelRows: 1, labelTop: 30, column: 3 },
+  'sign-boards': { height: 46, labelRows: 2, labelTop: 29, column: 3 },
+  'slowdowns': { height: 34, labelRows: 1, labelTop: 30, column: 3 },
+  'code-reductions': { height: 34, labelRows: 1, labelTop: 30, column: 3 },
+  'default': { height: 26, labelRows: 0, column: 3 },
 };
 
 function span(view, from, to) {

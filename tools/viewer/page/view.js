@@ -1,6 +1,6 @@
 // The part of the route in view: route positions from .. to over the plot's
 // width. Zoom goes from the whole line down to one 50 m cell.
-export const LEFT = 120;   // the lane names
+export const LEFT = 140;   // the lane names
 export const RIGHT = 16;
 export const MIN_SPAN = 50;
 
