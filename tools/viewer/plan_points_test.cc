@@ -43,7 +43,9 @@ TEST(PlanPointsTest, AtMostTwoRowsAPixelAndTheEndsKept) {
     EXPECT_LE(step, std::max<int64_t>(1, (to - from + 2 * px - 1) / (2 * px)));
     for (size_t i = 0; i < points.size(); ++i) {
       const PlanPoint& p = points[i];
-      if (i + 1 < points.size()) ASSERT_EQ(p.row, from + static_cast<int64_t>(i) * step);
+      if (i + 1 < points.size()) {
+        ASSERT_EQ(p.row, from + static_cast<int64_t>(i) * step);
+      }
       ASSERT_EQ(p.point, plan.IsPoint(p.row));
       if (p.point) {
         ASSERT_EQ(p.x, plan.X(p.row));
