@@ -134,7 +134,8 @@ attachControls(chart, view, redraw);
 window.addEventListener('resize', redraw);
 const events = new EventSource('/events');
 // One event at a time: a quick second save waits for the first to be shown.
-let following = Promise.resolve();
+// The first look does not wait for the event stream to open.
+let following = follow(-1).catch(() => {});
 events.onmessage = e => {
   const version = JSON.parse(e.data).version;
   following = following.then(() => follow(version)).catch(() => {});
