@@ -35,7 +35,6 @@ struct LineReading {
   bool route_length_read = false;
   int64_t gradient_cursor = 0;
   int32_t pending_gradient = 0;
-  int64_t plan_cursor = 2;
 
   // Reads the next field as a keyword field (it becomes the current field).
   void ReadKeywordField();
@@ -68,9 +67,6 @@ LineOutcome ReadDataSections(LineReading& reading);
 // Step 7.4: one curve record; the keyword field is current.
 LineOutcome ReadCurve(LineReading& reading);
 
-// Route table steps: row j from the two rows before it.
-void StraightStep(RouteTable& route, int64_t row);
-void CurvedStep(RouteTable& route, int64_t row, double turn);
 // The turn per metre of the first class digit in the field, 0 when none.
 double TurnPerMetre(std::string_view field);
 
