@@ -9,8 +9,8 @@ set -euo pipefail
 
 build_packages=(
   build-essential cmake
-  # The window: FLTK's header and base library, and Xlib for the display probe.
-  libfltk1.3-dev libx11-dev
+  # Xlib, for the window module.
+  libx11-dev
   libcli11-dev nlohmann-json3-dev
   # The test executable and the benchmarks are part of the default build.
   googletest libgtest-dev libgmock-dev libbenchmark-dev
@@ -20,6 +20,8 @@ test_packages=(
   clang libclang-rt-14-dev llvm-14
   # The picture tests check the SVG with a real XML parser.
   python3
+  # The packager's window is tested on a virtual display.
+  xvfb
 )
 
 case "${1:-build}" in
