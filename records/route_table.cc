@@ -66,15 +66,19 @@ char* EncodeColumn(RouteWalk& walk, bool y_column, char* p, char* const end) {
   while (!walk.AtEnd()) {
     const RouteTable::Kind kind = walk.kind();
     if (kind == RouteTable::kReal) {
-      // The computed rows, as many as fit, in one tight loop.
+      // The computed rows, as many as fit.
       const int64_t rows = std::min<int64_t>(walk.table().next_row() - walk.row(),
                                              static_cast<int64_t>((end - p) / 10));
       if (rows == 0) break;
-      for (int64_t i = 0; i < rows; ++i) {
-        const RouteWalk::Point point = walk.Next();
+      auto put = [&p](double value) {
         EncodeFixed16(p, RouteTable::kReal);
-        EncodeFixed64(p + 2, std::bit_cast<uint64_t>(y_column ? point.y : point.x));
+        EncodeFixed64(p + 2, std::bit_cast<uint64_t>(value));
         p += 10;
+      };
+      if (y_column) {
+        walk.Reals(rows, [&put](double, double y) { put(y); });
+      } else {
+        walk.Reals(rows, [&put](double x, double) { put(x); });
       }
       continue;
     }

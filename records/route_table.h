@@ -13,6 +13,7 @@
 // integers, rows 2 up to the plan cursor are reals, the rest are empty.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -82,31 +83,56 @@ class RouteWalk {
     double x, y;
   };
   Point Next() {
-    const int64_t row = row_++;
-    if (row >= table_->next_row()) return {0.0, 0.0};
-    if (row < 2) return {0.0, static_cast<double>(row)};
-    if (row > stretch_last_) {
-      const RouteTable::Stretch& stretch = table_->stretches()[stretch_++];
-      stretch_last_ = stretch.last;
-      turn_ = stretch.turn;
+    const int64_t row = row_;
+    if (row >= table_->next_row()) {
+      ++row_;
+      return {0.0, 0.0};
     }
-    // Plain doubles in this exact order (no fused multiply-add), so the
-    // route file is the same on every machine.
-    const double dx = x1_ - x2_;
-    const double dy = y1_ - y2_;
-    double x, y;
-    if (turn_ == 0.0) {
-      x = x1_ + dx;
-      y = y1_ + dy;
-    } else {
-      x = x1_ + (dx + turn_ * dy);
-      y = y1_ + (dy - turn_ * dx);
+    if (row < 2) {
+      ++row_;
+      return {0.0, static_cast<double>(row)};
     }
-    x2_ = x1_;
-    y2_ = y1_;
-    x1_ = x;
-    y1_ = y;
-    return {x, y};
+    Point point;
+    Reals(1, [&point](double x, double y) { point = {x, y}; });
+    return point;
+  }
+
+  // Gives the points of the next `count` rows, which must all be computed
+  // rows from row 2 on, to sink(x, y) in order: one tight loop per stretch.
+  template <typename Sink>
+  void Reals(int64_t count, Sink&& sink) {
+    double x1 = x1_, y1 = y1_, x2 = x2_, y2 = y2_;
+    while (count > 0) {
+      if (row_ > stretch_last_) {
+        const RouteTable::Stretch& stretch = table_->stretches()[stretch_++];
+        stretch_last_ = stretch.last;
+        turn_ = stretch.turn;
+      }
+      const int64_t rows = std::min(count, stretch_last_ - row_ + 1);
+      // Plain doubles in this exact order (no fused multiply-add), so the
+      // route file is the same on every machine.
+      const double k = turn_;
+      if (k == 0.0) {
+        for (int64_t i = 0; i < rows; ++i) {
+          const double x = x1 + (x1 - x2);
+          const double y = y1 + (y1 - y2);
+          x2 = x1, y2 = y1, x1 = x, y1 = y;
+          sink(x, y);
+        }
+      } else {
+        for (int64_t i = 0; i < rows; ++i) {
+          const double dx = x1 - x2;
+          const double dy = y1 - y2;
+          const double x = x1 + (dx + k * dy);
+          const double y = y1 + (dy - k * dx);
+          x2 = x1, y2 = y1, x1 = x, y1 = y;
+          sink(x, y);
+        }
+      }
+      row_ += rows;
+      count -= rows;
+    }
+    x1_ = x1, y1_ = y1, x2_ = x2, y2_ = y2;
   }
 
  private:
