@@ -1,16 +1,11 @@
-// The platform layer: the wait window Form1 and the fatal message box from the
-// window module when a display answers, else their console stand-ins on
-// standard error.
-#include <unistd.h>
-
-#include <cstdlib>
+// The platform layer: the desktop window when a display opens, else the
+// console stand-ins on standard error.
 #include <iostream>
 
-#include "app/display_probe.h"
 #include "app/platform.h"
 
-#ifdef SCENARIO_HAVE_WINDOW_MODULE
-#include "app/window_module_image.h"
+#ifdef SCENARIO_HAVE_XLIB
+#include "app/desktop_window.h"
 #endif
 
 namespace scenario {
@@ -24,42 +19,11 @@ class ConsolePlatform : public Platform {
   void Close() override {}
 };
 
-#ifdef SCENARIO_HAVE_WINDOW_MODULE
-class DesktopPlatform : public Platform {
- public:
-  explicit DesktopPlatform(const WindowModule& module) : module_(module) {}
-  void ShowWaitWindow() override { module_.show_wait_window(kApplicationTitle); }
-  void ShowFatal(const std::string& message) override {
-    module_.show_fatal(kApplicationTitle, message.c_str());
-  }
-  void Close() override { module_.close(); }
-
- private:
-  const WindowModule& module_;
-};
-
-// The module when a display answers and opens, else null. A module that
-// cannot be loaded is said once; the run goes on without its window.
-const WindowModule* OpenWindowModule() {
-  const int probe = ConnectToDisplay(std::getenv("DISPLAY"));
-  if (probe < 0) return nullptr;
-  std::string failure;
-  const WindowModule* module = LoadWindowModule(&failure);
-  if (module == nullptr) std::cerr << "scenario-packager: no wait window: " << failure << "\n";
-  const bool opened = module != nullptr && module->open_display() != 0;
-  close(probe);
-  return opened ? module : nullptr;
-}
-#endif
-
 }  // namespace
 
 Platform& DefaultPlatform() {
-#ifdef SCENARIO_HAVE_WINDOW_MODULE
-  if (const WindowModule* module = OpenWindowModule()) {
-    static DesktopPlatform desktop(*module);
-    return desktop;
-  }
+#ifdef SCENARIO_HAVE_XLIB
+  if (Platform* desktop = OpenDesktopPlatform()) return *desktop;
 #endif
   static ConsolePlatform console;
   return console;

@@ -1,7 +1,7 @@
-// The window module with plain Xlib: Form1, the wait window (280 x 180
-// pixels, the label "Attendere" in a 24 pixel bold sans-serif face), and the
-// fatal message box with its OK button.
-#include "app/window_module.h"
+// Form1, the wait window (280 x 180 pixels, the label "Attendere" in a 24
+// pixel bold sans-serif face), and the fatal message box with its OK button,
+// with plain Xlib.
+#include "app/desktop_window.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -9,9 +9,13 @@
 #include <poll.h>
 #include <time.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/window_label.h"
+
+namespace scenario {
 
 namespace {
 
@@ -20,9 +24,11 @@ Window wait_window = 0;
 unsigned long grey = 0;
 Atom delete_window = 0;
 
-int OpenDisplay() {
-  display = XOpenDisplay(nullptr);
-  if (display == nullptr) return 0;
+bool OpenDisplay() {
+  const char* name = std::getenv("DISPLAY");
+  if (name == nullptr || *name == '\0') return false;
+  display = XOpenDisplay(name);
+  if (display == nullptr) return false;
   XColor colour{};
   colour.red = colour.green = colour.blue = 0xc0c0;
   colour.flags = DoRed | DoGreen | DoBlue;
@@ -30,7 +36,7 @@ int OpenDisplay() {
              ? colour.pixel
              : WhitePixel(display, DefaultScreen(display));
   delete_window = XInternAtom(display, "WM_DELETE_WINDOW", False);
-  return 1;
+  return true;
 }
 
 // A fixed-size top-level window, mapped.
@@ -73,20 +79,32 @@ void WaitForExpose(Window window) {
   }
 }
 
-void ShowWaitWindow(const char* title) {
+void ShowWait(const char* title) {
   wait_window = MakeWindow(280, 180, title);
   WaitForExpose(wait_window);
-  const int screen = DefaultScreen(display);
-  Pixmap label = XCreateBitmapFromData(display, wait_window,
-                                       reinterpret_cast<const char*>(scenario::kLabelBits),
-                                       scenario::kLabelWidth, scenario::kLabelHeight);
+  // The bitmap goes straight into the window in the window's colours: a
+  // bitmap pixmap would have Xlib look for the cursor library.
+  char bits[sizeof kLabelBits];
+  std::memcpy(bits, kLabelBits, sizeof bits);
+  XImage label{};
+  label.width = kLabelWidth;
+  label.height = kLabelHeight;
+  label.format = XYBitmap;
+  label.data = bits;
+  label.byte_order = LSBFirst;
+  label.bitmap_unit = 8;
+  label.bitmap_bit_order = LSBFirst;
+  label.bitmap_pad = 8;
+  label.depth = 1;
+  label.bytes_per_line = (kLabelWidth + 7) / 8;
+  label.bits_per_pixel = 1;
+  XInitImage(&label);
   GC gc = XCreateGC(display, wait_window, 0, nullptr);
-  XSetForeground(display, gc, BlackPixel(display, screen));
+  XSetForeground(display, gc, BlackPixel(display, DefaultScreen(display)));
   XSetBackground(display, gc, grey);
-  XCopyPlane(display, label, wait_window, gc, 0, 0, scenario::kLabelWidth, scenario::kLabelHeight,
-             scenario::kLabelX, scenario::kLabelY, 1);
+  XPutImage(display, wait_window, gc, &label, 0, 0, kLabelX, kLabelY,
+            kLabelWidth, kLabelHeight);
   XFreeGC(display, gc);
-  XFreePixmap(display, label);
   // The paint reaches the server before the work starts.
   XSync(display, False);
 }
@@ -116,7 +134,7 @@ bool Closes(const XEvent& event) {
   }
 }
 
-void ShowFatal(const char* title, const char* message) {
+void ShowFatalBox(const char* title, const char* message) {
   Window box = MakeWindow(320, 110, title);
   if (wait_window != 0) XSetTransientForHint(display, box, wait_window);
   GC gc = XCreateGC(display, box, 0, nullptr);
@@ -135,16 +153,27 @@ void ShowFatal(const char* title, const char* message) {
   XSync(display, False);
 }
 
-void Close() {
+void CloseWindows() {
   if (wait_window != 0) XDestroyWindow(display, wait_window);
   wait_window = 0;
   XSync(display, False);
 }
 
-const WindowModule kModule = {kWindowModuleVersion, OpenDisplay, ShowWaitWindow, ShowFatal, Close};
+class DesktopPlatform : public Platform {
+ public:
+  void ShowWaitWindow() override { ShowWait(kApplicationTitle); }
+  void ShowFatal(const std::string& message) override {
+    ShowFatalBox(kApplicationTitle, message.c_str());
+  }
+  void Close() override { CloseWindows(); }
+};
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) const WindowModule* scenario_window_module(void) {
-  return &kModule;
+Platform* OpenDesktopPlatform() {
+  if (!OpenDisplay()) return nullptr;
+  static DesktopPlatform desktop;
+  return &desktop;
 }
+
+}  // namespace scenario
