@@ -37,9 +37,10 @@ class RouteTable {
   // Rows 0 and 1, where the track starts heading along +y; the plan cursor
   // goes back to row 2 and every later row is empty again.
   void SetOrigin();
-  // Computes the rows from the plan cursor up to `last` (at most the last
+  // Takes the plan from the cursor on up to row `last` (at most the last
   // row): straight steps when the turn per metre is 0, else curved steps.
-  // Nothing happens when `last` lies behind the cursor. Needs the origin.
+  // The rows are computed when they are read. Nothing happens when `last`
+  // lies behind the cursor. Needs the origin.
   void Extend(int64_t last, double turn);
   // The plan cursor: the first row not computed (0 before the origin).
   int64_t next_row() const { return next_row_; }
