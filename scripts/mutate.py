@@ -138,7 +138,7 @@ def main():
     if not passed:
         sys.exit(f"mutate: the suite fails without any mutant ({detail})")
     suite_seconds = time.monotonic() - started
-    timeouts = (args.timeout or max(20.0, 4 * suite_seconds), args.build_timeout)
+    timeouts = (args.timeout or max(60.0, 4 * suite_seconds), args.build_timeout)
     print(f"clean suite: {suite_seconds:.1f} s; suite timeout {timeouts[0]:.0f} s; {len(todo)} to run")
     try:
         for number, mutant in enumerate(todo, 1):
