@@ -43,6 +43,8 @@ def find_mutants(path, text):
 
     for m in _BINARY.finditer(masked):
         op = m.group(1)
+        if op in ("+", "-") and _on_a_line_with_text(text, m.start()):
+            continue  # most likely a string concatenation: a mutant that does not compile
         if op in RELATIONAL:
             add(m.start(), op, RELATIONAL[op], "relational")
         elif op in ("&&", "||"):
@@ -79,6 +81,12 @@ def find_mutants(path, text):
     for offset, end in _statements(masked):
         add(offset, text[offset:end], ";", "statement")
     return found
+
+
+def _on_a_line_with_text(text, offset):
+    start = text.rfind("\n", 0, offset) + 1
+    end = text.find("\n", offset)
+    return '"' in text[start:end if end >= 0 else len(text)]
 
 
 def _truncating_division(arguments, masked_arguments):
