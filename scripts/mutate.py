@@ -25,6 +25,9 @@ survivor are printed; survivors listed in scripts/mutation/equivalent.txt
                build-mutation/build-asan/: faults that leave every output
                byte unchanged (a shift past the width) show there
   --in-place   mutate the work tree itself (uncommitted edits included)
+  --only REGEX run every candidate whose description (as printed, e.g.
+               "records/encoding.h:34: relational: < -> <=") matches REGEX,
+               outside the drawn sample, with results in only-state.json
   --report     print the report of the state file and stop
   --list       print the mutants that would be drawn and stop
 
@@ -32,6 +35,7 @@ Run on demand only: a hundred mutants take about an hour on two cores.
 """
 import argparse
 import os
+import re
 import sys
 import time
 
@@ -58,13 +62,18 @@ def parse_arguments():
     parser.add_argument("--report", action="store_true")
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--in-place", action="store_true")
+    parser.add_argument("--only")
+    parser.add_argument("--build-dir")
     parser.add_argument("--fresh", action="store_true", help="forget the results of earlier runs")
     args = parser.parse_args()
-    args.state = os.path.join(args.work_dir, "state.json")
+    args.work_dir = os.path.abspath(args.work_dir)
+    args.state = os.path.join(args.work_dir, "only-state.json" if args.only else "state.json")
     args.source = ROOT if args.in_place else os.path.join(args.work_dir, "source")
-    args.build_dir = os.path.join(args.work_dir, "build-asan" if args.sanitize else "build")
-    if args.in_place:
-        args.build_dir += "-in-place"
+    if args.build_dir is None:
+        args.build_dir = os.path.join(args.work_dir, "build-asan" if args.sanitize else "build")
+        if args.in_place:
+            args.build_dir += "-in-place"
+    args.build_dir = os.path.abspath(args.build_dir)
     return args
 
 
@@ -74,6 +83,10 @@ def prepare_state(args):
         sys.exit(f"mutate: {args.state} holds a run with seed {state['seed']}; use --fresh to start over")
     if args.report or (args.survivors and state is not None):
         return state
+    if args.only:
+        drawn, candidates = states.draw(args.source, args.paths, args.seed, None)
+        picked = [m for m in drawn if re.search(args.only, describe(m))]
+        return {"seed": args.seed, "candidates": candidates, "mutants": picked}
     drawn, candidates = states.draw(args.source, args.paths, args.seed, args.count)
     state = state or {"seed": args.seed, "mutants": []}
     state["candidates"] = candidates
@@ -109,7 +122,7 @@ def run_one(run, mutant, timeouts, sanitize):
 
 def main():
     args = parse_arguments()
-    run = runner.Runner(args.source, args.build_dir, args.sanitize, args.jobs, print)
+    run = runner.Runner(args.source, args.build_dir, args.work_dir, args.sanitize, args.jobs, print)
     if not args.report:
         runner.trap_signals()
         run.restore_leftover()

@@ -27,10 +27,10 @@ def trap_signals():
 
 
 class Runner:
-    def __init__(self, root, build_dir, sanitize, jobs, log):
+    def __init__(self, root, build_dir, work_dir, sanitize, jobs, log):
         self.root, self.build_dir, self.sanitize, self.jobs, self.log = \
             root, build_dir, sanitize, jobs, log
-        self.backup_dir = os.path.join(os.path.dirname(build_dir), "original")
+        self.backup_dir = os.path.join(work_dir, "original")
 
     def configure(self):
         if os.path.exists(os.path.join(self.build_dir, "CMakeCache.txt")):
