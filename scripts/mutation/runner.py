@@ -139,7 +139,7 @@ def _first_failure(proc):
     out = proc.output.read().decode(errors="replace")
     for line in out.splitlines():
         if line.startswith("[  FAILED  ]"):
-            return "failed " + line[12:].strip().split(" ")[0]
+            return "failed " + line[12:].strip().split(" ")[0].rstrip(",")
     for marker in ("runtime error:", "ERROR: AddressSanitizer", "ERROR: LeakSanitizer"):
         for line in out.splitlines():
             if marker in line:
