@@ -34,6 +34,7 @@ survivor are printed; survivors listed in scripts/mutation/equivalent.txt
 Run on demand only: a hundred mutants take about an hour on two cores.
 """
 import argparse
+import fcntl
 import os
 import re
 import sys
@@ -124,6 +125,14 @@ def main():
     args = parse_arguments()
     run = runner.Runner(args.source, args.build_dir, args.work_dir, args.sanitize, args.jobs, print)
     if not args.report:
+        # One run at a time per work folder: a second one would refresh the
+        # copy or put back a file under the first one's build.
+        os.makedirs(args.work_dir, exist_ok=True)
+        lock = open(os.path.join(args.work_dir, "lock"), "w")
+        try:
+            fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+        except BlockingIOError:
+            sys.exit(f"mutate: another run is using {args.work_dir}")
         runner.trap_signals()
         run.restore_leftover()
         if not args.in_place:
