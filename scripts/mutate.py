@@ -20,7 +20,8 @@ A mutant that does not compile counts apart. At the end the score and every
 survivor are printed; survivors listed in scripts/mutation/equivalent.txt
 (by the key printed under them) are reported as equivalent.
 
-  --survivors  run only the survivors of the state file again (after a new test)
+  --survivors  run the survivors of the state file again (after a new test),
+               but those listed as equivalent
   --sanitize   build with AddressSanitizer and UndefinedBehaviorSanitizer in
                build-mutation/build-asan/: faults that leave every output
                byte unchanged (a shift past the width) show there
@@ -146,7 +147,8 @@ def main():
             print(describe(m))
         return 0
     wanted = "survived" if args.survivors else "pending"
-    todo = sorted((m for m in state["mutants"] if m.get("status", "pending") == wanted),
+    todo = sorted((m for m in state["mutants"] if m.get("status", "pending") == wanted
+                   and states.equivalence_key(m) not in equivalents),
                   key=lambda m: (m["file"], m["offset"]))
     if args.report or not todo:
         print_report(state, equivalents, print)
