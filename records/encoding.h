@@ -66,16 +66,6 @@ inline void PutStringField(std::string* dst, std::string_view bytes) {
   dst->append(bytes.data(), bytes.size());
 }
 
-// Variant tags of the route file's elements.
-enum class VariantTag : uint16_t {
-  kEmpty = 0,
-  kInt16 = 2,
-  kInt32 = 3,
-  kFloat32 = 4,
-  kFloat64 = 5,
-  kString = 8,
-};
-
 inline void PutVariantEmpty(std::string* dst) { PutFixed16(dst, 0); }
 inline void PutVariantInt16(std::string* dst, int16_t v) { PutFixed16(dst, 2); PutInt16(dst, v); }
 inline void PutVariantInt32(std::string* dst, int32_t v) { PutFixed16(dst, 3); PutInt32(dst, v); }
