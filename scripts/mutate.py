@@ -55,9 +55,11 @@ def parse_arguments():
     parser.add_argument("--seed", type=int, default=17)
     parser.add_argument("--paths", nargs="+", default=PATHS)
     parser.add_argument("--work-dir", default=os.path.join(ROOT, "build-mutation"))
-    parser.add_argument("--equivalent", default=os.path.join(ROOT, "scripts", "mutation", "equivalent.txt"))
+    parser.add_argument("--equivalent",
+                        default=os.path.join(ROOT, "scripts", "mutation", "equivalent.txt"))
     parser.add_argument("--jobs", type=int, default=2)
-    parser.add_argument("--timeout", type=float, help="seconds for the suite (default: 4 x the clean run)")
+    parser.add_argument("--timeout", type=float,
+                        help="seconds for the suite (default: 4 x the clean run, at least 60)")
     parser.add_argument("--build-timeout", type=float, default=900)
     parser.add_argument("--sanitize", action="store_true")
     parser.add_argument("--survivors", action="store_true")
@@ -82,7 +84,8 @@ def parse_arguments():
 def prepare_state(args):
     state = None if args.fresh else states.load(args.state)
     if state is not None and state["seed"] != args.seed:
-        sys.exit(f"mutate: {args.state} holds a run with seed {state['seed']}; use --fresh to start over")
+        sys.exit(f"mutate: {args.state} holds a run with seed {state['seed']}; "
+                 "use --fresh to start over")
     if args.report or (args.survivors and state is not None):
         return state
     if args.only:
@@ -163,7 +166,8 @@ def main():
         sys.exit(f"mutate: the suite fails without any mutant ({detail})")
     suite_seconds = time.monotonic() - started
     timeouts = (args.timeout or max(60.0, 4 * suite_seconds), args.build_timeout)
-    print(f"clean suite: {suite_seconds:.1f} s; suite timeout {timeouts[0]:.0f} s; {len(todo)} to run")
+    print(f"clean suite: {suite_seconds:.1f} s; suite timeout {timeouts[0]:.0f} s; "
+          f"{len(todo)} to run")
     try:
         for number, mutant in enumerate(todo, 1):
             started = time.monotonic()

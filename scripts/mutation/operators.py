@@ -53,7 +53,8 @@ def find_mutants(path, text):
             add(m.start(), op, ARITHMETIC[op], "arithmetic")
     for m in _INTEGER.finditer(masked):
         digits = m.group(1)
-        base = 16 if digits[:2] in ("0x", "0X") else 8 if len(digits) > 1 and digits[0] == "0" else 10
+        base = 16 if digits[:2] in ("0x", "0X") else 8 if len(digits) > 1 and digits[0] == "0" \
+            else 10
         value = int(digits, base)
         for delta in (1, -1):
             written = value + delta
@@ -68,7 +69,8 @@ def find_mutants(path, text):
         add(m.start(), m.group(0), "std::max" if m.group(1) == "min" else "std::min", "minmax")
     for m in _ROUND_CALL.finditer(masked):
         add(m.start(), m.group(1), ROUNDING_CALLS[m.group(1)], "rounding")
-    for pattern, truncating in ((_ROUND_DIV, _truncating_division), (_ROUND_HALF, _truncating_cast)):
+    for pattern, truncating in ((_ROUND_DIV, _truncating_division),
+                                (_ROUND_HALF, _truncating_cast)):
         for m in pattern.finditer(masked):
             if _declared_here(masked, m.start()):
                 continue

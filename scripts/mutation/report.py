@@ -8,7 +8,8 @@ def describe(mutant):
     original = " ".join(mutant["original"].split())
     if len(original) > 60:
         original = original[:57] + "..."
-    return f'{mutant["file"]}:{mutant["line"]}: {mutant["operator"]}: {original} -> {mutant["replacement"]}'
+    return (f'{mutant["file"]}:{mutant["line"]}: {mutant["operator"]}: '
+            f'{original} -> {mutant["replacement"]}')
 
 
 def print_report(state, equivalents, out):
@@ -31,7 +32,8 @@ def print_report(state, equivalents, out):
             f"({100 * killed / real:.1f} %)")
     by_operator = Counter(m["operator"] for m in mutants if m.get("status") in COUNTED)
     killed_by = Counter(m["operator"] for m in mutants if m.get("status") in ("killed", "timeout"))
-    out("by operator: " + ", ".join(f"{op} {killed_by[op]}/{n}" for op, n in sorted(by_operator.items())))
+    out("killed by operator: " + ", ".join(f"{op} {killed_by[op]}/{n}"
+                                           for op, n in sorted(by_operator.items())))
     if survivors:
         out("survivors:")
     for m in sorted(survivors, key=lambda m: (m["file"], m["line"])):

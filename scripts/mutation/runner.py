@@ -41,8 +41,9 @@ class Runner:
         flags = ["-DSCENARIO_WITH_BENCH=OFF", "-DSCENARIO_WITH_GUI=OFF",
                  "-DCMAKE_BUILD_TYPE=None", "-DCMAKE_CXX_FLAGS=-O1 -g0"]
         if self.sanitize:
-            flags = ["-DSCENARIO_WITH_BENCH=OFF", "-DSCENARIO_WITH_GUI=OFF", "-DSCENARIO_SANITIZE=ON",
-                     "-DCMAKE_BUILD_TYPE=None", "-DCMAKE_CXX_FLAGS=-O0 -gline-tables-only"]
+            flags = ["-DSCENARIO_WITH_BENCH=OFF", "-DSCENARIO_WITH_GUI=OFF",
+                     "-DSCENARIO_SANITIZE=ON", "-DCMAKE_BUILD_TYPE=None",
+                     "-DCMAKE_CXX_FLAGS=-O0 -gline-tables-only"]
             if shutil.which("clang++"):
                 flags.append("-DCMAKE_CXX_COMPILER=clang++")
         subprocess.run(["cmake", "-S", self.root, "-B", self.build_dir] + flags,
@@ -105,7 +106,8 @@ class Runner:
 
     def apply(self, relpath, original_text, mutated_text):
         os.makedirs(self.backup_dir, exist_ok=True)
-        with open(os.path.join(self.backup_dir, "content"), "w", encoding="latin-1", newline="") as f:
+        with open(os.path.join(self.backup_dir, "content"), "w", encoding="latin-1",
+                  newline="") as f:
             f.write(original_text)
         with open(os.path.join(self.backup_dir, "path"), "w") as f:
             f.write(os.path.join(self.root, relpath))

@@ -41,7 +41,8 @@ def draw(root, paths, seed, count):
             mutant["line"] = text.count("\n", 0, mutant["offset"]) + 1
             mutant["column"] = mutant["offset"] - line_start
             mutant["line_text"] = text[line_start:line_end if line_end >= 0 else len(text)]
-            mutant["id"] = f'{relpath}:{mutant["offset"]}:{mutant["operator"]}:{mutant["replacement"]}'
+            mutant["id"] = (f'{relpath}:{mutant["offset"]}:{mutant["operator"]}:'
+                            f'{mutant["replacement"]}')
             candidates.append(mutant)
     candidates.sort(key=lambda m: m["id"])
     random.Random(seed).shuffle(candidates)
