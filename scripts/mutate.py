@@ -32,7 +32,7 @@ survivor are printed; survivors listed in scripts/mutation/equivalent.txt
   --report     print the report of the state file and stop
   --list       print the mutants that would be drawn and stop
 
-Run on demand only: a hundred mutants take about an hour on two cores.
+Run on demand only: a hundred mutants take one to two hours on two cores.
 """
 import argparse
 import fcntl
