@@ -109,7 +109,8 @@ TEST(FreshFileTest, AWriteRefusedPartWayKeepsTheOlderFile) {
   setrlimit(RLIMIT_FSIZE, &old_limit);
   std::signal(SIGXFSZ, old_handler);
   ASSERT_TRUE(failure);
-  EXPECT_EQ(*failure, "cannot write " + (folder / "linea.dat").string() + ": write: File too large");
+  EXPECT_EQ(*failure,
+            "cannot write " + (folder / "linea.dat").string() + ": write: File too large");
   EXPECT_EQ(ReadFile(folder / "linea.dat"), "older bytes");
   EXPECT_EQ(CountEntries(folder.path()), 1u);
 }
