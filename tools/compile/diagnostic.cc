@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "tools/compile/terminal_text.h"
+
 namespace scenario {
 
 std::string Diagnostic::Tag() const {
@@ -35,17 +37,28 @@ std::optional<std::string> SourceLine(std::string_view text, int line) {
 }
 
 std::string CaretLine(std::string_view source_line, int column) {
+  // The source line is printed escaped: every byte before the field takes
+  // as many blanks as it takes characters there.
+  auto width = [&](size_t i) {
+    return i < source_line.size() ? EscapedWidth(static_cast<unsigned char>(source_line[i])) : 1;
+  };
   std::string caret;
   const size_t at = column > 0 ? static_cast<size_t>(column - 1) : 0;
   for (size_t i = 0; i < at; ++i) {
-    caret += (i < source_line.size() && source_line[i] == '\t') ? '\t' : ' ';
+    if (i < source_line.size() && source_line[i] == '\t') {
+      caret += '\t';
+    } else {
+      caret.append(width(i), ' ');
+    }
   }
   caret += '^';
   if (at >= source_line.size()) return caret;
   size_t end = source_line.find(',', at);
   if (end == std::string_view::npos) end = source_line.size();
   while (end > at + 1 && (source_line[end - 1] == ' ' || source_line[end - 1] == '\t')) --end;
-  if (end > at + 1) caret.append(end - at - 1, '~');
+  size_t tildes = width(at) - 1;
+  for (size_t i = at + 1; i < end; ++i) tildes += width(i);
+  caret.append(tildes, '~');
   return caret;
 }
 
@@ -54,16 +67,17 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view sour
 }
 
 std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
-  std::string out = diagnostic.file;
+  // What comes from the descriptions or the command line is escaped.
+  std::string out = EscapeForTerminal(diagnostic.file);
   if (diagnostic.line > 0) {
     out += ":" + std::to_string(diagnostic.line);
     if (diagnostic.column > 0) out += ":" + std::to_string(diagnostic.column);
   }
   out += diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
-  out += diagnostic.message + " " + diagnostic.Tag() + "\n";
+  out += EscapeForTerminal(diagnostic.message) + " " + diagnostic.Tag() + "\n";
   if (diagnostic.line > 0) {
     if (std::optional<std::string> line = source.Line(diagnostic.line)) {
-      out += *line + "\n";
+      out += EscapeForTerminal(*line) + "\n";
       if (diagnostic.column > 0) out += CaretLine(*line, diagnostic.column) + "\n";
     }
   }
