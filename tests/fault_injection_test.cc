@@ -1,13 +1,15 @@
 // Faults while the packager writes its files: whichever step of a fresh file
 // fails (create, write, flush, rename), the older file of that name survives
 // byte for byte, no temporary file is left, the failure is reported on
-// standard error naming the file, and the run ends with exit status 2.
+// standard error naming the file, and the run ends with exit status 2. The
+// two description texts never stay in the folder, however the run ends.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <iostream>
 #include <set>
+#include <stdexcept>
 #include <sstream>
 #include <string>
 
@@ -106,10 +108,10 @@ constexpr StepCase kSteps[] = {{FileStep::kCreate, "create"},
                                {FileStep::kRename, "rename"}};
 
 TEST(FaultInjectionTest, AFailedStepKeepsTheOlderFileAndEndsWithStatus2) {
-  // A document, the line description text, and each of the three binary
-  // files; each at each step of its writing.
-  const std::string targets[] = {kNames.line_text, kNames.notes, kNames.timetable,
-                                 kNames.route_file, kNames.scenario_file, kNames.grid_file};
+  // A document and each of the three binary files; each at each step of
+  // its writing. (The description texts never stay: see below.)
+  const std::string targets[] = {kNames.notes, kNames.timetable, kNames.route_file,
+                                 kNames.scenario_file, kNames.grid_file};
   for (const std::string& target : targets) {
     for (const StepCase& step : kSteps) {
       SCOPED_TRACE(target + " at " + step.word);
@@ -136,6 +138,46 @@ TEST(FaultInjectionTest, AFailedStepKeepsTheOlderFileAndEndsWithStatus2) {
         if (name == target) after = true;
       }
     }
+  }
+}
+
+// Fails one step of one file by throwing: a failure nobody handles.
+class ThrowAt : public FailOneFile {
+ public:
+  using FailOneFile::FailOneFile;
+  bool ShouldFail(FileStep step, const std::filesystem::path& target) override {
+    if (FailOneFile::ShouldFail(step, target)) throw std::runtime_error("unhandled");
+    return false;
+  }
+};
+
+TEST(FaultInjectionTest, NoDescriptionTextStaysWhateverEndsTheRun) {
+  const struct {
+    FileStep step;
+    std::string target;
+    bool thrown;
+  } cases[] = {{FileStep::kCreate, kNames.line_text, false},
+               {FileStep::kWrite, kNames.train_text, false},
+               {FileStep::kRename, kNames.notes, false},
+               {FileStep::kFlush, kNames.timetable, false},
+               {FileStep::kWrite, kNames.grid_file, false},
+               {FileStep::kCreate, kNames.slowdowns, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target + (c.thrown ? " throwing" : ""));
+    TestFolder folder;
+    // An older text, left by a run that was killed, goes too.
+    WriteFile(folder / kNames.line_text, "older line text");
+    FailOneFile fails(c.step, c.target);
+    ThrowAt throws(c.step, c.target);
+    if (c.thrown) {
+      EXPECT_THROW(RunPackager(folder, &throws), std::runtime_error);
+    } else {
+      EXPECT_EQ(RunPackager(folder, &fails).status, 2);
+    }
+    const std::set<std::string> names = Entries(folder.path());
+    EXPECT_EQ(names.count(kNames.line_text), 0u);
+    EXPECT_EQ(names.count(kNames.train_text), 0u);
+    EXPECT_FALSE(HasTemporary(names));
   }
 }
 
