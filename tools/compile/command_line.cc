@@ -1,13 +1,8 @@
-// scenario-compile: compiles a line and a train description into the three
-// binary files, with the packager's own compile step, and says in compiler
-// style what is wrong and where.
-#include <CLI/CLI.hpp>
-#include <iostream>
-#include <string>
-#include <vector>
+#include "tools/compile/command_line.h"
 
-#include "tools/compile/command.h"
-#include "tools/compile/watch.h"
+#include <CLI/CLI.hpp>
+
+namespace scenario {
 
 namespace {
 
@@ -22,18 +17,22 @@ std::string WarningsHelp() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program,
+                                                      const std::vector<std::string>& arguments_given,
+                                                      std::ostream& out, std::ostream& err,
+                                                      int* exit_status) {
   scenario::CompileOptions options;
   // The warning switches do not fit the option parser's rules; they are
   // taken out first.
-  std::vector<std::string> arguments(argv + 1, argv + argc);
+  std::vector<std::string> arguments = arguments_given;
   const std::string problem = scenario::TakeWarningSwitches(&arguments, &options.warnings);
   if (!problem.empty()) {
-    std::cerr << "scenario-compile: " << problem << "\n" << WarningsHelp();
-    return 2;
+    err << "scenario-compile: " << problem << "\n" << WarningsHelp();
+    *exit_status = 2;
+    return std::nullopt;
   }
-  std::vector<char*> rest{argv[0]};
-  for (std::string& argument : arguments) rest.push_back(argument.data());
+  std::vector<const char*> rest{program.c_str()};
+  for (const std::string& argument : arguments) rest.push_back(argument.c_str());
 
   CLI::App app{"Compile a line and a train description into the scenario's binary files"};
   app.footer(WarningsHelp());
@@ -53,9 +52,11 @@ int main(int argc, char** argv) {
   try {
     app.parse(static_cast<int>(rest.size()), rest.data());
   } catch (const CLI::ParseError& e) {
-    int code = app.exit(e);
-    return code == 0 ? 0 : 2;
+    int code = app.exit(e, out, err);
+    *exit_status = code == 0 ? 0 : 2;
+    return std::nullopt;
   }
-  if (options.watch) return scenario::WatchAndCompile(options, std::cerr);
-  return scenario::RunCompile(options, std::cerr).exit_status;
+  return options;
 }
+
+}  // namespace scenario

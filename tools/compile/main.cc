@@ -1,0 +1,18 @@
+// scenario-compile: compiles a line and a train description into the three
+// binary files, with the packager's own compile step, and says in compiler
+// style what is wrong and where.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/compile/command_line.h"
+#include "tools/compile/watch.h"
+
+int main(int argc, char** argv) {
+  int exit_status = 0;
+  const std::optional<scenario::CompileOptions> options = scenario::ParseCompileCommandLine(
+      argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, &exit_status);
+  if (!options) return exit_status;
+  if (options->watch) return scenario::WatchAndCompile(*options, std::cerr);
+  return scenario::RunCompile(*options, std::cerr).exit_status;
+}
