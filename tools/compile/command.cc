@@ -137,6 +137,7 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
     err << "scenario-compile: " << EscapeForTerminal(extra.message()) << "\n";
     summary.exit_status = kExitFailure;
   }
+  if (options.on_compiled) options.on_compiled({state, recorder, line_text, train_text});
   return summary;
 }
 

@@ -43,6 +43,9 @@ std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program
   app.add_option("--svg", options.svg_path, "Draw the compiled scenario into this SVG file");
   app.add_flag("--watch", options.watch,
                "Compile again whenever a description changes, until Ctrl-C");
+  app.add_option("--serve", options.serve,
+                 "[HOST:]PORT: compile as --watch does and serve a live page of the scenario "
+                 "(on 127.0.0.1 unless a host is given; port 0 takes a free one)");
   bool as_errors = false;
   app.add_flag("--warnings-as-errors", as_errors,
                "Warnings count as errors for the exit status (also -Werror)");

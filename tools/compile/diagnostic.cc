@@ -36,19 +36,18 @@ std::optional<std::string> SourceLine(std::string_view text, int line) {
   return SourceLines(text).Line(line);
 }
 
-std::string CaretLine(std::string_view source_line, int column) {
-  // The source line is printed escaped: every byte before the field takes
-  // as many blanks as it takes characters there.
-  auto width = [&](size_t i) {
-    return i < source_line.size() ? EscapedWidth(static_cast<unsigned char>(source_line[i])) : 1;
-  };
+namespace {
+
+// The caret line, each byte of the source line taking `width` characters.
+template <typename Width>
+std::string Caret(std::string_view source_line, int column, Width width) {
   std::string caret;
   const size_t at = column > 0 ? static_cast<size_t>(column - 1) : 0;
   for (size_t i = 0; i < at; ++i) {
     if (i < source_line.size() && source_line[i] == '\t') {
       caret += '\t';
     } else {
-      caret.append(width(i), ' ');
+      caret.append(i < source_line.size() ? width(source_line[i]) : 1, ' ');
     }
   }
   caret += '^';
@@ -56,10 +55,20 @@ std::string CaretLine(std::string_view source_line, int column) {
   size_t end = source_line.find(',', at);
   if (end == std::string_view::npos) end = source_line.size();
   while (end > at + 1 && (source_line[end - 1] == ' ' || source_line[end - 1] == '\t')) --end;
-  size_t tildes = width(at) - 1;
-  for (size_t i = at + 1; i < end; ++i) tildes += width(i);
+  size_t tildes = width(source_line[at]) - 1;
+  for (size_t i = at + 1; i < end; ++i) tildes += width(source_line[i]);
   caret.append(tildes, '~');
   return caret;
+}
+
+}  // namespace
+
+std::string CaretLine(std::string_view source_line, int column) {
+  return Caret(source_line, column, [](char) -> size_t { return 1; });
+}
+
+std::string EscapedCaretLine(std::string_view source_line, int column) {
+  return Caret(source_line, column, [](char c) { return EscapedWidth(static_cast<unsigned char>(c)); });
 }
 
 std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view source_text) {
@@ -78,7 +87,7 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& so
   if (diagnostic.line > 0) {
     if (std::optional<std::string> line = source.Line(diagnostic.line)) {
       out += EscapeForTerminal(*line) + "\n";
-      if (diagnostic.column > 0) out += CaretLine(*line, diagnostic.column) + "\n";
+      if (diagnostic.column > 0) out += EscapedCaretLine(*line, diagnostic.column) + "\n";
     }
   }
   return out;

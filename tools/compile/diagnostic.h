@@ -58,10 +58,11 @@ std::optional<std::string> SourceLine(std::string_view text, int line);
 
 // Blanks up to the column (tabs kept, so the caret lines up under tabs too),
 // then "^" and a "~" for every further character of the field: up to the
-// next comma or the end of the line, trailing blanks left out. It lines up
-// under the source line as printed, with its control bytes and bytes above
-// 127 escaped (four characters each).
+// next comma or the end of the line, trailing blanks left out.
 std::string CaretLine(std::string_view source_line, int column);
+// The same under the source line as a terminal shows it, with its control
+// bytes and bytes above 127 escaped (four characters each).
+std::string EscapedCaretLine(std::string_view source_line, int column);
 
 // "1 error, 2 warnings" and the like.
 std::string SummaryLine(int errors, int warnings);

@@ -7,12 +7,21 @@
 
 #include "tools/compile/command_line.h"
 #include "tools/compile/watch.h"
+#include "tools/viewer/serve_compile.h"
 
 int main(int argc, char** argv) {
   int exit_status = 0;
   const std::optional<scenario::CompileOptions> options = scenario::ParseCompileCommandLine(
       argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, &exit_status);
   if (!options) return exit_status;
+  if (!options->serve.empty()) {
+    scenario::viewer::ServeAddress address;
+    if (scenario::Status parsed = scenario::viewer::ParseServeAddress(options->serve, &address); !parsed.ok()) {
+      std::cerr << "scenario-compile: --serve: " << parsed.message() << "\n";
+      return 2;
+    }
+    return scenario::viewer::ServeAndCompile(*options, address, std::cerr);
+  }
   if (options->watch) return scenario::WatchAndCompile(*options, std::cerr);
   return scenario::RunCompile(*options, std::cerr).exit_status;
 }

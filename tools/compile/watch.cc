@@ -33,7 +33,9 @@ void EndOnInterrupt() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-DescriptionsRead ReadNow(const CompileOptions& options) {
+}  // namespace
+
+DescriptionsRead ReadDescriptionsNow(const CompileOptions& options) {
   DescriptionsRead now;
   if (Status read = ReadDescriptionTexts(options, &now.texts); !read.ok()) {
     now.failure = read.message();
@@ -41,8 +43,6 @@ DescriptionsRead ReadNow(const CompileOptions& options) {
   }
   return now;
 }
-
-}  // namespace
 
 int RunWatchLoop(const WatchHooks& hooks, int max_waits) {
   DescriptionsRead compiled = hooks.read();
@@ -72,7 +72,7 @@ int WatchAndCompile(const CompileOptions& options, std::ostream& err) {
   int status = 0;
   int round = 0;
   WatchHooks hooks;
-  hooks.read = [&] { return ReadNow(options); };
+  hooks.read = [&] { return ReadDescriptionsNow(options); };
   hooks.compile = [&](const DescriptionsRead& now) {
     if (round++ > 0) err << "scenario-compile: a description changed, compiling again\n";
     if (now.failure.empty()) {

@@ -34,6 +34,9 @@ struct WatchHooks {
   std::function<bool()> stop_requested;
 };
 
+// Reads both descriptions as they are now.
+DescriptionsRead ReadDescriptionsNow(const CompileOptions& options);
+
 // Reads and compiles once, then waits, and reads and compiles again when
 // what it reads differs from what it compiled last. Ends when stop_requested
 // says so (it is asked before every wait), or after `max_waits` waits when

@@ -1,0 +1,84 @@
+#include "tools/viewer/serve_compile.h"
+
+#include <chrono>
+#include <memory>
+
+#include "tools/compile/description_watcher.h"
+#include "tools/compile/inputs.h"
+#include "tools/compile/terminal_text.h"
+#include "tools/compile/watch.h"
+#include "tools/viewer/compile_sources.h"
+#include "tools/viewer/scene.h"
+#include "tools/viewer/server.h"
+#include "tools/viewer/stop_signal.h"
+
+namespace scenario::viewer {
+
+namespace {
+
+// A save shows on the page within this and the compile's own time.
+constexpr std::chrono::milliseconds kPollInterval{100};
+
+// One compile, published: a new picture when it succeeded, the status always.
+int CompileAndPublish(const CompileOptions& options, const DescriptionsRead& read, LiveView& view,
+                      std::ostream& err) {
+  if (!read.failure.empty()) {
+    err << "scenario-compile: " << EscapeForTerminal(read.failure) << "\n";
+    view.PublishStatus(ReadFailureStatusJson(read.failure));
+    return 2;
+  }
+  CompileOptions run = options;
+  DescriptionTexts texts{options.line_path, options.train_path, "", ""};
+  std::optional<SourceIndex> sources;
+  run.on_compiled = [&](const CompiledRun& compiled) {
+    texts.line_text = compiled.line_text;
+    texts.train_text = compiled.train_text;
+    sources = IndexCompile(compiled, texts);
+  };
+  const CompileSummary summary = CompileTexts(run, read.texts, err);
+  if (!CompileFailed(summary)) {
+    auto folder = std::make_shared<ScenarioFolder>();
+    if (Status loaded = LoadScenarioFolder(options.out_dir, folder.get()); loaded.ok()) {
+      view.PublishScene(folder, SceneJson(*folder, sources ? &*sources : nullptr).dump(-1, ' ', false, Json::error_handler_t::replace));
+    } else {
+      err << "scenario-compile: the page keeps its picture: " << loaded.message() << "\n";
+    }
+  }
+  view.PublishStatus(CompileStatusJson(summary, texts));
+  return summary.exit_status;
+}
+
+}  // namespace
+
+int ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err) {
+  if (Status usable = CheckCompileOptions(options); !usable.ok()) {
+    err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
+    return 2;
+  }
+  LiveView view;
+  ViewerServer server(view);
+  if (Status started = server.Start(address); !started.ok()) {
+    err << "scenario-compile: " << started.message() << "\n";
+    return 2;
+  }
+  CatchStopSignals();
+  err << "scenario-compile: serving " << ServeUrl(server.bound()) << " (Ctrl-C ends)\n";
+  err.flush();
+  int status = 0;
+  int round = 0;
+  DescriptionWatcher watcher({options.line_path, options.train_path});
+  WatchHooks hooks;
+  hooks.read = [&] { return ReadDescriptionsNow(options); };
+  hooks.compile = [&](const DescriptionsRead& read) {
+    if (round++ > 0) err << "scenario-compile: a description changed, compiling again\n";
+    status = CompileAndPublish(options, read, view, err);
+    err.flush();
+  };
+  hooks.wait = [&] { return watcher.Wait(kPollInterval); };
+  hooks.stop_requested = [] { return StopRequested(); };
+  RunWatchLoop(hooks);
+  server.Stop();
+  return status;
+}
+
+}  // namespace scenario::viewer
