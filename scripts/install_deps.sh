@@ -22,6 +22,9 @@ test_packages=(
   clang libclang-rt-14-dev llvm-14
   # The picture tests check the SVG with a real XML parser.
   python3
+  # The packager's window under a real X server, which a test starts and
+  # breaks (tests/display_test.cc).
+  xvfb
   # The viewer's browser tests: Node.js runs Playwright's core, which drives
   # Debian's Chromium (tests/browser/). npm is added below only where the
   # npm command is missing: a Node.js from elsewhere brings its own.
