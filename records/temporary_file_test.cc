@@ -21,13 +21,6 @@ namespace {
 using testing::TestFolder;
 using testing::WriteFile;
 
-std::set<std::string> Entries(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 // Hands over two pieces and looks at the folder in between, as another
 // process would see it while the file is being written.
@@ -65,7 +58,7 @@ TEST(TemporaryFileTest, AFileBeingWrittenHasNoNameInTheFolder) {
 
   WriteFile(folder / "grid.dat", "older");
   std::set<std::string> seen;
-  LookBetweenPieces source([&] { seen = Entries(folder.path()); });
+  LookBetweenPieces source([&] { seen = testing::EntryNames(folder.path()); });
   FreshFileWriter writer;
   ASSERT_TRUE(writer.Write(folder / "grid.dat", source).ok());
   // A process killed at that moment leaves nothing behind.
@@ -79,7 +72,7 @@ TEST(TemporaryFileTest, ANamedTemporaryIsLockedAndOutlivesNoCleanUp) {
   bool locked = false;
   int removed = -1;
   LookBetweenPieces source([&] {
-    seen = Entries(folder.path());
+    seen = testing::EntryNames(folder.path());
     for (const std::string& name : seen) locked = Locked(folder / name);
     // Another run cleaning the folder now leaves the live writer's file.
     removed = RemoveStaleTemporaries(folder.path(), {"grid.dat"});
@@ -93,7 +86,7 @@ TEST(TemporaryFileTest, ANamedTemporaryIsLockedAndOutlivesNoCleanUp) {
   EXPECT_EQ(name.size(), std::string(".grid.dat.tmp.").size() + 6);
   EXPECT_TRUE(locked);
   EXPECT_EQ(removed, 0);
-  EXPECT_EQ(Entries(folder.path()), std::set<std::string>{"grid.dat"});
+  EXPECT_EQ(testing::EntryNames(folder.path()), std::set<std::string>{"grid.dat"});
   EXPECT_EQ(testing::ReadFile(folder / "grid.dat"), "piecepiece");
 }
 
@@ -118,7 +111,7 @@ TEST(TemporaryFileTest, OnlyTheStaleTemporariesOfTheGivenNamesAreRemoved) {
   close(live);
   std::set<std::string> expected = kept;
   expected.insert(".grid.dat.tmp.Folder");
-  EXPECT_EQ(Entries(folder.path()), expected);
+  EXPECT_EQ(testing::EntryNames(folder.path()), expected);
 }
 
 }  // namespace

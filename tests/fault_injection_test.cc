@@ -15,11 +15,13 @@
 
 #include "app/file_names.h"
 #include "app/packager_run.h"
+#include "tests/file_faults.h"
 #include "tests/test_folder.h"
 
 namespace scenario {
 namespace {
 
+using testing::FailOneFile;
 using testing::ReadFile;
 using testing::TestFolder;
 using testing::WriteFile;
@@ -35,19 +37,6 @@ class RecordingPlatform : public Platform {
   std::string fatal;
 };
 
-// Fails one step of the fresh file with the given name, every other write
-// goes through.
-class FailOneFile : public FileFaults {
- public:
-  FailOneFile(FileStep step, std::string name) : step_(step), name_(std::move(name)) {}
-  bool ShouldFail(FileStep step, const std::filesystem::path& target) override {
-    return step == step_ && target.filename() == name_;
-  }
-
- private:
-  FileStep step_;
-  std::string name_;
-};
 
 class CaptureStderr {
  public:
@@ -60,13 +49,6 @@ class CaptureStderr {
   std::streambuf* old_;
 };
 
-std::set<std::string> Entries(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 bool HasTemporary(const std::set<std::string>& names) {
   for (const std::string& name : names) {
@@ -124,7 +106,7 @@ TEST(FaultInjectionTest, AFailedStepKeepsTheOlderFileAndEndsWithStatus2) {
 
       EXPECT_EQ(run.status, 2);
       EXPECT_EQ(ReadFile(folder / target), older);
-      const std::set<std::string> names = Entries(folder.path());
+      const std::set<std::string> names = testing::EntryNames(folder.path());
       EXPECT_FALSE(HasTemporary(names));
       EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
       EXPECT_NE(run.err.find(step.word), std::string::npos) << run.err;
@@ -174,7 +156,7 @@ TEST(FaultInjectionTest, NoDescriptionTextStaysWhateverEndsTheRun) {
     } else {
       EXPECT_EQ(RunPackager(folder, &fails).status, 2);
     }
-    const std::set<std::string> names = Entries(folder.path());
+    const std::set<std::string> names = testing::EntryNames(folder.path());
     EXPECT_EQ(names.count(kNames.line_text), 0u);
     EXPECT_EQ(names.count(kNames.train_text), 0u);
     EXPECT_FALSE(HasTemporary(names));
@@ -186,7 +168,7 @@ TEST(FaultInjectionTest, FilesWrittenBeforeTheFailureStay) {
   FailOneFile faults(FileStep::kRename, kNames.grid_file);
   PackagerRun run = RunPackager(folder, &faults);
   ASSERT_EQ(run.status, 2);
-  const std::set<std::string> names = Entries(folder.path());
+  const std::set<std::string> names = testing::EntryNames(folder.path());
   // The documents and the route and scenario files are complete; the two
   // description texts were read and deleted.
   for (const std::string& name : {kNames.notes, kNames.slowdowns, kNames.timetable,
@@ -211,7 +193,7 @@ TEST(FaultInjectionTest, ATargetNameThatIsAFolderEndsTheRun) {
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(std::filesystem::is_directory(folder / target));
     EXPECT_EQ(ReadFile(folder / target / "inside"), "kept");
-    EXPECT_FALSE(HasTemporary(Entries(folder.path())));
+    EXPECT_FALSE(HasTemporary(testing::EntryNames(folder.path())));
     EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
   }
 }
@@ -223,7 +205,7 @@ TEST(FaultInjectionTest, AFolderThatCannotBeWrittenEndsTheRunAtTheFirstFile) {
   PackagerRun run = RunPackager(folder, nullptr);
   chmod(folder.path().c_str(), 0755);
   EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(Entries(folder.path()).empty());
+  EXPECT_TRUE(testing::EntryNames(folder.path()).empty());
   EXPECT_NE(run.err.find(kNames.line_text), std::string::npos) << run.err;
 }
 

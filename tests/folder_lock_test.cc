@@ -22,13 +22,6 @@ using testing::ChildProcess;
 using testing::ReadFile;
 using testing::TestFolder;
 
-std::set<std::string> Entries(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 // The lock another run holds on a folder.
 class HeldLock {
@@ -63,10 +56,10 @@ TEST(FolderLockTest, APackagerWaitsForTheRunThatHoldsItsFolder) {
   HeldLock other(folder.path());
   ChildProcess run({packager}, {"DISPLAY"});
   ASSERT_TRUE(run.WaitForError("waiting for it to end\n", std::chrono::seconds(20))) << run.err();
-  EXPECT_EQ(Entries(folder.path()), std::set<std::string>{"scenario-packager"});
+  EXPECT_EQ(testing::EntryNames(folder.path()), std::set<std::string>{"scenario-packager"});
   other.Release();
   EXPECT_EQ(run.Wait(std::chrono::seconds(60)), 0) << run.err();
-  EXPECT_EQ(Entries(folder.path()), kPackagerFiles);
+  EXPECT_EQ(testing::EntryNames(folder.path()), kPackagerFiles);
 }
 
 TEST(FolderLockTest, ScenarioCompileWaitsForTheRunThatHoldsOutdir) {
@@ -78,10 +71,10 @@ TEST(FolderLockTest, ScenarioCompileWaitsForTheRunThatHoldsOutdir) {
   ChildProcess run({SCENARIO_COMPILE_PATH, (folder / "line.txt").string(),
                     (folder / "train.txt").string(), (folder / "out").string()});
   ASSERT_TRUE(run.WaitForError("waiting for it to end\n", std::chrono::seconds(20))) << run.err();
-  EXPECT_TRUE(Entries(folder / "out").empty());
+  EXPECT_TRUE(testing::EntryNames(folder / "out").empty());
   other.Release();
   EXPECT_EQ(run.Wait(std::chrono::seconds(60)), 0) << run.err();
-  EXPECT_EQ(Entries(folder / "out"), (std::set<std::string>{"Corvena_Lidra1_linea.dat",
+  EXPECT_EQ(testing::EntryNames(folder / "out"), (std::set<std::string>{"Corvena_Lidra1_linea.dat",
                                                             "Corvena_Lidra1_7304.sim",
                                                             "Corvena_Lidra1_7304.dat"}));
 }
@@ -98,7 +91,7 @@ TEST(FolderLockTest, TwoPackagersStartedTogetherBothEndWithOneScenario) {
     auto second = std::make_unique<ChildProcess>(std::vector<std::string>{packager}, std::vector<std::string>{"DISPLAY"});
     EXPECT_EQ(first->Wait(std::chrono::seconds(60)), 0) << first->err();
     EXPECT_EQ(second->Wait(std::chrono::seconds(60)), 0) << second->err();
-    EXPECT_EQ(Entries(folder.path()), kPackagerFiles);
+    EXPECT_EQ(testing::EntryNames(folder.path()), kPackagerFiles);
     for (const std::string& name : kPackagerFiles) {
       EXPECT_TRUE(ReadFile(folder / name) == ReadFile(alone / name)) << name;
     }

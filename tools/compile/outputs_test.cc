@@ -6,6 +6,7 @@
 
 #include <set>
 
+#include "tests/file_faults.h"
 #include "tools/compile/test_support.h"
 
 namespace scenario {
@@ -15,26 +16,6 @@ using testing::CompileRun;
 using testing::ReadFile;
 
 const std::string kExamples = std::string(SCENARIO_SOURCE_DIR) + "/examples/";
-
-class FailOneStep : public FileFaults {
- public:
-  FailOneStep(FileStep step, std::string name) : step_(step), name_(std::move(name)) {}
-  bool ShouldFail(FileStep step, const std::filesystem::path& target) override {
-    return step == step_ && target.filename() == name_;
-  }
-
- private:
-  FileStep step_;
-  std::string name_;
-};
-
-std::set<std::string> Entries(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 TEST(CompileOutputsTest, AReportOrPictureThatCannotBeWrittenIsAFileFailure) {
   const struct {
@@ -60,7 +41,7 @@ TEST(CompileOutputsTest, AReportOrPictureThatCannotBeWrittenIsAFileFailure) {
       std::filesystem::create_directory(folder);
       testing::WriteFile(path, older);
     }
-    FailOneStep faults(c.step, std::string(c.where) == "kept" ? c.file : "nothing");
+    testing::FailOneFile faults(c.step, std::string(c.where) == "kept" ? c.file : "nothing");
     CompileOptions options;
     options.line_path = kExamples + "line.txt";
     options.train_path = kExamples + "train.txt";
@@ -73,7 +54,7 @@ TEST(CompileOutputsTest, AReportOrPictureThatCannotBeWrittenIsAFileFailure) {
                              path + ": " + c.message + "\n");
     if (std::string(c.where) == "kept") {
       EXPECT_EQ(ReadFile(path), older);
-      EXPECT_EQ(Entries(folder), std::set<std::string>{c.file});
+      EXPECT_EQ(testing::EntryNames(folder), std::set<std::string>{c.file});
     } else {
       EXPECT_FALSE(std::filesystem::exists(folder));
     }
