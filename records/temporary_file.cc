@@ -66,8 +66,10 @@ int TemporaryFile::Create(const std::filesystem::path& target, bool unnamed_allo
     if (fd_ >= 0) {
       unnamed_ = true;
       // Nobody else can reach the file yet: the lock is taken at once, and
-      // is already held when the file gets a name.
-      return flock(fd_, LOCK_EX) == 0 ? 0 : errno;
+      // is already held when the file gets a name. A file system without
+      // locks gives none; the file is named only for a moment anyway.
+      flock(fd_, LOCK_EX);
+      return 0;
     }
     // Refused by the file system (or by a kernel without unnamed files,
     // which reads the flag as O_DIRECTORY): a named file instead.
@@ -86,9 +88,11 @@ int TemporaryFile::CreateNamed() {
       return errno;
     }
     // Between the create and the lock another run may have found the file
-    // unlocked and removed it as stale: then the name no longer leads here,
-    // and another name is tried.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !NameIsFile(name, fd)) {
+    // unlocked and taken it for a stale one: then it holds the lock, or has
+    // removed the name already, and another name is tried. (On a file
+    // system without locks the file goes unlocked.)
+    const bool taken = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (taken || !NameIsFile(name, fd)) {
       close(fd);
       continue;
     }

@@ -8,7 +8,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,7 +20,7 @@ namespace scenario::testing {
 class ChildProcess {
  public:
   // Starts argv[0] with the arguments; `environment` entries NAME=VALUE are
-  // set and bare NAMEs unset in the child. Its memory is limited to 4 GB.
+  // set and bare NAMEs unset in the child.
   explicit ChildProcess(const std::vector<std::string>& argv,
                         const std::vector<std::string>& environment = {}) {
     int err_pipe[2];
@@ -40,8 +39,6 @@ class ChildProcess {
           setenv(entry.substr(0, equals).c_str(), entry.substr(equals + 1).c_str(), 1);
         }
       }
-      const rlimit memory{rlim_t{4} << 30, rlim_t{4} << 30};
-      setrlimit(RLIMIT_AS, &memory);
       std::vector<char*> args;
       for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
       args.push_back(nullptr);

@@ -166,6 +166,9 @@ PackagerRun RunPackager(int display) {
 class DisplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
+#ifndef SCENARIO_PACKAGER_HAS_WINDOW
+    GTEST_SKIP() << "the packager is built without its window (SCENARIO_WITH_GUI=OFF)";
+#endif
     if (access(kXvfb, X_OK) != 0) {
       GTEST_SKIP() << "no " << kXvfb << " (Debian package xvfb, which ./test.sh installs): "
                    << "the packager is not run under an X server";
