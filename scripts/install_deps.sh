@@ -9,8 +9,8 @@ set -euo pipefail
 
 build_packages=(
   build-essential cmake
-  # The window: FLTK's header and base library, and Xlib for the display probe.
-  libfltk1.3-dev libx11-dev
+  # Xlib, for the window module.
+  libx11-dev
   libcli11-dev nlohmann-json3-dev
   # The live viewer's HTTP server (--serve).
   libcpp-httplib-dev
@@ -22,15 +22,15 @@ test_packages=(
   clang libclang-rt-14-dev llvm-14
   # The picture tests check the SVG with a real XML parser.
   python3
-  # The packager's window under a real X server, which a test starts and
-  # breaks (tests/display_test.cc).
-  xvfb
   # The viewer's browser tests: Node.js runs Playwright's core, which drives
   # Debian's Chromium (tests/browser/). npm is added below only where the
   # npm command is missing: a Node.js from elsewhere brings its own.
   nodejs chromium
   # A font, so that the page's screenshot has its text on a bare system.
   fonts-dejavu-core
+  # The packager's window is tested on a virtual display, which a test
+  # also breaks under it (tests/display_test.cc).
+  xvfb
 )
 
 case "${1:-build}" in
