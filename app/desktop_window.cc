@@ -11,8 +11,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string>
 
+#include "app/display_loss.h"
 #include "app/window_label.h"
 
 namespace scenario {
@@ -27,7 +29,7 @@ Atom delete_window = 0;
 bool OpenDisplay() {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') return false;
-  display = XOpenDisplay(name);
+  display = OpenDisplayKeepingTheRun(name);
   if (display == nullptr) return false;
   XColor colour{};
   colour.red = colour.green = colour.blue = 0xc0c0;
@@ -68,7 +70,7 @@ double Milliseconds() {
 void WaitForExpose(Window window) {
   const double deadline = Milliseconds() + 500;
   XFlush(display);
-  while (Milliseconds() < deadline) {
+  while (Milliseconds() < deadline && !DisplayLost()) {
     while (XPending(display) > 0) {
       XEvent event;
       XNextEvent(display, &event);
@@ -139,7 +141,12 @@ void ShowFatalBox(const char* title, const char* message) {
   if (wait_window != 0) XSetTransientForHint(display, box, wait_window);
   GC gc = XCreateGC(display, box, 0, nullptr);
   XSetForeground(display, gc, BlackPixel(display, DefaultScreen(display)));
-  for (;;) {
+  while (!DisplayLost()) {
+    if (XPending(display) == 0) {
+      pollfd connection{ConnectionNumber(display), POLLIN, 0};
+      poll(&connection, 1, 100);
+      continue;
+    }
     XEvent event;
     XNextEvent(display, &event);
     if (event.type == Expose && event.xexpose.window == box && event.xexpose.count == 0) {
@@ -159,13 +166,20 @@ void CloseWindows() {
   XSync(display, False);
 }
 
+// Once the connection is lost, the console stand-ins: the run goes on.
 class DesktopPlatform : public Platform {
  public:
-  void ShowWaitWindow() override { ShowWait(kApplicationTitle); }
-  void ShowFatal(const std::string& message) override {
-    ShowFatalBox(kApplicationTitle, message.c_str());
+  void ShowWaitWindow() override {
+    ShowWait(kApplicationTitle);
+    if (DisplayLost()) std::cerr << "Attendere\n";
   }
-  void Close() override { CloseWindows(); }
+  void ShowFatal(const std::string& message) override {
+    if (!DisplayLost()) ShowFatalBox(kApplicationTitle, message.c_str());
+    if (DisplayLost()) std::cerr << message << "\n";
+  }
+  void Close() override {
+    if (!DisplayLost()) CloseWindows();
+  }
 };
 
 }  // namespace

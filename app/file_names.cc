@@ -15,4 +15,13 @@ FileNames MakeFileNames(const std::string& route, const std::string& train) {
   return names;
 }
 
+std::vector<std::string> BinaryFileNames(const FileNames& names) {
+  return {names.route_file, names.scenario_file, names.grid_file};
+}
+
+std::vector<std::string> AllFileNames(const FileNames& names) {
+  return {names.line_text,  names.train_text, names.notes,         names.slowdowns,
+          names.timetable,  names.route_file, names.scenario_file, names.grid_file};
+}
+
 }  // namespace scenario

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace scenario {
 
@@ -18,5 +19,10 @@ struct FileNames {
 };
 
 FileNames MakeFileNames(const std::string& route, const std::string& train);
+
+// The three binary files' names, in writing order.
+std::vector<std::string> BinaryFileNames(const FileNames& names);
+// All eight names.
+std::vector<std::string> AllFileNames(const FileNames& names);
 
 }  // namespace scenario

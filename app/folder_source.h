@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/description_file.h"
 #include "descriptions/description_source.h"
 
 namespace scenario {
@@ -14,15 +15,12 @@ class FolderSource : public DescriptionSource {
       : line_path_(std::move(line_path)), train_path_(std::move(train_path)) {}
 
   bool LineExists() override;
-  Status OpenLine(std::string* text) override { return ReadWhole(line_path_, text); }
-  Status OpenTrain(std::string* text) override { return ReadWhole(train_path_, text); }
+  Status OpenLine(std::string* text) override { return ReadDescriptionFile(line_path_, text); }
+  Status OpenTrain(std::string* text) override { return ReadDescriptionFile(train_path_, text); }
   void DeleteLine() override { Delete(line_path_); }
   void DeleteTrain() override { Delete(train_path_); }
   std::string LineName() const override { return line_path_.filename().string(); }
   std::string TrainName() const override { return train_path_.filename().string(); }
-
-  // The file's bytes; on failure *text is left empty.
-  static Status ReadWhole(const std::filesystem::path& path, std::string* text);
 
  private:
   static void Delete(const std::filesystem::path& path);

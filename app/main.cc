@@ -28,5 +28,10 @@ int main(int /*argc*/, char** argv) {
   } catch (const std::exception& failure) {
     std::cerr << "scenario-packager: " << failure.what() << "\n";
     return scenario::kExitFailure;
+  } catch (...) {
+    // Caught so that the run unwinds: what it holds is released and the
+    // description texts are removed.
+    std::cerr << "scenario-packager: an unexpected failure ended the run\n";
+    return scenario::kExitFailure;
   }
 }

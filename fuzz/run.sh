@@ -19,10 +19,11 @@ cmake --build "$build" -j2
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:quarantine_size_mb=16"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 rm -rf "$build/seeds"
-"$build/seed_writer" "$root/fuzz/seeds" "$build/seeds/compile_fuzzer" "$build/seeds/field_stream_fuzzer"
+"$build/seed_writer" "$root/fuzz/seeds" "$build/seeds/compile_fuzzer" "$build/seeds/field_stream_fuzzer" \
+  "$build/seeds/command_line_fuzzer"
 mkdir -p "$build/artifacts" "$build/logs" "$build/seeds/record_fuzzer"
 
-targets=(field_stream_fuzzer compile_fuzzer record_fuzzer)
+targets=(field_stream_fuzzer compile_fuzzer record_fuzzer command_line_fuzzer)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$build/corpus/$target"

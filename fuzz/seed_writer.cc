@@ -1,9 +1,11 @@
 // Writes the seed corpora of the fuzz targets:
 //   seed_writer SEED_PAIRS_DIR COMPILE_CORPUS_DIR FIELD_STREAM_CORPUS_DIR
+//               [COMMAND_LINE_CORPUS_DIR]
 // The compile corpus gets every pair NAME.line.txt / NAME.train.txt of the
 // seed folder and the carried descriptions cut down to the fuzzed route
 // length; the field-stream corpus gets every description text whole, behind
-// a short sequence of reads.
+// a short sequence of reads; the command-line corpus gets every pair behind
+// a few command lines (fuzz/command_line_input.h).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -78,11 +80,21 @@ std::string FieldStreamSeed(const std::string& text) {
   return reads + "segnale\\x" + text + static_cast<char>(reads.size());
 }
 
+// Command-line seeds: the kinds of the two descriptions, OUTDIR, the report
+// and the picture, then extra arguments, then the pair.
+const std::vector<std::string> kCommandLines = {
+    std::string("\0\0\0\0\0", 5),
+    std::string("\0\0\1\1\2", 5) + "--no-route-file",
+    std::string("\0\0\4\2\1", 5) + "--route\nR\n--train\n12\n-Werror",
+    std::string("\1\2\0\1\0", 5) + "--route\n../escaped",
+    std::string("\3\5\3\3\3", 5) + "-Wno-few-stops\n--warnings-as-errors",
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: seed_writer SEED_PAIRS_DIR COMPILE_CORPUS FIELD_CORPUS\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: seed_writer SEED_PAIRS_DIR COMPILE_CORPUS FIELD_CORPUS [COMMAND_LINE_CORPUS]\n");
     return 2;
   }
   const fs::path pairs = argv[1], compile = argv[2], field = argv[3];
@@ -99,6 +111,13 @@ int main(int argc, char** argv) {
     const std::string line = ReadAll(entry.path());
     const std::string train = ReadAll(pairs / (stem + ".train.txt"));
     WriteAll(compile / ("seed-" + stem), line + '\0' + train);
+    if (argc == 5) {
+      fs::create_directories(argv[4]);
+      for (size_t i = 0; i < kCommandLines.size(); ++i) {
+        WriteAll(fs::path(argv[4]) / ("seed-" + stem + "-" + std::to_string(i)),
+                 kCommandLines[i] + '\0' + line + '\0' + train);
+      }
+    }
     texts.push_back(line);
     texts.push_back(train);
   }

@@ -1,13 +1,12 @@
 #include "records/fresh_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <utility>
-#include <vector>
+
+#include "records/temporary_file.h"
 
 namespace scenario {
 
@@ -48,33 +47,22 @@ Status FreshFileWriter::Write(const std::filesystem::path& path, std::string_vie
 }
 
 Status FreshFileWriter::Write(const std::filesystem::path& path, ByteSource& source) {
-  std::string pattern = path.string() + ".tmpXXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  int fd = Fails(FileStep::kCreate, path) ? (errno = EACCES, -1) : mkstemp(name.data());
-  if (fd < 0) return Describe(path, "create", errno);
-  const char* temp = name.data();
-  auto give_up = [&](const char* step, int error) {
-    if (fd >= 0) close(fd);
-    unlink(temp);
-    return Describe(path, step, error);
-  };
-  // mkstemp creates the file for its owner only; a written file gets the
-  // usual permissions.
-  mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
+  // The temporary file removes itself, unless renamed, when it goes out of
+  // scope: every early return below leaves the folder as it was.
+  TemporaryFile temp;
+  if (Fails(FileStep::kCreate, path)) return Describe(path, "create", EACCES);
+  const bool unnamed_allowed = faults_ == nullptr || !faults_->RefuseUnnamed();
+  if (int error = temp.Create(path, unnamed_allowed)) return Describe(path, "create", error);
 
-  if (Fails(FileStep::kWrite, path)) return give_up("write", EIO);
+  if (Fails(FileStep::kWrite, path)) return Describe(path, "write", EIO);
   for (std::string_view piece = source.NextPiece(); !piece.empty(); piece = source.NextPiece()) {
-    if (!WriteAll(fd, piece)) return give_up("write", errno);
+    if (!WriteAll(temp.fd(), piece)) return Describe(path, "write", errno);
   }
-  if (Fails(FileStep::kFlush, path)) return give_up("flush", EIO);
-  int closed = close(fd);
-  fd = -1;
-  if (closed != 0) return give_up("flush", errno);
-  if (Fails(FileStep::kRename, path)) return give_up("rename", EACCES);
-  if (std::rename(temp, path.c_str()) != 0) return give_up("rename", errno);
+  if (Fails(FileStep::kFlush, path)) return Describe(path, "flush", EIO);
+  if (int error = temp.LinkIn()) return Describe(path, "link", error);
+  if (int error = temp.CloseWritten()) return Describe(path, "flush", error);
+  if (Fails(FileStep::kRename, path)) return Describe(path, "rename", EACCES);
+  if (int error = temp.RenameOver(path)) return Describe(path, "rename", error);
   return Status::OK();
 }
 

@@ -2,8 +2,10 @@
 // given bytes and nothing of an older file of that name survives.
 //
 // The bytes go to a temporary file in the same folder, which is then renamed
-// over the target. A failure at any step leaves the older file as it was and
-// removes the temporary file.
+// over the target (records/temporary_file.h: it has no name while it is
+// written, where the file system allows, and never outlives its process). A
+// failure at any step leaves the older file as it was and removes the
+// temporary file.
 #pragma once
 
 #include <filesystem>
@@ -16,11 +18,13 @@ namespace scenario {
 
 enum class FileStep { kCreate, kWrite, kFlush, kRename };
 
-// Test seam: lets tests make one step of the write fail.
+// Test seam: lets tests make one step of the write fail, or play a file
+// system that offers no unnamed temporary files.
 class FileFaults {
  public:
   virtual ~FileFaults() = default;
   virtual bool ShouldFail(FileStep step, const std::filesystem::path& target) = 0;
+  virtual bool RefuseUnnamed() { return false; }
 };
 
 // A file's bytes handed over piece by piece, so that a large file is never

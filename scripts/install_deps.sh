@@ -28,7 +28,8 @@ test_packages=(
   nodejs chromium
   # A font, so that the page's screenshot has its text on a bare system.
   fonts-dejavu-core
-  # The packager's window is tested on a virtual display.
+  # The packager's window is tested on a virtual display, which a test
+  # also breaks under it (tests/display_test.cc).
   xvfb
 )
 

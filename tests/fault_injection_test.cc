@@ -1,23 +1,27 @@
 // Faults while the packager writes its files: whichever step of a fresh file
 // fails (create, write, flush, rename), the older file of that name survives
 // byte for byte, no temporary file is left, the failure is reported on
-// standard error naming the file, and the run ends with exit status 2.
+// standard error naming the file, and the run ends with exit status 2. The
+// two description texts never stay in the folder, however the run ends.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <iostream>
 #include <set>
+#include <stdexcept>
 #include <sstream>
 #include <string>
 
 #include "app/file_names.h"
 #include "app/packager_run.h"
+#include "tests/file_faults.h"
 #include "tests/test_folder.h"
 
 namespace scenario {
 namespace {
 
+using testing::FailOneFile;
 using testing::ReadFile;
 using testing::TestFolder;
 using testing::WriteFile;
@@ -33,19 +37,6 @@ class RecordingPlatform : public Platform {
   std::string fatal;
 };
 
-// Fails one step of the fresh file with the given name, every other write
-// goes through.
-class FailOneFile : public FileFaults {
- public:
-  FailOneFile(FileStep step, std::string name) : step_(step), name_(std::move(name)) {}
-  bool ShouldFail(FileStep step, const std::filesystem::path& target) override {
-    return step == step_ && target.filename() == name_;
-  }
-
- private:
-  FileStep step_;
-  std::string name_;
-};
 
 class CaptureStderr {
  public:
@@ -58,13 +49,6 @@ class CaptureStderr {
   std::streambuf* old_;
 };
 
-std::set<std::string> Entries(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 bool HasTemporary(const std::set<std::string>& names) {
   for (const std::string& name : names) {
@@ -106,10 +90,10 @@ constexpr StepCase kSteps[] = {{FileStep::kCreate, "create"},
                                {FileStep::kRename, "rename"}};
 
 TEST(FaultInjectionTest, AFailedStepKeepsTheOlderFileAndEndsWithStatus2) {
-  // A document, the line description text, and each of the three binary
-  // files; each at each step of its writing.
-  const std::string targets[] = {kNames.line_text, kNames.notes, kNames.timetable,
-                                 kNames.route_file, kNames.scenario_file, kNames.grid_file};
+  // A document and each of the three binary files; each at each step of
+  // its writing. (The description texts never stay: see below.)
+  const std::string targets[] = {kNames.notes, kNames.timetable, kNames.route_file,
+                                 kNames.scenario_file, kNames.grid_file};
   for (const std::string& target : targets) {
     for (const StepCase& step : kSteps) {
       SCOPED_TRACE(target + " at " + step.word);
@@ -122,7 +106,7 @@ TEST(FaultInjectionTest, AFailedStepKeepsTheOlderFileAndEndsWithStatus2) {
 
       EXPECT_EQ(run.status, 2);
       EXPECT_EQ(ReadFile(folder / target), older);
-      const std::set<std::string> names = Entries(folder.path());
+      const std::set<std::string> names = testing::EntryNames(folder.path());
       EXPECT_FALSE(HasTemporary(names));
       EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
       EXPECT_NE(run.err.find(step.word), std::string::npos) << run.err;
@@ -139,12 +123,52 @@ TEST(FaultInjectionTest, AFailedStepKeepsTheOlderFileAndEndsWithStatus2) {
   }
 }
 
+// Fails one step of one file by throwing: a failure nobody handles.
+class ThrowAt : public FailOneFile {
+ public:
+  using FailOneFile::FailOneFile;
+  bool ShouldFail(FileStep step, const std::filesystem::path& target) override {
+    if (FailOneFile::ShouldFail(step, target)) throw std::runtime_error("unhandled");
+    return false;
+  }
+};
+
+TEST(FaultInjectionTest, NoDescriptionTextStaysWhateverEndsTheRun) {
+  const struct {
+    FileStep step;
+    std::string target;
+    bool thrown;
+  } cases[] = {{FileStep::kCreate, kNames.line_text, false},
+               {FileStep::kWrite, kNames.train_text, false},
+               {FileStep::kRename, kNames.notes, false},
+               {FileStep::kFlush, kNames.timetable, false},
+               {FileStep::kWrite, kNames.grid_file, false},
+               {FileStep::kCreate, kNames.slowdowns, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target + (c.thrown ? " throwing" : ""));
+    TestFolder folder;
+    // An older text, left by a run that was killed, goes too.
+    WriteFile(folder / kNames.line_text, "older line text");
+    FailOneFile fails(c.step, c.target);
+    ThrowAt throws(c.step, c.target);
+    if (c.thrown) {
+      EXPECT_THROW(RunPackager(folder, &throws), std::runtime_error);
+    } else {
+      EXPECT_EQ(RunPackager(folder, &fails).status, 2);
+    }
+    const std::set<std::string> names = testing::EntryNames(folder.path());
+    EXPECT_EQ(names.count(kNames.line_text), 0u);
+    EXPECT_EQ(names.count(kNames.train_text), 0u);
+    EXPECT_FALSE(HasTemporary(names));
+  }
+}
+
 TEST(FaultInjectionTest, FilesWrittenBeforeTheFailureStay) {
   TestFolder folder;
   FailOneFile faults(FileStep::kRename, kNames.grid_file);
   PackagerRun run = RunPackager(folder, &faults);
   ASSERT_EQ(run.status, 2);
-  const std::set<std::string> names = Entries(folder.path());
+  const std::set<std::string> names = testing::EntryNames(folder.path());
   // The documents and the route and scenario files are complete; the two
   // description texts were read and deleted.
   for (const std::string& name : {kNames.notes, kNames.slowdowns, kNames.timetable,
@@ -169,7 +193,7 @@ TEST(FaultInjectionTest, ATargetNameThatIsAFolderEndsTheRun) {
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(std::filesystem::is_directory(folder / target));
     EXPECT_EQ(ReadFile(folder / target / "inside"), "kept");
-    EXPECT_FALSE(HasTemporary(Entries(folder.path())));
+    EXPECT_FALSE(HasTemporary(testing::EntryNames(folder.path())));
     EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
   }
 }
@@ -181,7 +205,7 @@ TEST(FaultInjectionTest, AFolderThatCannotBeWrittenEndsTheRunAtTheFirstFile) {
   PackagerRun run = RunPackager(folder, nullptr);
   chmod(folder.path().c_str(), 0755);
   EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(Entries(folder.path()).empty());
+  EXPECT_TRUE(testing::EntryNames(folder.path()).empty());
   EXPECT_NE(run.err.find(kNames.line_text), std::string::npos) << run.err;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace scenario::testing {
@@ -39,6 +40,15 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The names in a folder (not below it).
+inline std::set<std::string> EntryNames(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
 }
 
 inline size_t CountEntries(const std::filesystem::path& folder) {

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "app/compile_step.h"
 #include "app/error_codes.h"
-#include "app/folder_source.h"
+#include "app/file_names.h"
 #include "app/packager_run.h"
+#include "records/folder_lock.h"
+#include "records/temporary_file.h"
 #include "tools/compile/diagnostic_errors.h"
 #include "tools/compile/diagnostic_recorder.h"
 #include "tools/compile/diagnostic_report.h"
+#include "tools/compile/inputs.h"
+#include "tools/compile/terminal_text.h"
 #include "tools/inspect/scenario_folder.h"
 #include "tools/inspect/svg.h"
 
@@ -18,17 +21,32 @@ namespace scenario {
 
 namespace {
 
-// Draws the compiled folder into the SVG file; says on err why it cannot.
-void DrawPicture(const CompileOptions& options, std::ostream& err) {
+// Draws the compiled folder into the SVG file, a fresh file like the
+// binary ones. A folder that cannot be drawn is only said on err; a picture
+// that cannot be written is a file failure.
+Status DrawPicture(const CompileOptions& options, FreshFileWriter& writer, std::ostream& err) {
   ScenarioFolder folder;
   if (Status loaded = LoadScenarioFolder(options.out_dir, &folder); !loaded.ok()) {
-    err << "scenario-compile: no picture drawn: " << loaded.message() << "\n";
-    return;
+    err << "scenario-compile: no picture drawn: " << EscapeForTerminal(loaded.message()) << "\n";
+    return Status::OK();
   }
-  const std::string svg = RenderScenarioSvg(folder);
-  std::ofstream out(options.svg_path, std::ios::binary);
-  out << svg;
-  if (!out) err << "scenario-compile: cannot write the picture " << options.svg_path << "\n";
+  return writer.Write(options.svg_path, RenderScenarioSvg(folder));
+}
+
+// The names this run writes in OUTDIR, whose stale temporary files it may
+// remove: the binary files, and the report and the picture when they go
+// there too.
+std::vector<std::string> NamesInOutDir(const CompileOptions& options) {
+  std::vector<std::string> names = BinaryFileNames(MakeFileNames(options.route, options.train));
+  for (const std::string& path : {options.report_path, options.svg_path}) {
+    std::error_code error;
+    const std::filesystem::path file(path);
+    if (!path.empty() && std::filesystem::equivalent(file.has_parent_path() ? file.parent_path() : ".",
+                                                     options.out_dir, error)) {
+      names.push_back(file.filename().string());
+    }
+  }
+  return names;
 }
 
 int ExitStatus(const CompileResult& result, const GeneratorState& state,
@@ -42,24 +60,41 @@ int ExitStatus(const CompileResult& result, const GeneratorState& state,
 }  // namespace
 
 CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
+  DescriptionTexts texts;
+  Status usable = CheckCompileOptions(options);
+  if (usable.ok()) usable = ReadDescriptionTexts(options, &texts);
+  if (!usable.ok()) {
+    err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
+    CompileSummary refused;
+    refused.exit_status = kExitFailure;
+    return refused;
+  }
+  return CompileTexts(options, texts, err);
+}
+
+CompileSummary CompileTexts(const CompileOptions& options, const DescriptionTexts& texts,
+                            std::ostream& err) {
   CompileSummary summary;
-  // A text that cannot be read is one the source does not have: the readers
-  // report it as they would in the packager's folder.
-  std::string line_text;
-  std::string train_text;
-  const bool line_read = FolderSource::ReadWhole(options.line_path, &line_text).ok();
-  const bool train_read = FolderSource::ReadWhole(options.train_path, &train_text).ok();
-  MemorySource source(line_read ? std::optional(line_text) : std::nullopt,
-                      train_read ? std::optional(train_text) : std::nullopt);
+  const std::string& line_text = texts.line;
+  const std::string& train_text = texts.train;
+  MemorySource source(line_text, train_text);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
+  // The binary files in OUTDIR always come from one run: a second run
+  // waits here (until the end of this function) before it writes any.
+  FolderLock lock(options.out_dir, [&] {
+    err << "scenario-compile: another run is writing into " << EscapeForTerminal(options.out_dir)
+        << ", waiting for it to end\n";
+    err.flush();
+  });
+  RemoveStaleTemporaries(options.out_dir, NamesInOutDir(options));
 
   GeneratorState state;
   state.route_name = options.route;
   state.train_number = options.train;
   DiagnosticRecorder recorder(state);
   state.observer = &recorder;
-  FreshFileWriter writer;
+  FreshFileWriter writer(options.faults);
   const CompileResult result =
       memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, writer);
   state.observer = SilentObserver();
@@ -84,16 +119,23 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
     err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
   }
   if (!result.status.ok() && result.fatal_number == 0) {
-    err << "scenario-compile: " << result.status.message() << "\n";
+    err << "scenario-compile: " << EscapeForTerminal(result.status.message()) << "\n";
   }
   summary.exit_status = ExitStatus(result, state, summary, options.warnings);
   err << "scenario-compile: " << SummaryLine(summary.errors, summary.warnings);
   if (options.warnings.as_errors && summary.warnings > 0) err << " (warnings count as errors)";
   err << "\n";
 
-  if (!options.report_path.empty()) WriteCompileReport(options.report_path, summary, err);
-  if (!options.svg_path.empty() && result.status.ok()) {
-    DrawPicture(options, err);
+  // The report and the picture are written as the binary files are; one
+  // that cannot be written is a file failure.
+  Status extra;
+  if (!options.report_path.empty()) extra = writer.Write(options.report_path, CompileReportJson(summary));
+  if (extra.ok() && !options.svg_path.empty() && result.status.ok()) {
+    extra = DrawPicture(options, writer, err);
+  }
+  if (!extra.ok()) {
+    err << "scenario-compile: " << EscapeForTerminal(extra.message()) << "\n";
+    summary.exit_status = kExitFailure;
   }
   if (options.on_compiled) options.on_compiled({state, recorder, line_text, train_text});
   return summary;

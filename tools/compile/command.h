@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/fresh_file.h"
 #include "tools/compile/diagnostic.h"
 #include "tools/compile/warnings.h"
 
@@ -40,7 +41,9 @@ struct CompileOptions {
   std::string line_path;
   std::string train_path;
   std::string out_dir;
+  std::string serve;  // --serve [HOST:]PORT; empty: no live page
   std::function<void(const CompiledRun&)> on_compiled;  // empty: nobody listens
+  FileFaults* faults = nullptr;  // tests: makes a file's writing fail
 };
 
 struct CompileSummary {
@@ -54,8 +57,18 @@ struct CompileSummary {
   int warnings = 0;
 };
 
+struct DescriptionTexts;
+
 // Runs one compile; diagnostics and messages go to err. Never deletes the
-// description texts. Warnings never change a byte of the output.
+// description texts. Warnings never change a byte of the output. A name
+// that is not plain, or a description that cannot be read, ends it before
+// anything is compiled or written, with exit status 2.
 CompileSummary RunCompile(const CompileOptions& options, std::ostream& err);
+
+// The compile itself, on texts already read (the --watch loop reads them to
+// tell whether they changed): one run at a time in OUTDIR, the binary files,
+// the diagnostics, the report and the picture.
+CompileSummary CompileTexts(const CompileOptions& options, const DescriptionTexts& texts,
+                            std::ostream& err);
 
 }  // namespace scenario

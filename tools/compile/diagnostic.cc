@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "tools/compile/terminal_text.h"
+
 namespace scenario {
 
 std::string Diagnostic::Tag() const {
@@ -34,19 +36,39 @@ std::optional<std::string> SourceLine(std::string_view text, int line) {
   return SourceLines(text).Line(line);
 }
 
-std::string CaretLine(std::string_view source_line, int column) {
+namespace {
+
+// The caret line, each byte of the source line taking `width` characters.
+template <typename Width>
+std::string Caret(std::string_view source_line, int column, Width width) {
   std::string caret;
   const size_t at = column > 0 ? static_cast<size_t>(column - 1) : 0;
   for (size_t i = 0; i < at; ++i) {
-    caret += (i < source_line.size() && source_line[i] == '\t') ? '\t' : ' ';
+    if (i < source_line.size() && source_line[i] == '\t') {
+      caret += '\t';
+    } else {
+      caret.append(i < source_line.size() ? width(source_line[i]) : 1, ' ');
+    }
   }
   caret += '^';
   if (at >= source_line.size()) return caret;
   size_t end = source_line.find(',', at);
   if (end == std::string_view::npos) end = source_line.size();
   while (end > at + 1 && (source_line[end - 1] == ' ' || source_line[end - 1] == '\t')) --end;
-  if (end > at + 1) caret.append(end - at - 1, '~');
+  size_t tildes = width(source_line[at]) - 1;
+  for (size_t i = at + 1; i < end; ++i) tildes += width(source_line[i]);
+  caret.append(tildes, '~');
   return caret;
+}
+
+}  // namespace
+
+std::string CaretLine(std::string_view source_line, int column) {
+  return Caret(source_line, column, [](char) -> size_t { return 1; });
+}
+
+std::string EscapedCaretLine(std::string_view source_line, int column) {
+  return Caret(source_line, column, [](char c) { return EscapedWidth(static_cast<unsigned char>(c)); });
 }
 
 std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view source_text) {
@@ -54,17 +76,18 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view sour
 }
 
 std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
-  std::string out = diagnostic.file;
+  // What comes from the descriptions or the command line is escaped.
+  std::string out = EscapeForTerminal(diagnostic.file);
   if (diagnostic.line > 0) {
     out += ":" + std::to_string(diagnostic.line);
     if (diagnostic.column > 0) out += ":" + std::to_string(diagnostic.column);
   }
   out += diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
-  out += diagnostic.message + " " + diagnostic.Tag() + "\n";
+  out += EscapeForTerminal(diagnostic.message) + " " + diagnostic.Tag() + "\n";
   if (diagnostic.line > 0) {
     if (std::optional<std::string> line = source.Line(diagnostic.line)) {
-      out += *line + "\n";
-      if (diagnostic.column > 0) out += CaretLine(*line, diagnostic.column) + "\n";
+      out += EscapeForTerminal(*line) + "\n";
+      if (diagnostic.column > 0) out += EscapedCaretLine(*line, diagnostic.column) + "\n";
     }
   }
   return out;

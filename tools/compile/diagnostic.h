@@ -47,7 +47,8 @@ class SourceLines {
 };
 
 // The first line, "FILE:LINE:COLUMN: error: MESSAGE [TAG]", then, when the
-// line exists in the source text, the source line and the caret line.
+// line exists in the source text, the source line and the caret line; the
+// file, the message and the source line escaped for the terminal.
 std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source);
 std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view source_text);
 
@@ -59,6 +60,9 @@ std::optional<std::string> SourceLine(std::string_view text, int line);
 // then "^" and a "~" for every further character of the field: up to the
 // next comma or the end of the line, trailing blanks left out.
 std::string CaretLine(std::string_view source_line, int column);
+// The same under the source line as a terminal shows it, with its control
+// bytes and bytes above 127 escaped (four characters each).
+std::string EscapedCaretLine(std::string_view source_line, int column);
 
 // "1 error, 2 warnings" and the like.
 std::string SummaryLine(int errors, int warnings);

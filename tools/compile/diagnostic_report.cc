@@ -1,7 +1,5 @@
 #include "tools/compile/diagnostic_report.h"
 
-#include <fstream>
-
 #include <nlohmann/json.hpp>
 
 #include "tools/inspect/text.h"
@@ -37,12 +35,6 @@ std::string CompileReportJson(const CompileSummary& summary) {
   }
   report["diagnostics"] = std::move(diagnostics);
   return report.dump(2) + "\n";
-}
-
-void WriteCompileReport(const std::string& path, const CompileSummary& summary, std::ostream& err) {
-  std::ofstream out(path, std::ios::binary);
-  out << CompileReportJson(summary);
-  if (!out) err << "scenario-compile: cannot write the report " << path << "\n";
 }
 
 }  // namespace scenario

@@ -2,7 +2,6 @@
 // the fatal report, the files written and every diagnostic.
 #pragma once
 
-#include <ostream>
 #include <string>
 
 #include "tools/compile/command.h"
@@ -11,8 +10,5 @@ namespace scenario {
 
 // The report as JSON text.
 std::string CompileReportJson(const CompileSummary& summary);
-
-// Writes it to a file; says so on err when it cannot.
-void WriteCompileReport(const std::string& path, const CompileSummary& summary, std::ostream& err);
 
 }  // namespace scenario

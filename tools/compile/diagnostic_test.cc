@@ -47,6 +47,37 @@ TEST(FormatDiagnosticTest, PointsIntoTheSourceText) {
             "          ^~~\n");
 }
 
+TEST(FormatDiagnosticTest, ControlBytesAndBytesAbove127AreShownEscaped) {
+  // Printed raw, the first would set the terminal's title and the second
+  // clear its screen. The caret still stands under the field it names.
+  const struct {
+    std::string source_line;
+    int column;
+    std::string shown;
+    std::string caret;
+  } cases[] = {
+      {"pendenza\x1b[2J, 400, 3", 15, "pendenza\\x1b[2J, 400, 3", "                 ^~~"},
+      {"cartello, 6200, \x1b]0;pwned\x07", 17, "cartello, 6200, \\x1b]0;pwned\\x07",
+       std::string(16, ' ') + "^" + std::string(15, '~')},
+      {"cartello, 6200, CITT\xc0 \x7f, 5", 17, "cartello, 6200, CITT\\xc0 \\x7f, 5",
+       std::string(16, ' ') + "^" + std::string(12, '~')},
+      {"\tx\x01,\ty", 6, "\tx\\x01,\ty", "\t      \t^"},
+      {"a\rb, c", 6, "a\\x0db, c", "        ^"},
+  };
+  for (const auto& c : cases) {
+    Diagnostic d;
+    d.code = 16;
+    d.file = "line\x1b.txt";
+    d.line = 2;
+    d.column = c.column;
+    d.message = "a board \x9b" "31m";
+    EXPECT_EQ(FormatDiagnostic(d, "first\r\n" + c.source_line + "\r\n"),
+              "line\\x1b.txt:2:" + std::to_string(c.column) + ": error: a board \\x9b31m [error 16]\n" +
+                  c.shown + "\n" + c.caret + "\n")
+        << c.shown;
+  }
+}
+
 TEST(FormatDiagnosticTest, AWholeFileHasNoLineNorColumn) {
   Diagnostic d;
   d.code = 102;

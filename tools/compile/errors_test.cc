@@ -153,21 +153,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "segnale", "0"}),
     [](const ::testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
 
-TEST(CompileErrorTest, MissingLineDescriptionIs101AboutTheFile) {
-  CompileRun run;
-  testing::WriteFile(run.train_path, TrainText({kOrigin}));
-  CompileOptions options;
-  options.line_path = (run.folder / "no-such-line.txt").string();
-  options.train_path = run.train_path;
-  options.out_dir = run.out_dir;
-  std::ostringstream err;
-  const CompileSummary summary = RunCompile(options, err);
-  ASSERT_EQ(summary.diagnostics.size(), 1u) << err.str();
-  EXPECT_EQ(summary.diagnostics[0].code, 101);
-  EXPECT_EQ(summary.diagnostics[0].line, 0);
-  EXPECT_EQ(err.str().rfind(options.line_path + ": error: ", 0), 0u) << err.str();
-}
-
 TEST(CompileErrorTest, FatalReportStopsTheFilesAndNamesTheNumber) {
   CompileRun run;
   run.Run(LineText({}), TrainText({kOrigin, Signal("0")}));

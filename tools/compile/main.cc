@@ -1,74 +1,27 @@
 // scenario-compile: compiles a line and a train description into the three
 // binary files, with the packager's own compile step, and says in compiler
 // style what is wrong and where.
-#include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "tools/compile/command.h"
+#include "tools/compile/command_line.h"
 #include "tools/compile/watch.h"
 #include "tools/viewer/serve_compile.h"
 
-namespace {
-
-std::string WarningsHelp() {
-  std::string help = "Warnings (each silenced by -Wno-NAME, turned back on by -WNAME):\n";
-  for (const scenario::WarningKind& kind : scenario::AllWarnings()) {
-    help += "  " + std::string(kind.name) + std::string(20 - std::string(kind.name).size(), ' ') +
-            kind.summary + "\n";
-  }
-  return help;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  scenario::CompileOptions options;
-  // The warning switches do not fit the option parser's rules; they are
-  // taken out first.
-  std::vector<std::string> arguments(argv + 1, argv + argc);
-  const std::string problem = scenario::TakeWarningSwitches(&arguments, &options.warnings);
-  if (!problem.empty()) {
-    std::cerr << "scenario-compile: " << problem << "\n" << WarningsHelp();
-    return 2;
-  }
-  std::vector<char*> rest{argv[0]};
-  for (std::string& argument : arguments) rest.push_back(argument.data());
-
-  CLI::App app{"Compile a line and a train description into the scenario's binary files"};
-  app.footer(WarningsHelp());
-  app.add_option("--route", options.route, "Route name")->capture_default_str();
-  app.add_option("--train", options.train, "Train number")->capture_default_str();
-  app.add_flag("--no-route-file", options.no_route_file, "Do not build or write the route file");
-  app.add_option("--report", options.report_path, "Write a JSON report to this file");
-  app.add_option("--svg", options.svg_path, "Draw the compiled scenario into this SVG file");
-  app.add_flag("--watch", options.watch,
-               "Compile again whenever a description changes, until Ctrl-C");
-  std::string serve;
-  app.add_option("--serve", serve,
-                 "[HOST:]PORT: compile as --watch does and serve a live page of the scenario "
-                 "(on 127.0.0.1 unless a host is given; port 0 takes a free one)");
-  bool as_errors = false;
-  app.add_flag("--warnings-as-errors", as_errors,
-               "Warnings count as errors for the exit status (also -Werror)");
-  app.add_option("LINE.txt", options.line_path, "Line description")->required();
-  app.add_option("TRAIN.txt", options.train_path, "Train description")->required();
-  app.add_option("OUTDIR", options.out_dir, "Folder that receives the binary files")->required();
-  try {
-    app.parse(static_cast<int>(rest.size()), rest.data());
-  } catch (const CLI::ParseError& e) {
-    int code = app.exit(e);
-    return code == 0 ? 0 : 2;
-  }
-  if (!serve.empty()) {
+  int exit_status = 0;
+  const std::optional<scenario::CompileOptions> options = scenario::ParseCompileCommandLine(
+      argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, &exit_status);
+  if (!options) return exit_status;
+  if (!options->serve.empty()) {
     scenario::viewer::ServeAddress address;
-    if (scenario::Status parsed = scenario::viewer::ParseServeAddress(serve, &address); !parsed.ok()) {
+    if (scenario::Status parsed = scenario::viewer::ParseServeAddress(options->serve, &address); !parsed.ok()) {
       std::cerr << "scenario-compile: --serve: " << parsed.message() << "\n";
       return 2;
     }
-    return scenario::viewer::ServeAndCompile(options, address, std::cerr);
+    return scenario::viewer::ServeAndCompile(*options, address, std::cerr);
   }
-  if (options.watch) return scenario::WatchAndCompile(options, std::cerr);
-  return scenario::RunCompile(options, std::cerr).exit_status;
+  if (options->watch) return scenario::WatchAndCompile(*options, std::cerr);
+  return scenario::RunCompile(*options, std::cerr).exit_status;
 }

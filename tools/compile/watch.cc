@@ -1,76 +1,94 @@
 #include "tools/compile/watch.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <csignal>
-#include <thread>
+
+#include "app/packager_run.h"
+#include "tools/compile/description_watcher.h"
+#include "tools/compile/terminal_text.h"
 
 namespace scenario {
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+constexpr std::chrono::milliseconds kLookInterval{200};
 
-extern "C" void OnInterrupt(int /*signal*/) { interrupted = 1; }
+volatile std::sig_atomic_t status_on_interrupt = 0;
 
-constexpr std::chrono::milliseconds kPollInterval{200};
+// Ctrl-C ends the process here, whatever the loop is doing: waiting, reading,
+// compiling, or waiting for another run's lock on OUTDIR. Nothing is torn by
+// it: every output is a temporary file until it is renamed over its target
+// in one step, the temporary files go with the process (or are left locked
+// by nobody, for the next run to remove), and the kernel drops the folder
+// lock.
+extern "C" void OnInterrupt(int /*signal*/) { _exit(status_on_interrupt); }
+
+void EndOnInterrupt() {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+}
 
 }  // namespace
 
-int RunWatchLoop(const WatchHooks& hooks, int max_polls) {
-  std::string compiled = hooks.stamp();
-  hooks.compile();
+DescriptionsRead ReadDescriptionsNow(const CompileOptions& options) {
+  DescriptionsRead now;
+  if (Status read = ReadDescriptionTexts(options, &now.texts); !read.ok()) {
+    now.failure = read.message();
+    now.texts = DescriptionTexts();
+  }
+  return now;
+}
+
+int RunWatchLoop(const WatchHooks& hooks, int max_waits) {
+  DescriptionsRead compiled = hooks.read();
+  hooks.compile(compiled);
   int compiles = 1;
-  for (int polls = 0; max_polls <= 0 || polls < max_polls; ++polls) {
+  for (int waits = 0; max_waits <= 0 || waits < max_waits; ++waits) {
     if (hooks.stop_requested()) break;
-    hooks.pause();
-    const std::string now = hooks.stamp();
+    if (!hooks.wait()) continue;
+    DescriptionsRead now = hooks.read();
     if (now == compiled) continue;
-    // The stamp is taken before the compile: an edit made while it runs is
-    // seen at the next poll.
-    compiled = now;
-    hooks.compile();
+    // What is compiled is exactly what was compared: an edit made while it
+    // compiles is seen at the next look.
+    compiled = std::move(now);
+    hooks.compile(compiled);
     ++compiles;
   }
   return compiles;
 }
 
-std::string FilesStamp(const std::vector<std::filesystem::path>& files) {
-  std::string stamp;
-  for (const std::filesystem::path& file : files) {
-    std::error_code error;
-    const auto time = std::filesystem::last_write_time(file, error);
-    const auto size = std::filesystem::file_size(file, error);
-    if (error) {
-      stamp += "missing;";
-      continue;
-    }
-    stamp += std::to_string(time.time_since_epoch().count()) + ":" + std::to_string(size) + ";";
-  }
-  return stamp;
-}
-
-void CatchInterrupt() {
-  interrupted = 0;
-  std::signal(SIGINT, OnInterrupt);
-}
-
-bool Interrupted() { return interrupted != 0; }
-
 int WatchAndCompile(const CompileOptions& options, std::ostream& err) {
-  CatchInterrupt();
+  if (Status usable = CheckCompileOptions(options); !usable.ok()) {
+    err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
+    return kExitFailure;
+  }
+  EndOnInterrupt();
+  DescriptionWatcher watcher({options.line_path, options.train_path});
   int status = 0;
   int round = 0;
   WatchHooks hooks;
-  hooks.compile = [&] {
+  hooks.read = [&] { return ReadDescriptionsNow(options); };
+  hooks.compile = [&](const DescriptionsRead& now) {
     if (round++ > 0) err << "scenario-compile: a description changed, compiling again\n";
-    status = RunCompile(options, err).exit_status;
-    err << "scenario-compile: watching " << options.line_path << " and " << options.train_path
-        << " (Ctrl-C ends)\n";
+    if (now.failure.empty()) {
+      status = CompileTexts(options, now.texts, err).exit_status;
+    } else {
+      // Reported, and watched on: the author may put it right.
+      err << "scenario-compile: " << EscapeForTerminal(now.failure) << "\n";
+      status = kExitFailure;
+    }
+    status_on_interrupt = status;
+    err << "scenario-compile: watching " << EscapeForTerminal(options.line_path) << " and "
+        << EscapeForTerminal(options.train_path) << " (Ctrl-C ends)\n";
     err.flush();
   };
-  hooks.stamp = [&] { return FilesStamp({options.line_path, options.train_path}); };
-  hooks.pause = [] { std::this_thread::sleep_for(kPollInterval); };
-  hooks.stop_requested = [] { return Interrupted(); };
+  hooks.wait = [&] { return watcher.Wait(kLookInterval); };
+  hooks.stop_requested = [] { return false; };
   RunWatchLoop(hooks);
   return status;
 }

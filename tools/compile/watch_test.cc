@@ -1,76 +1,96 @@
 // The --watch loop: one compile at the start, one more for every change of
-// the watched files, none while nothing changes, and an end when asked.
+// what the descriptions hold, none while it stays the same, and an end when
+// asked.
 #include <gtest/gtest.h>
 
-#include "tests/test_folder.h"
 #include "tools/compile/watch.h"
 
 namespace scenario {
 namespace {
 
-// A world whose files change at given polls.
+// A world whose descriptions read differently at given looks.
 struct FakeWorld {
-  std::vector<std::string> stamps;  // the stamp seen at each look, then the last one forever
+  std::vector<DescriptionsRead> reads;  // what each look reads, then the last one forever
   size_t looks = 0;
-  int compiles = 0;
-  int pauses = 0;
-  int stop_after_pauses = -1;
+  std::vector<DescriptionsRead> compiled;
+  int waits = 0;
+  int stop_after_waits = -1;
+  bool quiet_waits = false;  // waits that say nothing may have changed
+
+  static DescriptionsRead Line(const std::string& line) {
+    DescriptionsRead read;
+    read.texts.line = line;
+    return read;
+  }
+  static DescriptionsRead Failure(const std::string& why) {
+    DescriptionsRead read;
+    read.failure = why;
+    return read;
+  }
 
   WatchHooks Hooks() {
     WatchHooks hooks;
-    hooks.compile = [this] { ++compiles; };
-    hooks.stamp = [this] {
-      const std::string& stamp = stamps[std::min(looks, stamps.size() - 1)];
-      ++looks;
-      return stamp;
+    hooks.read = [this] { return reads[std::min(looks++, reads.size() - 1)]; };
+    hooks.compile = [this](const DescriptionsRead& read) { compiled.push_back(read); };
+    hooks.wait = [this] {
+      ++waits;
+      return !quiet_waits;
     };
-    hooks.pause = [this] { ++pauses; };
-    hooks.stop_requested = [this] { return stop_after_pauses >= 0 && pauses >= stop_after_pauses; };
+    hooks.stop_requested = [this] { return stop_after_waits >= 0 && waits >= stop_after_waits; };
     return hooks;
   }
 };
 
 TEST(WatchLoopTest, CompilesOnceAtStartAndOnceForEveryChange) {
   FakeWorld world;
-  world.stamps = {"a", "a", "a", "b", "b", "c", "c", "c"};
+  world.reads = {FakeWorld::Line("a"), FakeWorld::Line("a"), FakeWorld::Line("a"),
+                 FakeWorld::Line("b"), FakeWorld::Line("b"), FakeWorld::Line("c")};
   EXPECT_EQ(RunWatchLoop(world.Hooks(), 7), 3);
-  EXPECT_EQ(world.compiles, 3);
-  EXPECT_EQ(world.pauses, 7);
+  ASSERT_EQ(world.compiled.size(), 3u);
+  // What is compiled is what was read.
+  EXPECT_EQ(world.compiled[1].texts.line, "b");
+  EXPECT_EQ(world.compiled[2].texts.line, "c");
+  EXPECT_EQ(world.waits, 7);
 }
 
-TEST(WatchLoopTest, NothingChangesNothingCompiles) {
+TEST(WatchLoopTest, SameContentNeverCompilesAgain) {
   FakeWorld world;
-  world.stamps = {"a"};
+  world.reads = {FakeWorld::Line("a")};
   EXPECT_EQ(RunWatchLoop(world.Hooks(), 50), 1);
 }
 
 TEST(WatchLoopTest, AChangeBackIsStillAChange) {
   FakeWorld world;
-  world.stamps = {"a", "b", "a"};
+  world.reads = {FakeWorld::Line("a"), FakeWorld::Line("b"), FakeWorld::Line("a")};
   EXPECT_EQ(RunWatchLoop(world.Hooks(), 5), 3);
+}
+
+TEST(WatchLoopTest, ADescriptionThatCannotBeReadIsReportedOnceAndWatchedOn) {
+  FakeWorld world;
+  world.reads = {FakeWorld::Line("a"), FakeWorld::Failure("cannot read line.txt: it is a FIFO"),
+                 FakeWorld::Failure("cannot read line.txt: it is a FIFO"), FakeWorld::Line("a")};
+  EXPECT_EQ(RunWatchLoop(world.Hooks(), 6), 3);
+  ASSERT_EQ(world.compiled.size(), 3u);
+  EXPECT_EQ(world.compiled[1].failure, "cannot read line.txt: it is a FIFO");
+  EXPECT_EQ(world.compiled[2].texts.line, "a");
+}
+
+TEST(WatchLoopTest, NothingIsReadWhenTheWaitSaysNothingChanged) {
+  FakeWorld world;
+  world.reads = {FakeWorld::Line("a"), FakeWorld::Line("b")};
+  world.quiet_waits = true;
+  EXPECT_EQ(RunWatchLoop(world.Hooks(), 5), 1);
+  EXPECT_EQ(world.looks, 1u);
 }
 
 TEST(WatchLoopTest, StopsWhenAsked) {
   FakeWorld world;
-  world.stamps = {"a", "b", "c", "d", "e"};
-  world.stop_after_pauses = 2;
-  // Without a poll limit only the stop request ends it.
+  world.reads = {FakeWorld::Line("a"), FakeWorld::Line("b"), FakeWorld::Line("c"),
+                 FakeWorld::Line("d")};
+  world.stop_after_waits = 2;
+  // Without a limit only the stop request ends it.
   EXPECT_EQ(RunWatchLoop(world.Hooks()), 3);
-  EXPECT_EQ(world.pauses, 2);
-}
-
-TEST(FilesStampTest, ChangesWithTheFilesAndMarksMissingOnes) {
-  testing::TestFolder folder;
-  const auto line = folder / "line.txt";
-  const auto train = folder / "train.txt";
-  testing::WriteFile(line, "one");
-  const std::string missing_train = FilesStamp({line, train});
-  testing::WriteFile(train, "two");
-  const std::string both = FilesStamp({line, train});
-  EXPECT_NE(both, missing_train);
-  EXPECT_EQ(FilesStamp({line, train}), both);
-  testing::WriteFile(line, "one more");  // a new size, whatever the clock says
-  EXPECT_NE(FilesStamp({line, train}), both);
+  EXPECT_EQ(world.waits, 2);
 }
 
 }  // namespace

@@ -27,4 +27,8 @@ bool CompileFailed(const CompileSummary& summary);
 // "caret"}]}; the source lines come from the texts as they were compiled.
 std::string CompileStatusJson(const CompileSummary& summary, const DescriptionTexts& texts);
 
+// The status of a compile that could not start: a description could not be
+// read. The failure stands as the summary.
+std::string ReadFailureStatusJson(const std::string& failure);
+
 }  // namespace scenario::viewer

@@ -42,4 +42,11 @@ std::string CompileStatusJson(const CompileSummary& summary, const DescriptionTe
                                {"diagnostics", std::move(diagnostics)}});
 }
 
+std::string ReadFailureStatusJson(const std::string& failure) {
+  return DumpStatus(StatusJson{{"mode", "compile"},
+                               {"failed", true},
+                               {"summary", Latin1ToUtf8(failure)},
+                               {"diagnostics", StatusJson::array()}});
+}
+
 }  // namespace scenario::viewer

@@ -2,8 +2,10 @@
 
 #include <chrono>
 #include <memory>
-#include <thread>
 
+#include "tools/compile/description_watcher.h"
+#include "tools/compile/inputs.h"
+#include "tools/compile/terminal_text.h"
 #include "tools/compile/watch.h"
 #include "tools/viewer/compile_sources.h"
 #include "tools/viewer/scene.h"
@@ -17,13 +19,14 @@ namespace {
 // A save shows on the page within this and the compile's own time.
 constexpr std::chrono::milliseconds kPollInterval{100};
 
-// What changes whenever a description does.
-std::string DescriptionsStamp(const CompileOptions& options) {
-  return FilesStamp({options.line_path, options.train_path});
-}
-
 // One compile, published: a new picture when it succeeded, the status always.
-int CompileAndPublish(const CompileOptions& options, LiveView& view, std::ostream& err) {
+int CompileAndPublish(const CompileOptions& options, const DescriptionsRead& read, LiveView& view,
+                      std::ostream& err) {
+  if (!read.failure.empty()) {
+    err << "scenario-compile: " << EscapeForTerminal(read.failure) << "\n";
+    view.PublishStatus(ReadFailureStatusJson(read.failure));
+    return 2;
+  }
   CompileOptions run = options;
   DescriptionTexts texts{options.line_path, options.train_path, "", ""};
   std::optional<SourceIndex> sources;
@@ -32,7 +35,7 @@ int CompileAndPublish(const CompileOptions& options, LiveView& view, std::ostrea
     texts.train_text = compiled.train_text;
     sources = IndexCompile(compiled, texts);
   };
-  const CompileSummary summary = RunCompile(run, err);
+  const CompileSummary summary = CompileTexts(run, read.texts, err);
   if (!CompileFailed(summary)) {
     auto folder = std::make_shared<ScenarioFolder>();
     if (Status loaded = LoadScenarioFolder(options.out_dir, folder.get()); loaded.ok()) {
@@ -48,6 +51,10 @@ int CompileAndPublish(const CompileOptions& options, LiveView& view, std::ostrea
 }  // namespace
 
 int ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err) {
+  if (Status usable = CheckCompileOptions(options); !usable.ok()) {
+    err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
+    return 2;
+  }
   LiveView view;
   ViewerServer server(view);
   if (Status started = server.Start(address); !started.ok()) {
@@ -59,14 +66,15 @@ int ServeAndCompile(const CompileOptions& options, const ServeAddress& address, 
   err.flush();
   int status = 0;
   int round = 0;
+  DescriptionWatcher watcher({options.line_path, options.train_path});
   WatchHooks hooks;
-  hooks.compile = [&] {
+  hooks.read = [&] { return ReadDescriptionsNow(options); };
+  hooks.compile = [&](const DescriptionsRead& read) {
     if (round++ > 0) err << "scenario-compile: a description changed, compiling again\n";
-    status = CompileAndPublish(options, view, err);
+    status = CompileAndPublish(options, read, view, err);
     err.flush();
   };
-  hooks.stamp = [&] { return DescriptionsStamp(options); };
-  hooks.pause = [] { std::this_thread::sleep_for(kPollInterval); };
+  hooks.wait = [&] { return watcher.Wait(kPollInterval); };
   hooks.stop_requested = [] { return StopRequested(); };
   RunWatchLoop(hooks);
   server.Stop();

@@ -1,0 +1,126 @@
+// What must hold after any command line of scenario-compile, whatever it
+// names and whatever the descriptions hold: an exit status of 0, 1 or 2;
+// no file written, changed or removed outside OUTDIR but the report and
+// the picture asked for; no temporary file left; a name that is not plain
+// refused; after a compile that ends well, its binary files in OUTDIR and a
+// report that is JSON. Crashes and leaks the sanitizers catch.
+#pragma once
+
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/file_names.h"
+#include "fuzz/command_line_input.h"
+#include "fuzz/fuzz_input.h"
+#include "tools/compile/command_line.h"
+#include "tools/compile/inputs.h"
+
+namespace scenario::fuzzing {
+
+// Every entry below the root, not following links: its kind and size.
+inline std::map<std::string, std::string> Snapshot(const fs::path& root) {
+  std::map<std::string, std::string> entries;
+  std::error_code error;
+  for (auto it = fs::recursive_directory_iterator(root, error); !error && it != fs::end(it);
+       it.increment(error)) {
+    const fs::file_status status = it->symlink_status();
+    std::string what = std::to_string(static_cast<int>(status.type()));
+    if (status.type() == fs::file_type::regular) what += ":" + std::to_string(it->file_size());
+    entries[it->path().lexically_relative(root).string()] = what;
+  }
+  return entries;
+}
+
+inline bool Below(const std::string& path, const std::string& folder) {
+  return path == folder || path.rfind(folder + "/", 0) == 0;
+}
+
+inline bool PlainName(const std::string& name) {
+  return !name.empty() && name != "." && name.find('/') == std::string::npos &&
+         name.find("..") == std::string::npos && name.find('\0') == std::string::npos;
+}
+
+struct CommandLineOutcome {
+  std::vector<std::string> broken;  // the invariants broken, none when all hold
+  int compile_status = -1;          // RunCompile's exit status; -1 when it was not run
+};
+
+// Runs the case's command line in the scratch folder `root`.
+inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::path& root) {
+  const CommandLinePaths paths = LayOut(root, c);
+  const auto before = Snapshot(root);
+  CommandLineOutcome outcome;
+  std::vector<std::string>& broken = outcome.broken;
+  auto expect = [&](bool holds, const std::string& what) {
+    if (!holds) broken.push_back(what);
+  };
+  std::ostringstream out, err;
+  int exit_status = 0;
+  const std::optional<CompileOptions> options =
+      ParseCompileCommandLine("scenario-compile", Arguments(c, paths), out, err, &exit_status);
+  if (!options) {
+    expect(exit_status == 0 || exit_status == 2, "the parser ended with " + std::to_string(exit_status));
+    expect(Snapshot(root) == before, "a command line the parser ended wrote a file");
+    return outcome;
+  }
+  // Only the scratch folder's paths are run, and nothing that runs until
+  // it is stopped.
+  if (options->watch || !options->serve.empty() || options->line_path != paths.line.string() ||
+      options->train_path != paths.train.string() || options->out_dir != paths.out.string() ||
+      options->report_path != paths.report.string() || options->svg_path != paths.svg.string()) {
+    return outcome;
+  }
+  const bool plain = PlainName(options->route) && PlainName(options->train);
+  expect(CheckCompileOptions(*options).ok() == plain,
+         "--route \"" + options->route + "\" --train \"" + options->train + "\" plain: " +
+             (plain ? "yes" : "no") + ", but the check says otherwise");
+  // A file named after a name that is not plain could land anywhere on the
+  // machine if the check failed: such a name is only checked, never run.
+  if (!plain) return outcome;
+  if (!options->no_route_file && MayAskForLongRoute(c.line_text, kLongestFuzzedRoute)) return outcome;
+
+  exit_status = outcome.compile_status = RunCompile(*options, err).exit_status;
+  expect(exit_status >= 0 && exit_status <= 2, "exit status " + std::to_string(exit_status));
+  const auto after = Snapshot(root);
+  const std::string out_dir = paths.out.lexically_relative(root).string();
+  std::error_code error;
+  const std::string real_out = fs::weakly_canonical(paths.out, error).lexically_relative(fs::weakly_canonical(root, error)).string();
+  const std::string report = paths.report.empty() ? "" : paths.report.lexically_relative(root).string();
+  const std::string svg = paths.svg.empty() ? "" : paths.svg.lexically_relative(root).string();
+  // OUTDIR is made with the folders that lead to it.
+  auto asked_for = [&](const std::string& path) {
+    return Below(path, out_dir) || Below(path, real_out) || Below(out_dir, path) || path == report ||
+           path == svg;
+  };
+  for (const auto& [path, what] : after) {
+    if (asked_for(path)) continue;
+    auto older = before.find(path);
+    expect(older != before.end() && older->second == what, "outside OUTDIR, " + path + " was written");
+  }
+  for (const auto& [path, what] : before) {
+    if (!asked_for(path)) expect(after.count(path) == 1, "outside OUTDIR, " + path + " was removed");
+  }
+  const bool compiled = exit_status == 0 || exit_status == 1;
+  for (const auto& [path, what] : after) {
+    const bool stale = fs::path(path).filename() == kStaleTemporary;
+    expect(path.find(".tmp") == std::string::npos || (stale && !compiled), "left behind: " + path);
+  }
+  if (compiled) {
+    const FileNames names = MakeFileNames(options->route, options->train);
+    for (const std::string& name : BinaryFileNames(names)) {
+      if (name == names.route_file && options->no_route_file) continue;
+      expect(fs::is_regular_file(paths.out / name), "after exit status " + std::to_string(exit_status) + ", no " + name);
+    }
+    if (!paths.report.empty()) {
+      std::ifstream in(paths.report, std::ios::binary);
+      expect(nlohmann::json::accept(in), "the report is not JSON");
+    }
+  }
+  return outcome;
+}
+
+}  // namespace scenario::fuzzing

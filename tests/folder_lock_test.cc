@@ -1,0 +1,102 @@
+// One run at a time per folder. A run that finds the folder locked by
+// another waits, writes nothing meanwhile, and then does its own full run;
+// two packagers started together both end well and leave one consistent
+// scenario.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <set>
+
+#include "tests/child_process.h"
+#include "tests/test_folder.h"
+#include "tools/compile/test_support.h"
+
+namespace scenario {
+namespace {
+
+using testing::ChildProcess;
+using testing::ReadFile;
+using testing::TestFolder;
+
+
+// The lock another run holds on a folder.
+class HeldLock {
+ public:
+  explicit HeldLock(const std::filesystem::path& folder)
+      : fd_(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    flock(fd_, LOCK_EX);
+  }
+  ~HeldLock() { Release(); }
+  void Release() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  int fd_;
+};
+
+const std::set<std::string> kPackagerFiles = {
+    "scenario-packager",         "Corvena_Lidra1_7304_note.txt", "Corvena_Lidra1_7304_rallentamenti.txt",
+    "Corvena_Lidra1_7304_scheda_treno.txt", "Corvena_Lidra1_linea.dat", "Corvena_Lidra1_7304.sim",
+    "Corvena_Lidra1_7304.dat"};
+
+std::string PackagerIn(const TestFolder& folder) {
+  std::filesystem::copy_file(SCENARIO_PACKAGER_PATH, folder / "scenario-packager");
+  return (folder / "scenario-packager").string();
+}
+
+TEST(FolderLockTest, APackagerWaitsForTheRunThatHoldsItsFolder) {
+  TestFolder folder;
+  const std::string packager = PackagerIn(folder);
+  HeldLock other(folder.path());
+  ChildProcess run({packager}, {"DISPLAY"});
+  ASSERT_TRUE(run.WaitForError("waiting for it to end\n", std::chrono::seconds(20))) << run.err();
+  EXPECT_EQ(testing::EntryNames(folder.path()), std::set<std::string>{"scenario-packager"});
+  other.Release();
+  EXPECT_EQ(run.Wait(std::chrono::seconds(60)), 0) << run.err();
+  EXPECT_EQ(testing::EntryNames(folder.path()), kPackagerFiles);
+}
+
+TEST(FolderLockTest, ScenarioCompileWaitsForTheRunThatHoldsOutdir) {
+  TestFolder folder;
+  testing::WriteFile(folder / "line.txt", testing::LineText({}));
+  testing::WriteFile(folder / "train.txt", testing::TrainText({testing::kOrigin, testing::kTerminus}));
+  std::filesystem::create_directory(folder / "out");
+  HeldLock other(folder / "out");
+  ChildProcess run({SCENARIO_COMPILE_PATH, (folder / "line.txt").string(),
+                    (folder / "train.txt").string(), (folder / "out").string()});
+  ASSERT_TRUE(run.WaitForError("waiting for it to end\n", std::chrono::seconds(20))) << run.err();
+  EXPECT_TRUE(testing::EntryNames(folder / "out").empty());
+  other.Release();
+  EXPECT_EQ(run.Wait(std::chrono::seconds(60)), 0) << run.err();
+  EXPECT_EQ(testing::EntryNames(folder / "out"), (std::set<std::string>{"Corvena_Lidra1_linea.dat",
+                                                            "Corvena_Lidra1_7304.sim",
+                                                            "Corvena_Lidra1_7304.dat"}));
+}
+
+TEST(FolderLockTest, TwoPackagersStartedTogetherBothEndWithOneScenario) {
+  TestFolder alone;
+  ChildProcess reference({PackagerIn(alone)}, {"DISPLAY"});
+  ASSERT_EQ(reference.Wait(std::chrono::seconds(60)), 0);
+  TestFolder folder;
+  const std::string packager = PackagerIn(folder);
+  for (int round = 0; round < 4; ++round) {
+    SCOPED_TRACE(round);
+    auto first = std::make_unique<ChildProcess>(std::vector<std::string>{packager}, std::vector<std::string>{"DISPLAY"});
+    auto second = std::make_unique<ChildProcess>(std::vector<std::string>{packager}, std::vector<std::string>{"DISPLAY"});
+    EXPECT_EQ(first->Wait(std::chrono::seconds(60)), 0) << first->err();
+    EXPECT_EQ(second->Wait(std::chrono::seconds(60)), 0) << second->err();
+    EXPECT_EQ(testing::EntryNames(folder.path()), kPackagerFiles);
+    for (const std::string& name : kPackagerFiles) {
+      EXPECT_TRUE(ReadFile(folder / name) == ReadFile(alone / name)) << name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace scenario

@@ -1,0 +1,65 @@
+#include "tools/compile/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+namespace scenario {
+
+namespace {
+
+std::string WarningsHelp() {
+  std::string help = "Warnings (each silenced by -Wno-NAME, turned back on by -WNAME):\n";
+  for (const scenario::WarningKind& kind : scenario::AllWarnings()) {
+    help += "  " + std::string(kind.name) + std::string(20 - std::string(kind.name).size(), ' ') +
+            kind.summary + "\n";
+  }
+  return help;
+}
+
+}  // namespace
+
+std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program,
+                                                      const std::vector<std::string>& arguments_given,
+                                                      std::ostream& out, std::ostream& err,
+                                                      int* exit_status) {
+  scenario::CompileOptions options;
+  // The warning switches do not fit the option parser's rules; they are
+  // taken out first.
+  std::vector<std::string> arguments = arguments_given;
+  const std::string problem = scenario::TakeWarningSwitches(&arguments, &options.warnings);
+  if (!problem.empty()) {
+    err << "scenario-compile: " << problem << "\n" << WarningsHelp();
+    *exit_status = 2;
+    return std::nullopt;
+  }
+  std::vector<const char*> rest{program.c_str()};
+  for (const std::string& argument : arguments) rest.push_back(argument.c_str());
+
+  CLI::App app{"Compile a line and a train description into the scenario's binary files"};
+  app.footer(WarningsHelp());
+  app.add_option("--route", options.route, "Route name")->capture_default_str();
+  app.add_option("--train", options.train, "Train number")->capture_default_str();
+  app.add_flag("--no-route-file", options.no_route_file, "Do not build or write the route file");
+  app.add_option("--report", options.report_path, "Write a JSON report to this file");
+  app.add_option("--svg", options.svg_path, "Draw the compiled scenario into this SVG file");
+  app.add_flag("--watch", options.watch,
+               "Compile again whenever a description changes, until Ctrl-C");
+  app.add_option("--serve", options.serve,
+                 "[HOST:]PORT: compile as --watch does and serve a live page of the scenario "
+                 "(on 127.0.0.1 unless a host is given; port 0 takes a free one)");
+  bool as_errors = false;
+  app.add_flag("--warnings-as-errors", as_errors,
+               "Warnings count as errors for the exit status (also -Werror)");
+  app.add_option("LINE.txt", options.line_path, "Line description")->required();
+  app.add_option("TRAIN.txt", options.train_path, "Train description")->required();
+  app.add_option("OUTDIR", options.out_dir, "Folder that receives the binary files")->required();
+  try {
+    app.parse(static_cast<int>(rest.size()), rest.data());
+  } catch (const CLI::ParseError& e) {
+    int code = app.exit(e, out, err);
+    *exit_status = code == 0 ? 0 : 2;
+    return std::nullopt;
+  }
+  return options;
+}
+
+}  // namespace scenario
