@@ -2,34 +2,20 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "app/compile_step.h"
 #include "app/error_codes.h"
 #include "app/folder_source.h"
 #include "app/packager_run.h"
+#include "tools/compile/command_output.h"
 #include "tools/compile/diagnostic_errors.h"
 #include "tools/compile/diagnostic_recorder.h"
 #include "tools/compile/diagnostic_report.h"
-#include "tools/inspect/scenario_folder.h"
-#include "tools/inspect/svg.h"
+#include "tools/compile/output_gate.h"
 
 namespace scenario {
 
 namespace {
-
-// Draws the compiled folder into the SVG file; says on err why it cannot.
-void DrawPicture(const CompileOptions& options, std::ostream& err) {
-  ScenarioFolder folder;
-  if (Status loaded = LoadScenarioFolder(options.out_dir, &folder); !loaded.ok()) {
-    err << "scenario-compile: no picture drawn: " << loaded.message() << "\n";
-    return;
-  }
-  const std::string svg = RenderScenarioSvg(folder);
-  std::ofstream out(options.svg_path, std::ios::binary);
-  out << svg;
-  if (!out) err << "scenario-compile: cannot write the picture " << options.svg_path << "\n";
-}
 
 int ExitStatus(const CompileResult& result, const GeneratorState& state,
                const CompileSummary& summary, const WarningOptions& warnings) {
@@ -59,26 +45,36 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   state.train_number = options.train;
   DiagnosticRecorder recorder(state);
   state.observer = &recorder;
-  FreshFileWriter writer;
+  FreshFileWriter files;
+  OutputGate gate(state, options.write_on_error, files);
   const CompileResult result =
-      memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, writer);
+      memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, gate);
   state.observer = SilentObserver();
   summary.error_code = state.error_code;
   summary.error_position = state.error_position;
-  summary.files = result.written;
+  for (const std::string& name : result.written) {
+    const std::vector<std::string>& held = gate.held_back();
+    const bool written = std::find(held.begin(), held.end(), name) == held.end();
+    (written ? summary.files : summary.held_back).push_back(name);
+  }
   std::sort(summary.files.begin(), summary.files.end());
+  std::sort(summary.held_back.begin(), summary.held_back.end());
   if (result.fatal_number != 0) summary.fatal = result.fatal_number;
 
-  const DiagnosticContext context{state, recorder, options.line_path, options.train_path};
+  const SourceLines line_lines(line_text);
+  const SourceLines train_lines(train_text);
+  const DiagnosticContext context{state,          recorder,    options.line_path,
+                                  options.train_path, &line_lines, &train_lines};
   summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
   summary.errors = static_cast<int>(summary.diagnostics.size());
+  summary.reader_stops = ReaderStops(summary.diagnostics);
   std::vector<Diagnostic> warnings = WarningDiagnostics(context, options.warnings);
   summary.warnings = static_cast<int>(warnings.size());
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
+  summary.records_read = RecordsRead(context);
+  summary.exit_status = ExitStatus(result, state, summary, options.warnings);
 
-  const SourceLines line_lines(line_text);
-  const SourceLines train_lines(train_text);
   for (const Diagnostic& diagnostic : summary.diagnostics) {
     const bool in_train = diagnostic.description == Description::kTrain;
     err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
@@ -86,15 +82,10 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
   if (!result.status.ok() && result.fatal_number == 0) {
     err << "scenario-compile: " << result.status.message() << "\n";
   }
-  summary.exit_status = ExitStatus(result, state, summary, options.warnings);
-  err << "scenario-compile: " << SummaryLine(summary.errors, summary.warnings);
-  if (options.warnings.as_errors && summary.warnings > 0) err << " (warnings count as errors)";
-  err << "\n";
+  PrintClosingLines(options, summary, err);
 
   if (!options.report_path.empty()) WriteCompileReport(options.report_path, summary, err);
-  if (!options.svg_path.empty() && result.status.ok()) {
-    DrawPicture(options, err);
-  }
+  if (!options.svg_path.empty()) DrawPicture(options, summary, err);
   return summary;
 }
 

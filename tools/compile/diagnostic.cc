@@ -53,19 +53,35 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view sour
   return FormatDiagnostic(diagnostic, SourceLines(source_text));
 }
 
-std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
-  std::string out = diagnostic.file;
-  if (diagnostic.line > 0) {
-    out += ":" + std::to_string(diagnostic.line);
-    if (diagnostic.column > 0) out += ":" + std::to_string(diagnostic.column);
+namespace {
+
+// "FILE:LINE:COLUMN: KIND: MESSAGE", then the source line and the caret.
+std::string Located(const std::string& file, int line, int column, const std::string& head,
+                    const SourceLines& source) {
+  std::string out = file;
+  if (line > 0) {
+    out += ":" + std::to_string(line);
+    if (column > 0) out += ":" + std::to_string(column);
   }
-  out += diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
-  out += diagnostic.message + " " + diagnostic.Tag() + "\n";
-  if (diagnostic.line > 0) {
-    if (std::optional<std::string> line = source.Line(diagnostic.line)) {
-      out += *line + "\n";
-      if (diagnostic.column > 0) out += CaretLine(*line, diagnostic.column) + "\n";
+  out += head + "\n";
+  if (line > 0) {
+    if (std::optional<std::string> text = source.Line(line)) {
+      out += *text + "\n";
+      if (column > 0) out += CaretLine(*text, column) + "\n";
     }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
+  const char* kind = diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
+  std::string out = Located(diagnostic.file, diagnostic.line, diagnostic.column,
+                            kind + diagnostic.message + " " + diagnostic.Tag(), source);
+  // A note points into the same text as its diagnostic.
+  for (const DiagnosticNote& note : diagnostic.notes) {
+    out += Located(note.file, note.line, note.column, ": note: " + note.message, source);
   }
   return out;
 }
