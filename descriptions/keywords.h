@@ -102,6 +102,10 @@ inline constexpr RecordKeyword kStopKeyword{
     "position, kind, length, tps, tab, mar, first d2, first d3, rap, second d1, second d2, "
     "second d3, ac, hours, minutes, seconds, name"};
 
+// The turn of the track per metre of each curve class, 1 to 6 (the radius
+// is one over it): the class digit of a curve keyword picks one.
+inline constexpr double kCurveClassTurns[] = {0.0001, 0.0002, 0.0004, 0.001, 0.002, 0.003};
+
 // The field that ends the preamble of either description (any case).
 inline constexpr std::string_view kGeneralHeader = "[generale]";
 // A field holding this where a keyword field is expected is a comment.

@@ -82,7 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "pendenza, 500, -7\n"
                      "^~~~~~~~\n",
                      ", 2 stops\n"}),
-    [](const ::testing::TestParamInfo<MisspeltCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<MisspeltCase>& info) {
+      return std::string(info.param.name);
+    });
 
 // Fields that match no record but are not meant as keywords: numbers,
 // headers, blank lines, a record switched off by a hyphen, curves read

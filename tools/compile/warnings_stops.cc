@@ -95,7 +95,8 @@ void ClearedTab(const DiagnosticContext& context, const RecordRead& stop, bool f
   if (first) {
     why = "tab is always stored as 0 for the first stop";
   } else if (*length < kShortestTabZone) {
-    why = "its stop length is " + std::to_string(*length) + " m, under 600 m, so tab is stored as 0";
+    why = "its stop length is " + std::to_string(*length) +
+          " m, under 600 m, so tab is stored as 0";
   } else {
     return;
   }
