@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build,
-# the cross-check of the carried content, then the whole suite again under
+# Installs what is missing, builds, and runs every test: the normal build
+# (with the live viewer's page in headless Chromium), the cross-check of the
+# carried content, then the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of every
 # fuzz target.
 set -euo pipefail
@@ -8,7 +9,11 @@ cd "$(dirname "$0")"
 scripts/install_deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+# Playwright's core at the version the lock file pins (it runs on the
+# Node.js 18 of a bare Debian 12); it drives Debian's own Chromium and never
+# downloads a browser.
+(cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
+SCENARIO_BROWSER_REQUIRED=1 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 # An independent cross-check of the carried content: a second reader of the
 # carried texts, written apart from the C++ one, checks the counts, lines,

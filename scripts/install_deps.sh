@@ -12,6 +12,8 @@ build_packages=(
   # The window: FLTK's header and base library, and Xlib for the display probe.
   libfltk1.3-dev libx11-dev
   libcli11-dev nlohmann-json3-dev
+  # The live viewer's HTTP server (--serve).
+  libcpp-httplib-dev
   # The test executable and the benchmarks are part of the default build.
   googletest libgtest-dev libgmock-dev libbenchmark-dev
 )
@@ -20,11 +22,20 @@ test_packages=(
   clang libclang-rt-14-dev llvm-14
   # The picture tests check the SVG with a real XML parser.
   python3
+  # The viewer's browser tests: Node.js runs Playwright's core, which drives
+  # Debian's Chromium (tests/browser/). npm is added below only where the
+  # npm command is missing: a Node.js from elsewhere brings its own.
+  nodejs chromium
+  # A font, so that the page's screenshot has its text on a bare system.
+  fonts-dejavu-core
 )
 
 case "${1:-build}" in
   build) packages=("${build_packages[@]}") ;;
-  test) packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+  test)
+    packages=("${build_packages[@]}" "${test_packages[@]}")
+    command -v npm >/dev/null || packages+=(npm)
+    ;;
   *) echo "usage: scripts/install_deps.sh [build|test]" >&2; exit 2 ;;
 esac
 

@@ -86,6 +86,7 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
 
   if (!options.report_path.empty()) WriteCompileReport(options.report_path, summary, err);
   if (!options.svg_path.empty()) DrawPicture(options, summary, err);
+  if (options.on_compiled) options.on_compiled({state, recorder, line_text, train_text});
   return summary;
 }
 

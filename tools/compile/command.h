@@ -5,9 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/compile/diagnostic.h"
@@ -15,6 +17,18 @@
 #include "tools/compile/warnings.h"
 
 namespace scenario {
+
+struct GeneratorState;
+class DiagnosticRecorder;
+
+// What one compile read and recorded, handed to a listener before it is
+// gone: the live viewer takes the source line of every object from it.
+struct CompiledRun {
+  const GeneratorState& state;
+  const DiagnosticRecorder& recorder;
+  std::string_view line_text;
+  std::string_view train_text;
+};
 
 struct CompileOptions {
   std::string route = "Corvena_Lidra1";
@@ -30,6 +44,7 @@ struct CompileOptions {
   std::string line_path;
   std::string train_path;
   std::string out_dir;
+  std::function<void(const CompiledRun&)> on_compiled;  // empty: nobody listens
 };
 
 struct CompileSummary {

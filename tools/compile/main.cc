@@ -8,6 +8,7 @@
 
 #include "tools/compile/command.h"
 #include "tools/compile/watch.h"
+#include "tools/viewer/serve_compile.h"
 
 namespace {
 
@@ -47,6 +48,10 @@ int main(int argc, char** argv) {
                "does (without it OUTDIR is left as it was)");
   app.add_flag("--watch", options.watch,
                "Compile again whenever a description changes, until Ctrl-C");
+  std::string serve;
+  app.add_option("--serve", serve,
+                 "[HOST:]PORT: compile as --watch does and serve a live page of the scenario "
+                 "(on 127.0.0.1 unless a host is given; port 0 takes a free one)");
   bool as_errors = false;
   app.add_flag("--warnings-as-errors", as_errors,
                "Warnings count as errors for the exit status (also -Werror)");
@@ -58,6 +63,14 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     int code = app.exit(e);
     return code == 0 ? 0 : 2;
+  }
+  if (!serve.empty()) {
+    scenario::viewer::ServeAddress address;
+    if (scenario::Status parsed = scenario::viewer::ParseServeAddress(serve, &address); !parsed.ok()) {
+      std::cerr << "scenario-compile: --serve: " << parsed.message() << "\n";
+      return 2;
+    }
+    return scenario::viewer::ServeAndCompile(options, address, std::cerr);
   }
   if (options.watch) return scenario::WatchAndCompile(options, std::cerr);
   return scenario::RunCompile(options, std::cerr).exit_status;

@@ -3,12 +3,14 @@
 //   scenario-inspect [--json] FILE...      dump route, scenario or grid files
 //   scenario-inspect [--json] FOLDER       dump the scenario in FOLDER
 //   scenario-inspect --svg OUT.svg FOLDER  draw the scenario in FOLDER
+//   scenario-inspect --serve [HOST:]PORT FOLDER  serve a live page of it
 //
 // Exit status 0 when everything was read, 2 on bad input.
 #include <CLI/CLI.hpp>
 #include <iostream>
 
 #include "tools/inspect/command.h"
+#include "tools/viewer/serve_folder.h"
 
 int main(int argc, char** argv) {
   scenario::InspectOptions options;
@@ -24,11 +26,27 @@ int main(int argc, char** argv) {
                "print the dump as JSON: one object for one file, an array for several");
   app.add_option("--svg", options.svg_output,
                  "draw the plan and profile of the scenario in FOLDER into this SVG file");
+  std::string serve;
+  app.add_option("--serve", serve,
+                 "[HOST:]PORT: serve a live page of the scenario in FOLDER, read again whenever it "
+                 "changes (on 127.0.0.1 unless a host is given; port 0 takes a free one)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     int code = app.exit(e);
     return code == 0 ? scenario::kInspectOk : scenario::kInspectBadInput;
+  }
+  if (!serve.empty()) {
+    scenario::viewer::ServeAddress address;
+    if (scenario::Status parsed = scenario::viewer::ParseServeAddress(serve, &address); !parsed.ok()) {
+      std::cerr << "scenario-inspect: error: --serve: " << parsed.message() << '\n';
+      return scenario::kInspectBadInput;
+    }
+    if (options.paths.size() != 1 || options.json || !options.svg_output.empty()) {
+      std::cerr << "scenario-inspect: error: --serve shows one folder, alone\n";
+      return scenario::kInspectBadInput;
+    }
+    return scenario::viewer::ServeFolder(options.paths[0], address, std::cerr);
   }
   return scenario::RunInspect(options, std::cout, std::cerr);
 }

@@ -1,0 +1,54 @@
+// Kilometre chainage along the route, from the line's chainage sections:
+// from a section's start on, the chainage is the route position plus the
+// section's offset; before the first start it is the route position.
+export class Chainage {
+  constructor(sections) {
+    this.sections = (sections || []).slice().sort((a, b) => a.start - b.start);
+  }
+
+  offsetAt(position) {
+    let offset = 0;
+    for (const s of this.sections) if (s.start <= position) offset = s.offset;
+    return offset;
+  }
+
+  at(position) {
+    return position + this.offsetAt(position);
+  }
+
+  // The stretches [from, to) of one offset each, within [from, to).
+  pieces(from, to) {
+    const starts = [from];
+    for (const s of this.sections) if (s.start > from && s.start < to) starts.push(s.start);
+    return starts.map((start, i) => ({ from: start, to: i + 1 < starts.length ? starts[i + 1] : to,
+                                       offset: this.offsetAt(start) }));
+  }
+
+  // Route positions in [from, to] where the chainage is a whole multiple of
+  // `step` metres, with that chainage: the marks of the axis and of the plan.
+  marks(from, to, step) {
+    const out = [];
+    const pieces = this.pieces(from, to);
+    pieces.forEach((piece, i) => {
+      const last = i === pieces.length - 1;
+      const first = Math.ceil((piece.from + piece.offset) / step) * step;
+      for (let c = first; last ? c - piece.offset <= piece.to : c - piece.offset < piece.to; c += step) {
+        out.push({ at: c - piece.offset, chainage: c });
+        if (out.length > 2000) return;
+      }
+    });
+    return out;
+  }
+}
+
+// "km 219+200", "km 0+050", "km -1+250", as the scenario tools write it.
+export function formatChainage(metres) {
+  const m = Math.round(Math.abs(metres));
+  return 'km ' + (metres < 0 ? '-' : '') + Math.floor(m / 1000) + '+' + String(m % 1000).padStart(3, '0');
+}
+
+// A short mark label: "km 219" on whole kilometres, "219.2" otherwise.
+export function shortChainage(metres) {
+  if (metres % 1000 === 0) return 'km ' + metres / 1000;
+  return (metres / 1000).toFixed(metres % 100 === 0 ? 1 : 2);
+}

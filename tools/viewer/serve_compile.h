@@ -1,0 +1,18 @@
+// scenario-compile --serve [HOST:]PORT: compiles as --watch does and serves
+// the live page of the compiled scenario. A compile without an error code
+// shows its picture; one with an error keeps the last good picture and
+// shows its diagnostics.
+#pragma once
+
+#include <ostream>
+
+#include "tools/compile/command.h"
+#include "tools/viewer/serve_address.h"
+
+namespace scenario::viewer {
+
+// Runs until Ctrl-C or SIGTERM; returns the exit status of the last
+// compile, or 2 when the address cannot be served.
+int ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err);
+
+}  // namespace scenario::viewer
