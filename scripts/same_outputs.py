@@ -150,11 +150,18 @@ def strip_report(text, drop_short_records):
     return json.dumps(report, sort_keys=True, indent=1).encode()
 
 
+# How many compiles recorded an error code (exit status 1 on the older build),
+# and how many had a short record's error 25 set aside on both sides.
+TALLY = {"error code": 0, "short record": 0}
+
+
 def without_additions(old, new):
     """Both runs' (status, stderr, report) with what only the newer build says taken out."""
     report = json.loads(new[2]) if new[2] else {}
     shorts = any(short_record(d.get("message", "").encode()) for d in report.get("diagnostics", []))
     shorts = shorts or short_record(new[1])
+    TALLY["error code"] += old[0] == 1
+    TALLY["short record"] += shorts
     return ((old[0], strip_stderr(old[1], shorts), strip_report(old[2], shorts)),
             (new[0], strip_stderr(new[1], shorts), strip_report(new[2], shorts)))
 
@@ -287,6 +294,9 @@ def main():
             shutil.rmtree(scratch, ignore_errors=True)
     print(f"same_outputs: {runs - failures} of {runs} runs write the same bytes"
           + ("" if failures == 0 else f"; {failures} differ (scratch kept in {scratch})"))
+    if args.ignore_additions:
+        print(f"same_outputs: {TALLY['error code']} compiles recorded an error code; "
+              f"{TALLY['short record']} had a short record's error 25 set aside")
     return 1 if failures else 0
 
 
