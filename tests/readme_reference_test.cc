@@ -1,6 +1,7 @@
 // The README's record reference against the compile: every record's values
 // by name and in order, as the keyword table lists them and the readers read
-// them, and the curve classes' turns and radii as the route plan makes them.
+// them, and the curve classes' turns and radii as the route plan makes them
+// (turning right with d, left with s).
 #include <fstream>
 #include <map>
 #include <regex>
@@ -145,22 +146,26 @@ TEST(ReadmeReferenceTest, CurveClassesTurnAndBendAsTheTableSays) {
     ++rows;
     const int n = std::stoi(match[1].str());
     EXPECT_EQ(std::stod(match[2].str()), kCurveClassTurns[n - 1]) << line;
-    const std::string line_text = "[generale]\r\nlunghezza percorso, 5000\r\n[curve]\r\ncurvad" +
-                                  std::to_string(n) + ", 1000, 400\r\n[fine]\r\n";
-    GeneratorState state;
-    state.route_name = kRouteName;
-    state.train_number = kTrainNumber;
-    MemorySource source(line_text, std::string("[generale]\r\n[fine]\r\n"));
-    testing::TestFolder folder;
-    FreshFileWriter writer;
-    ASSERT_TRUE(memorizza_percorso(state, 1, source, folder.path(), writer).status.ok());
-    RoutePlan plan;
-    ASSERT_TRUE(DecodeRouteFile(EncodeRouteFile(state), &plan).ok());
-    const RouteSummary summary = SummariseRoute(plan);
-    ASSERT_EQ(summary.curves.size(), 1u);
-    const CurveClass curve = CurveClassOf(summary.curves[0].turn_per_metre);
-    EXPECT_EQ(curve.number, n);
-    EXPECT_NEAR(curve.radius, std::stod(match[3].str()), 0.05) << line;
+    for (const char* hand : {"d", "s"}) {
+      const std::string line_text = "[generale]\r\nlunghezza percorso, 5000\r\n[curve]\r\ncurva" +
+                                    std::string(hand) + std::to_string(n) +
+                                    ", 1000, 400\r\n[fine]\r\n";
+      GeneratorState state;
+      state.route_name = kRouteName;
+      state.train_number = kTrainNumber;
+      MemorySource source(line_text, std::string("[generale]\r\n[fine]\r\n"));
+      testing::TestFolder folder;
+      FreshFileWriter writer;
+      ASSERT_TRUE(memorizza_percorso(state, 1, source, folder.path(), writer).status.ok());
+      RoutePlan plan;
+      ASSERT_TRUE(DecodeRouteFile(EncodeRouteFile(state), &plan).ok());
+      const RouteSummary summary = SummariseRoute(plan);
+      ASSERT_EQ(summary.curves.size(), 1u) << line_text;
+      const CurveClass curve = CurveClassOf(summary.curves[0].turn_per_metre);
+      EXPECT_EQ(curve.number, n) << line_text;
+      EXPECT_EQ(curve.left, *hand == 's') << line_text;
+      EXPECT_NEAR(curve.radius, std::stod(match[3].str()), 0.05) << line;
+    }
   }
   EXPECT_EQ(rows, 6);
 }

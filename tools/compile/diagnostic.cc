@@ -86,6 +86,19 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& so
   return out;
 }
 
+std::string ListText(const std::vector<std::string_view>& items) {
+  std::string list;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
+    list += items[i];
+  }
+  return list;
+}
+
+std::string ListText(const std::vector<std::string>& items) {
+  return ListText(std::vector<std::string_view>(items.begin(), items.end()));
+}
+
 std::string SummaryLine(int errors, int warnings) {
   auto count = [](int n, const char* word) {
     return std::to_string(n) + " " + word + (n == 1 ? "" : "s");

@@ -71,6 +71,10 @@ std::optional<std::string> SourceLine(std::string_view text, int line);
 // next comma or the end of the line, trailing blanks left out.
 std::string CaretLine(std::string_view source_line, int column);
 
+// "a", "a and b", "a, b and c": record kinds or value names in a message.
+std::string ListText(const std::vector<std::string_view>& items);
+std::string ListText(const std::vector<std::string>& items);
+
 // "1 error, 2 warnings" and the like.
 std::string SummaryLine(int errors, int warnings);
 

@@ -26,16 +26,6 @@ bool EndsRecord(Description description, std::string_view field) {
   return false;
 }
 
-// "start and length", "start, end and kind".
-std::string NameList(const std::vector<std::string_view>& names) {
-  std::string list;
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) list += i + 1 == names.size() ? " and " : ", ";
-    list += names[i];
-  }
-  return list;
-}
-
 // A record short of values took the next keyword (or an empty field) as a
 // number: the record is to blame, the field only shows where it ran out.
 std::optional<Diagnostic> ShortRecord(const DiagnosticContext& context,
@@ -54,7 +44,7 @@ std::optional<Diagnostic> ShortRecord(const DiagnosticContext& context,
   Diagnostic diagnostic = context.Error(
       kErrorReadFailure, failure.description, record.keyword,
       "the " + record.kind + " record needs " + std::to_string(names.size()) + " values, " +
-          NameList(names) + "; " + std::to_string(found) + " found before " + before +
+          ListText(names) + "; " + std::to_string(found) + " found before " + before +
           "; reading stops here, and the compile goes on with what was read before");
   if (at_end) return diagnostic;
   const std::string taken = field.empty() ? "this empty field" : "\"" + field + "\"";

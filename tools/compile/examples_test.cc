@@ -1,10 +1,6 @@
 // The example descriptions compile cleanly; the JSON report lists the
 // diagnostics; --svg draws the result; the command line takes the warning
 // switches.
-#include <sys/wait.h>
-
-#include <cstdlib>
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -85,21 +81,16 @@ TEST(CompileSvgTest, DrawsTheCompiledScenario) {
   EXPECT_NE(svg.find("GAMMA"), std::string::npos);  // the stops are named in the picture
 }
 
-int RunBinary(const std::string& arguments) {
-  const int status = std::system((std::string(SCENARIO_COMPILE_PATH) + " " + arguments).c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(CompileCommandLineTest, TakesTheWarningSwitches) {
   CompileRun run;
   testing::WriteFile(run.line_path, LineText({}));
   testing::WriteFile(run.train_path, TrainText({kOrigin}));  // warns: few-stops
   const std::string files = run.line_path + " " + run.train_path + " " + run.out_dir + " 2>" +
                             (run.folder / "err.txt").string();
-  EXPECT_EQ(RunBinary(files), 0);
-  EXPECT_EQ(RunBinary("--warnings-as-errors " + files), 1);
-  EXPECT_EQ(RunBinary("-Werror -Wno-few-stops " + files), 0);
-  EXPECT_EQ(RunBinary("-Wno-few-stop " + files), 2);
+  EXPECT_EQ(testing::RunCompileBinary(files), 0);
+  EXPECT_EQ(testing::RunCompileBinary("--warnings-as-errors " + files), 1);
+  EXPECT_EQ(testing::RunCompileBinary("-Werror -Wno-few-stops " + files), 0);
+  EXPECT_EQ(testing::RunCompileBinary("-Wno-few-stop " + files), 2);
   EXPECT_NE(testing::ReadFile(run.folder / "err.txt").find("unknown warning switch -Wno-few-stop"),
             std::string::npos);
 }

@@ -2,9 +2,6 @@
 // keyword, a comment cut by a comma, a record short of a value, a train path
 // mistyped on the command line. Each diagnostic is pinned whole, as the
 // author reads it.
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -153,17 +150,12 @@ TEST(ShortRecordTest, BlamesTheRecordWithANoteAtTheFieldTakenAsItsValue) {
       << run.err;
 }
 
-int RunBinary(const std::string& arguments) {
-  const int status = std::system((std::string(SCENARIO_COMPILE_PATH) + " " + arguments).c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(MistypedPathTest, IsAUsageErrorThatWritesNothing) {
   CompileRun run;
   testing::WriteFile(run.line_path, LineText({}));
   const std::string train = (run.folder / "trian.txt").string();
   const std::string err = (run.folder / "err.txt").string();
-  EXPECT_EQ(RunBinary(run.line_path + " " + train + " " + run.out_dir + " 2>" + err), 2);
+  EXPECT_EQ(testing::RunCompileBinary(run.line_path + " " + train + " " + run.out_dir + " 2>" + err), 2);
   EXPECT_EQ(testing::ReadFile(err),
             "scenario-compile: " + train + ": cannot read: No such file or directory\n");
   EXPECT_FALSE(std::filesystem::exists(run.out_dir) && !std::filesystem::is_empty(run.out_dir));

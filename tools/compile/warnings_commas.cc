@@ -21,15 +21,6 @@ bool SamePosition(TextPosition a, TextPosition b) {
   return a.line == b.line && a.column == b.column;
 }
 
-std::string Join(const std::vector<std::string>& kinds) {
-  std::string list;
-  for (size_t i = 0; i < kinds.size(); ++i) {
-    if (i > 0) list += i + 1 == kinds.size() ? " and " : ", ";
-    list += kinds[i];
-  }
-  return list;
-}
-
 // The records a keyword field of this description at this place began.
 std::vector<std::string> RecordsBegunAt(const DiagnosticContext& context, KeywordScope scope,
                                         TextPosition where) {
@@ -66,7 +57,7 @@ void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
                            "the record switched off by the hyphen ends at this comma: \"" +
                                Trimmed(later->field) +
                                "\", further on the line, is read as a keyword field and begins a " +
-                               Join(kinds) + " record"));
+                               ListText(kinds) + " record"));
     return;
   }
   std::string read_as = "another comment";
@@ -74,7 +65,7 @@ void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
     const std::vector<std::string> kinds =
         RecordsBegunAt(context, comment.scope, comment.next_where);
     read_as = kinds.empty() ? "a keyword field, which matches no record"
-                            : "a keyword field, which begins a " + Join(kinds) + " record";
+                            : "a keyword field, which begins a " + ListText(kinds) + " record";
   }
   out->push_back(Warning(context, "comment-comma", text, comment.Comma(),
                          "the comment ends at this comma, and what follows it, \"" +

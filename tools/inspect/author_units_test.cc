@@ -13,7 +13,6 @@
 #include "descriptions/description_source.h"
 #include "grid/cell_writers.h"
 #include "tests/test_folder.h"
-#include "tools/inspect/route_summary.h"
 
 namespace scenario {
 namespace {
@@ -103,32 +102,20 @@ TEST(AuthorUnitsTest, StopRowsComeBackAsWritten) {
             (std::vector<int64_t>{9000, 6, 600, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 15, 58, 0}));
 }
 
-// Every class digit through the route plan: the curve found in the plan has
-// that class and its radius.
-TEST(AuthorUnitsTest, CurvesOfTheRouteFileHaveTheirClass) {
-  const double radii[] = {10000, 5000, 2500, 1000, 500, 1000.0 / 3};
-  for (int n = 1; n <= 6; ++n) {
-    for (const char* hand : {"d", "s"}) {
-      const std::string line = "[generale]\r\nlunghezza percorso, 5000\r\n[curve]\r\ncurva" +
-                               std::string(hand) + std::to_string(n) + ", 1000, 400\r\n[fine]\r\n";
-      GeneratorState state;
-      state.route_name = kRouteName;
-      state.train_number = kTrainNumber;
-      MemorySource source(line, std::string("[generale]\r\n[fine]\r\n"));
-      testing::TestFolder folder;
-      FreshFileWriter writer;
-      ASSERT_TRUE(memorizza_percorso(state, 1, source, folder.path(), writer).status.ok());
-      RoutePlan plan;
-      ASSERT_TRUE(DecodeRouteFile(EncodeRouteFile(state), &plan).ok());
-      const RouteSummary summary = SummariseRoute(plan);
-      ASSERT_EQ(summary.curves.size(), 1u) << line;
-      const CurveClass curve = CurveClassOf(summary.curves[0].turn_per_metre);
-      EXPECT_EQ(curve.number, n) << line;
-      EXPECT_DOUBLE_EQ(curve.radius, radii[n - 1]) << line;
-      EXPECT_EQ(curve.left, *hand == 's') << line;
-    }
-  }
-  EXPECT_EQ(CurveClassOf(0.00015).number, 0);
+// The turn found in a plan is a class's only within its rounding; the
+// curves of every class compiled into a route file are checked against the
+// README's table in tests/readme_reference_test.cc.
+TEST(AuthorUnitsTest, CurveClassesByTheirTurn) {
+  const CurveClass left = CurveClassOf(-0.0020000003);
+  EXPECT_EQ(left.number, 5);
+  EXPECT_TRUE(left.left);
+  EXPECT_DOUBLE_EQ(left.radius, 500);
+  EXPECT_EQ(CurveClassOf(0.003).number, 6);
+  EXPECT_DOUBLE_EQ(CurveClassOf(0.003).radius, 1000.0 / 3);
+  const CurveClass none = CurveClassOf(0.00015);
+  EXPECT_EQ(none.number, 0);
+  EXPECT_DOUBLE_EQ(none.radius, 1 / 0.00015);
+  EXPECT_FALSE(none.left);
 }
 
 }  // namespace
