@@ -155,7 +155,8 @@ TEST(MistypedPathTest, IsAUsageErrorThatWritesNothing) {
   testing::WriteFile(run.line_path, LineText({}));
   const std::string train = (run.folder / "trian.txt").string();
   const std::string err = (run.folder / "err.txt").string();
-  EXPECT_EQ(testing::RunCompileBinary(run.line_path + " " + train + " " + run.out_dir + " 2>" + err), 2);
+  const std::string arguments = run.line_path + " " + train + " " + run.out_dir + " 2>" + err;
+  EXPECT_EQ(testing::RunCompileBinary(arguments), 2);
   EXPECT_EQ(testing::ReadFile(err),
             "scenario-compile: " + train + ": cannot read: No such file or directory\n");
   EXPECT_FALSE(std::filesystem::exists(run.out_dir) && !std::filesystem::is_empty(run.out_dir));

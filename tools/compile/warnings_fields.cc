@@ -107,7 +107,8 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
     if (kinds.size() >= 2) {
       out->push_back(Warning(context, "several-records", text, read.where,
                              "this keyword field is read as " + std::to_string(kinds.size()) +
-                                 " records, " + ListText(kinds) + ", each with its own value fields"));
+                                 " records, " + ListText(kinds) +
+                                 ", each with its own value fields"));
     }
   }
 }
