@@ -19,6 +19,12 @@ constexpr size_t kLongestField = 64;
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
+// 0 to 25 for a lower-case letter, 26 for '_', 27 for anything else.
+size_t LetterSlot(char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<size_t>(c - 'a');
+  return c == '_' ? 26 : 27;
+}
+
 std::string Folded(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
@@ -31,9 +37,28 @@ std::string Folded(std::string_view text) {
 // where a run of letters does.
 int WordDistance(std::string_view field, std::string_view word) {
   if (word.size() <= 3) return ContainsAnyCase(field, word) ? 0 : kFar;
+  // How often each letter stands in the word ('_' counts with the letters:
+  // a speed board's keyword holds one; keywords hold nothing else).
+  std::array<int8_t, 27> wanted{};
+  for (char c : word) {
+    if (LetterSlot(c) < wanted.size()) ++wanted[LetterSlot(c)];
+  }
   int best = kFar;
   for (size_t start = 0; start < field.size(); ++start) {
     if (!IsLetter(field[start]) || (start > 0 && IsLetter(field[start - 1]))) continue;
+    // Each edit brings in at most one of the word's letters: a stretch that
+    // lacks more than two of them, counted with their repeats, is too far.
+    std::array<int8_t, 27> left = wanted;
+    int found = 0;
+    const size_t window = std::min(field.size(), start + word.size() + kNearEnough);
+    for (size_t i = start; i < window; ++i) {
+      const size_t slot = LetterSlot(field[i]);
+      if (slot < left.size() && left[slot] > 0) {
+        --left[slot];
+        ++found;
+      }
+    }
+    if (static_cast<int>(word.size()) - found > kNearEnough) continue;
     // A stretch more than two letters shorter or longer is more than two
     // edits away.
     const size_t shortest = word.size() - kNearEnough;
@@ -53,11 +78,22 @@ int EditDistance(std::string_view a, std::string_view b) {
   const size_t n = a.size();
   const size_t m = b.size();
   const int far = static_cast<int>(n + m);
-  // d[i + 1][j + 1] is the distance between the first i bytes of a and the
-  // first j of b; row and column 0 hold the bound.
-  std::vector<std::vector<int>> d(n + 2, std::vector<int>(m + 2, far));
-  for (size_t i = 0; i <= n; ++i) d[i + 1][1] = static_cast<int>(i);
-  for (size_t j = 0; j <= m; ++j) d[1][j + 1] = static_cast<int>(j);
+  // d(i + 1, j + 1) is the distance between the first i bytes of a and the
+  // first j of b; row and column 0 hold the bound. Keywords are short: the
+  // table of two of them stays on the stack.
+  constexpr size_t kStackSide = 24;
+  std::array<int, kStackSide * kStackSide> small;
+  std::vector<int> large;
+  const size_t side = m + 2;
+  int* table = small.data();
+  if ((n + 2) * side > small.size()) {
+    large.resize((n + 2) * side);
+    table = large.data();
+  }
+  auto d = [&](size_t i, size_t j) -> int& { return table[i * side + j]; };
+  std::fill(table, table + (n + 2) * side, far);
+  for (size_t i = 0; i <= n; ++i) d(i + 1, 1) = static_cast<int>(i);
+  for (size_t j = 0; j <= m; ++j) d(1, j + 1) = static_cast<int>(j);
   std::array<size_t, 256> last_row_of{};  // the last row of a where a byte stood
   for (size_t i = 1; i <= n; ++i) {
     size_t last_column = 0;  // the last column of b in this row with a match
@@ -69,12 +105,12 @@ int EditDistance(std::string_view a, std::string_view b) {
         change = 0;
         last_column = j;
       }
-      d[i + 1][j + 1] = std::min({d[i][j] + change, d[i + 1][j] + 1, d[i][j + 1] + 1,
-                                  d[k][l] + static_cast<int>((i - k - 1) + 1 + (j - l - 1))});
+      d(i + 1, j + 1) = std::min({d(i, j) + change, d(i + 1, j) + 1, d(i, j + 1) + 1,
+                                  d(k, l) + static_cast<int>((i - k - 1) + 1 + (j - l - 1))});
     }
     last_row_of[static_cast<unsigned char>(a[i - 1])] = i;
   }
-  return d[n + 1][m + 1];
+  return d(n + 1, m + 1);
 }
 
 int KeywordDistance(std::string_view field, const RecordKeyword& keyword) {
