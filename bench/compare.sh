@@ -3,7 +3,9 @@
 # headless in a scratch folder against copying its six output files into a
 # fresh folder with cp, and scenario-compile on a generated line of
 # 1000000 m against copying its three output files. Prints the medians, the
-# ratios and the peak resident memory of every run.
+# ratios, the peak resident memory and the page faults of every run. Where
+# Xvfb is installed, also what a packager run with a display costs beyond a
+# headless one (a display that does not reset between runs, as a desktop).
 #
 #   bench/compare.sh     (BUILD_DIR=build, ROUNDS=5 rounds of RUNS=10 runs)
 #
@@ -58,19 +60,22 @@ print(f"{run * 1000:.1f} {floor * 1000:.1f} {run / floor:.2f}",
 EOF
 }
 
-# Median peak resident memory in kB of a command over MEMORY_RUNS runs;
-# PREPARE runs (untimed) before each.
+# Median peak resident memory in kB and median minor page faults of a
+# command over MEMORY_RUNS runs; PREPARE runs (untimed) before each.
 peak_memory() {
   local prepare=$1
   shift
-  local peaks=()
+  local peaks=() faults=()
   for _ in $(seq "$MEMORY_RUNS"); do
     eval "$prepare"
-    peaks+=("$(/usr/bin/time -v "$@" 2>&1 >/dev/null |
-      awk -F': ' '/Maximum resident set size/ {print $2}')")
+    read -r peak fault < <(/usr/bin/time -f '%M %R' "$@" 2>&1 >/dev/null | tail -1)
+    peaks+=("$peak")
+    faults+=("$fault")
   done
-  printf '%s\n' "${peaks[@]}" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'
+  echo "$(median "${peaks[@]}") $(median "${faults[@]}")"
 }
+
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 megabytes() { awk -v kb="$1" 'BEGIN {printf "%.1f", kb / 1024}'; }
 
@@ -90,18 +95,41 @@ compare() {
   done
   read -r run_ms floor_ms ratio run_cpu floor_cpu cpu_ratio < <(median_ratio "${exports[@]}")
   # shellcheck disable=SC2086
-  run_kb=$(peak_memory "$run_prepare" $run_command)
+  read -r run_kb run_faults < <(peak_memory "$run_prepare" $run_command)
   # shellcheck disable=SC2086
-  floor_kb=$(peak_memory "$floor_prepare" $floor_command)
-  printf '%-38s %8s %8s %8s\n' "" "wall ms" "CPU ms" "peak MB"
-  printf '%-38s %8s %8s %8s\n' "$name" "$run_ms" "$run_cpu" "$(megabytes "$run_kb")"
-  printf '%-38s %8s %8s %8s\n' "$name copy floor" "$floor_ms" "$floor_cpu" "$(megabytes "$floor_kb")"
+  read -r floor_kb floor_faults < <(peak_memory "$floor_prepare" $floor_command)
+  printf '%-38s %8s %8s %8s %8s\n' "" "wall ms" "CPU ms" "peak MB" "faults"
+  printf '%-38s %8s %8s %8s %8s\n' "$name" "$run_ms" "$run_cpu" "$(megabytes "$run_kb")" "$run_faults"
+  printf '%-38s %8s %8s %8s %8s\n' "$name copy floor" "$floor_ms" "$floor_cpu" \
+    "$(megabytes "$floor_kb")" "$floor_faults"
   printf '%-38s %7sx %7sx\n\n' "ratio to the floor" "$ratio" "$cpu_ratio"
 }
 
+# display_cost PREPARE COMMAND DISPLAY: the packager with a display against the
+# same run headless, in turns as above; prints both and the difference.
+display_cost() {
+  local prepare=$1 command=$2 display=$3
+  local exports=()
+  for round in $(seq "$ROUNDS"); do
+    hyperfine -N --style basic --warmup 3 --runs "$RUNS" -i \
+      --export-json "$scratch/display-$round.json" \
+      -n display --prepare "$prepare" "env DISPLAY=$display $command" \
+      -n headless --prepare "$prepare" "env -u DISPLAY $command" \
+      >"$scratch/display-$round.log" 2>&1
+    exports+=("$scratch/display-$round.json")
+  done
+  read -r shown_ms headless_ms _ shown_cpu headless_cpu _ < <(median_ratio "${exports[@]}")
+  printf '%-38s %8s %8s\n' "" "wall ms" "CPU ms"
+  printf '%-38s %8s %8s\n' "packager, with a display (Xvfb)" "$shown_ms" "$shown_cpu"
+  printf '%-38s %8s %8s\n' "packager, headless" "$headless_ms" "$headless_cpu"
+  printf '%-38s %8s %8s\n\n' "cost of the display" \
+    "$(awk -v a="$shown_ms" -v b="$headless_ms" 'BEGIN {printf "%+.1f", a - b}')" \
+    "$(awk -v a="$shown_cpu" -v b="$headless_cpu" 'BEGIN {printf "%+.1f", a - b}')"
+}
+
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
-  "$(free -g | awk '/^Mem:/ {print $2}') GiB, load $(cut -d' ' -f1 /proc/loadavg);" \
-  "medians of $ROUNDS x $RUNS runs, peak memory: median of $MEMORY_RUNS"
+  "$(free -g | awk '/^Mem:/ {print $2}') GiB, load $(cut -d' ' -f1-3 /proc/loadavg);" \
+  "medians of $ROUNDS x $RUNS runs, peak memory and faults: median of $MEMORY_RUNS"
 echo
 
 # The packager, headless (no DISPLAY: it prints its wait message instead of
@@ -130,9 +158,22 @@ else
   echo
 fi
 
+# The packager with a display: a virtual one that keeps its state between
+# runs, as a desktop does (a bare Xvfb resets after every last client).
+if command -v Xvfb >/dev/null && [ "$written" -eq 6 ]; then
+  number=$((200 + $$ % 500))
+  Xvfb ":$number" -noreset -nolisten tcp -screen 0 640x480x24 >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$number" ] && break; sleep 0.05; done
+  display_cost "$remove_outputs" "$pkg/scenario-packager" ":$number"
+  kill "$xvfb"
+  wait "$xvfb" 2>/dev/null || true
+fi
+
 # scenario-compile on the longest line.
 "$build/bench/scenario-gen-descriptions" "$LONG_LINE" "$scratch/line.txt" "$scratch/train.txt"
 "$build/scenario-compile" "$scratch/line.txt" "$scratch/train.txt" "$scratch/compile-files" 2>/dev/null
 compare "scenario-compile $LONG_LINE m" "rm -rf $scratch/compile-out" \
   "$build/scenario-compile $scratch/line.txt $scratch/train.txt $scratch/compile-out" \
   "rm -rf $scratch/compile-floor" "cp -r $scratch/compile-files $scratch/compile-floor"
+echo "load at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
-scripts/install_deps.sh hyperfine time
+scripts/install_deps.sh build
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DSCENARIO_WITH_BENCH=ON >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)" \
   --target scenario_bench scenario-gen-descriptions scenario-packager scenario-compile

@@ -114,6 +114,24 @@ TEST(LineDataSectionTest, OneKeywordFieldReadsSeveralRecords) {
   EXPECT_EQ(run.cell(39).tunnel_kind, 2);
 }
 
+// Every data record keeps 100 m off the grid's end: with L = 1000 (N = 160) a
+// record may stand at 7900 m and not one metre further.
+TEST(LineDataSectionTest, PositionGuardKeepsAHundredMetresOffTheGridEnd) {
+  const std::string records[] = {"pendenza, P, 3", "montagna, P, 8000, 1",
+                                 "indicatori_vmax, P, 85, 90, 95, 0, 85, 90, 95, 0",
+                                 "cartello indicatore, P, (X)"};
+  for (const std::string& record : records) {
+    for (int32_t position : {7900, 7901}) {
+      std::string line = record;
+      line.replace(line.find('P'), 1, std::to_string(position));
+      LineRun run(LineText(1000, {line}));
+      EXPECT_TRUE(run.Read()) << line;
+      EXPECT_EQ(run.state.error_code, position == 7900 ? 0 : 15) << line;
+      EXPECT_EQ(run.state.error_position, position == 7900 ? 0 : position) << line;
+    }
+  }
+}
+
 TEST(LineTunnelTest, TunnelsThroughTheReader) {
   LineRun run(LineText(270000, {"montagna, 19400,21300,11", "montagna, 222800,114100,11",
                                 "montagna, 21451, 22000, 2"}));
@@ -167,6 +185,25 @@ TEST(LineSignBoardTest, FirstBoardsTakeRows80And79) {
   EXPECT_EQ(run.cell(141).value_a, 79);
   EXPECT_EQ(run.state.scenario[79].name, "(B)");
   EXPECT_EQ(run.state.board_row_cursor, 78);
+}
+
+TEST(LineSignBoardTest, CellIsThePositionOverFiftyPlusOneRounded) {
+  struct Case {
+    int32_t position;
+    int64_t cell;
+  };
+  // 12480 / 50 + 1 = 250.6 goes up; the halves 249.5 and 251.5 go to the even
+  // neighbour.
+  const Case cases[] = {{12424, 249}, {12425, 250}, {12475, 250}, {12480, 251}, {12525, 252}};
+  for (const Case& c : cases) {
+    LineRun run(LineText(270000, {"cartello indicatore, " + std::to_string(c.position) + ", (X)"}));
+    ASSERT_TRUE(run.Read()) << c.position;
+    EXPECT_EQ(run.state.error_code, 0) << c.position;
+    EXPECT_EQ(run.cell(c.cell).cell_type, kSignBoard) << c.position;
+    EXPECT_EQ(run.cell(c.cell).value_a, 80) << c.position;
+    EXPECT_EQ(run.cell(c.cell - 1).cell_type, kEmpty) << c.position;
+    EXPECT_EQ(run.cell(c.cell + 1).cell_type, kEmpty) << c.position;
+  }
 }
 
 TEST(LineSignBoardTest, ReplacesATunnelMarker) {

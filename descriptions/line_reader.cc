@@ -37,11 +37,7 @@ void PrepareDataSections(LineReading& reading) {
   state.board_row_cursor = kFirstBoardRow;
   reading.gradient_cursor = 0;
   reading.pending_gradient = 0;
-  reading.plan_cursor = 2;
-  if (state.write_files != 0) {
-    state.route.SetInt16(0, 0, 0);
-    state.route.SetInt16(1, 0, 1);
-  }
+  if (state.write_files != 0) state.route.SetOrigin();
 }
 
 // The close: the gradient of the last record fills the rest of the profile and
@@ -51,12 +47,7 @@ void CloseLineDescription(LineReading& reading) {
   reading.source.DeleteLine();
   FillProfileToEnd(state.grid, reading.gradient_cursor,
                    [&reading](Cell& cell) { reading.WriteGradient(cell); });
-  if (state.write_files != 0) {
-    const int64_t plan_end = state.route.last_row() - 2;
-    for (; reading.plan_cursor <= plan_end; ++reading.plan_cursor) {
-      StraightStep(state.route, reading.plan_cursor);
-    }
-  }
+  if (state.write_files != 0) state.route.Extend(state.route.last_row() - 2, 0.0);
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ struct LineReading : DescriptionReading {
   bool route_length_read = false;
   int64_t gradient_cursor = 0;
   int32_t pending_gradient = 0;
-  int64_t plan_cursor = 2;
 
   // gradient of a cell: the pending gradient + 100, its low 8 bits.
   void WriteGradient(Cell& cell) const { cell.gradient = Low8(int64_t{pending_gradient} + 100); }
@@ -30,9 +29,6 @@ ReadOutcome ReadDataSections(LineReading& reading);
 // One curve record; the keyword field is current.
 ReadOutcome ReadCurve(LineReading& reading);
 
-// Route table steps: row j from the two rows before it.
-void StraightStep(RouteTable& route, int64_t row);
-void CurvedStep(RouteTable& route, int64_t row, double turn);
 // The turn per metre of the first class digit in the field, 0 when none.
 double TurnPerMetre(std::string_view field);
 

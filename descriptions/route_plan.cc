@@ -1,7 +1,7 @@
 // The plan of the track in the route table: every row extends the one before
 // it by the step between the two rows before it, turned inside a curve. The
-// arithmetic is plain doubles in this exact order (no fused multiply-add), so
-// the route file is the same on every machine.
+// table keeps the stretches; the rows are computed when the file is written.
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -10,20 +10,6 @@
 #include "descriptions/line_reading.h"
 
 namespace scenario {
-
-void StraightStep(RouteTable& route, int64_t row) {
-  const double dx = route.X(row - 1) - route.X(row - 2);
-  const double dy = route.Y(row - 1) - route.Y(row - 2);
-  route.SetReal(row, route.X(row - 1) + dx, route.Y(row - 1) + dy);
-}
-
-void CurvedStep(RouteTable& route, int64_t row, double turn) {
-  const double dx = route.X(row - 1) - route.X(row - 2);
-  const double dy = route.Y(row - 1) - route.Y(row - 2);
-  const double x = route.X(row - 1) + (dx + turn * dy);
-  const double y = route.Y(row - 1) + (dy - turn * dx);
-  route.SetReal(row, x, y);
-}
 
 double TurnPerMetre(std::string_view field) {
   // The first class digit found, searched in the order 1 to 6, decides.
@@ -40,22 +26,15 @@ namespace {
 constexpr int64_t kLastPlanRow = 1000000;
 
 // Computes the rows from the plan cursor up to `last`, straight when the
-// turn is 0.
+// turn is 0. The cursor may pass neither row 1000000 (error 103) nor the
+// table's last row (a failure of the common path).
 ReadOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
   RouteTable& route = reading.state.route;
-  int64_t& row = reading.plan_cursor;
-  while (row <= last) {
-    if (row > route.last_row()) {
-      reading.Throw("the curve reaches row " + std::to_string(row) +
-                    ", beyond the route table's last row " + std::to_string(route.last_row()));
-    }
-    if (turn == 0.0) {
-      StraightStep(route, row);
-    } else {
-      CurvedStep(route, row, turn);
-    }
-    ++row;
-    if (row > kLastPlanRow) return reading.Stop(kErrorCurve);
+  route.Extend(std::min({last, route.last_row(), kLastPlanRow}), turn);
+  if (route.next_row() > kLastPlanRow) return reading.Stop(kErrorCurve);
+  if (route.next_row() <= last) {
+    reading.Throw("the curve reaches row " + std::to_string(route.next_row()) +
+                  ", beyond the route table's last row " + std::to_string(route.last_row()));
   }
   return ReadOutcome::kContinue;
 }

@@ -42,6 +42,17 @@ Plan ExpectedPlan(int64_t last_row, const std::function<double(int64_t)>& turn_a
   return plan;
 }
 
+// The rows as the route file gets them, walked from the table.
+Plan Walked(const RouteTable& route) {
+  Plan plan;
+  for (RouteWalk walk(route); !walk.AtEnd();) {
+    const RouteWalk::Point point = walk.Next();
+    plan.x.push_back(point.x);
+    plan.y.push_back(point.y);
+  }
+  return plan;
+}
+
 TEST(RoutePlanTest, GeneralSectionOnlyIsAStraightLine) {
   LineRun run(Lines({"[generale]", "lunghezza percorso, 1000", "[pendenze]", "[fine]"}));
   ASSERT_TRUE(run.Read());
@@ -49,10 +60,11 @@ TEST(RoutePlanTest, GeneralSectionOnlyIsAStraightLine) {
   ASSERT_EQ(route.last_row(), 8000);
   EXPECT_EQ(route.KindAt(0), RouteTable::kInt16);
   EXPECT_EQ(route.KindAt(1), RouteTable::kInt16);
+  const Plan rows = Walked(route);
   for (int64_t j = 2; j <= 7998; ++j) {
     ASSERT_EQ(route.KindAt(j), RouteTable::kReal) << j;
-    ASSERT_EQ(route.X(j), 0.0) << j;
-    ASSERT_EQ(route.Y(j), static_cast<double>(j)) << j;
+    ASSERT_EQ(rows.x[j], 0.0) << j;
+    ASSERT_EQ(rows.y[j], static_cast<double>(j)) << j;
   }
   EXPECT_EQ(route.KindAt(7999), RouteTable::kEmpty);
   EXPECT_EQ(route.KindAt(8000), RouteTable::kEmpty);
@@ -75,23 +87,24 @@ TEST(RoutePlanTest, LeftCurveClassSix) {
   LineRun run(LineText(1000, {"curvas6,  1000,  300"}));
   ASSERT_TRUE(run.Read());
   const RouteTable& route = run.state.route;
+  const Plan rows = Walked(route);
   const Plan plan = ExpectedPlan(7998, [](int64_t j) { return j >= 1001 && j <= 1300 ? -0.003 : 0.0; });
-  EXPECT_EQ(route.X(1000), 0.0);
-  EXPECT_EQ(route.Y(1000), 1000.0);
-  EXPECT_EQ(route.X(1001), -0.003);
-  EXPECT_EQ(route.Y(1001), 1001.0);
+  EXPECT_EQ(rows.x.at(1000), 0.0);
+  EXPECT_EQ(rows.y.at(1000), 1000.0);
+  EXPECT_EQ(rows.x.at(1001), -0.003);
+  EXPECT_EQ(rows.y.at(1001), 1001.0);
   for (int64_t j : {1002, 1150, 1299, 1300, 1301, 5000, 7998}) {
-    EXPECT_EQ(route.X(j), plan.x[j]) << j;
-    EXPECT_EQ(route.Y(j), plan.y[j]) << j;
+    EXPECT_EQ(rows.x.at(j), plan.x[j]) << j;
+    EXPECT_EQ(rows.y.at(j), plan.y[j]) << j;
   }
   // Each curved step turns the heading by atan(k) and lengthens it by
   // sqrt(1 + k^2): after 300 of them the step points left of +y.
   const double k = -0.003;
   const double angle = 300 * std::atan(k);
   const double length = std::pow(std::sqrt(1 + k * k), 300);
-  EXPECT_NEAR(route.X(1300) - route.X(1299), length * std::sin(angle), 1e-9);
-  EXPECT_NEAR(route.Y(1300) - route.Y(1299), length * std::cos(angle), 1e-9);
-  EXPECT_LT(route.X(7998), -1000.0);
+  EXPECT_NEAR(rows.x[1300] - rows.x[1299], length * std::sin(angle), 1e-9);
+  EXPECT_NEAR(rows.y[1300] - rows.y[1299], length * std::cos(angle), 1e-9);
+  EXPECT_LT(rows.x[7998], -1000.0);
   EXPECT_EQ(route.KindAt(7999), RouteTable::kEmpty);
 }
 
@@ -105,25 +118,28 @@ TEST(RoutePlanTest, CurvesBehindThePlanCursor) {
     if (j >= 801 && j <= 1000) return 0.0004;  // the second curve's rows beyond the cursor
     return 0.0;
   });
+  const Plan rows_two = Walked(two.state.route);
   for (int64_t j : {500, 501, 800, 801, 1000, 1001, 7998}) {
-    EXPECT_EQ(two.state.route.X(j), plan.x[j]) << j;
-    EXPECT_EQ(two.state.route.Y(j), plan.y[j]) << j;
+    EXPECT_EQ(rows_two.x[j], plan.x[j]) << j;
+    EXPECT_EQ(rows_two.y[j], plan.y[j]) << j;
   }
-  EXPECT_GT(two.state.route.X(7998), 0.0);  // a right-hand curve turns towards +x
+  EXPECT_GT(rows_two.x[7998], 0.0);  // a right-hand curve turns towards +x
   // A curve that ends behind the cursor changes nothing.
+  const Plan rows_three = Walked(three.state.route);
   for (int64_t j = 0; j <= 8000; ++j) {
     ASSERT_EQ(three.state.route.KindAt(j), two.state.route.KindAt(j)) << j;
-    ASSERT_EQ(three.state.route.X(j), two.state.route.X(j)) << j;
-    ASSERT_EQ(three.state.route.Y(j), two.state.route.Y(j)) << j;
+    ASSERT_EQ(rows_three.x[j], rows_two.x[j]) << j;
+    ASSERT_EQ(rows_three.y[j], rows_two.y[j]) << j;
   }
 }
 
 TEST(RoutePlanTest, NegativeLengthStillRunsStraightToTheStart) {
   LineRun run(LineText(1000, {"curvad4, 3000, -500"}));
   ASSERT_TRUE(run.Read());
+  const Plan rows = Walked(run.state.route);
   for (int64_t j : {2999, 3000, 3001, 7998}) {
-    EXPECT_EQ(run.state.route.X(j), 0.0) << j;
-    EXPECT_EQ(run.state.route.Y(j), static_cast<double>(j)) << j;
+    EXPECT_EQ(rows.x[j], 0.0) << j;
+    EXPECT_EQ(rows.y[j], static_cast<double>(j)) << j;
   }
 }
 
@@ -143,11 +159,11 @@ TEST(RoutePlanTest, CurveClassAndHand) {
   for (const char* keyword : {"curvas6", "CURVAS6", "curvad6 S"}) {
     LineRun run(LineText(1000, {std::string(keyword) + ", 100, 10"}));
     ASSERT_TRUE(run.Read());
-    EXPECT_EQ(run.state.route.X(101), -0.003) << keyword;
+    EXPECT_EQ(Walked(run.state.route).x[101], -0.003) << keyword;
   }
   LineRun right(LineText(1000, {"CURVAD6, 100, 10"}));
   ASSERT_TRUE(right.Read());
-  EXPECT_EQ(right.state.route.X(101), 0.003);
+  EXPECT_EQ(Walked(right.state.route).x[101], 0.003);
 }
 
 TEST(RoutePlanTest, CurveEndingOnTheLastRowLeavesNoEmptyRows) {
@@ -182,7 +198,7 @@ TEST(RoutePlanTest, CurvePositionCheck) {
   EXPECT_EQ(run.state.error_code, 15);
   EXPECT_EQ(run.state.error_position, 6950);
   // The closing step still runs the plan on to row L + 6998.
-  EXPECT_EQ(run.state.route.Y(6998), 6998.0);
+  EXPECT_EQ(Walked(run.state.route).y[6998], 6998.0);
   EXPECT_EQ(run.state.route.KindAt(6999), RouteTable::kEmpty);
 }
 

@@ -33,6 +33,24 @@ TEST_F(TrainReaderTest, OneKeywordFieldReadsSeveralRecords) {
   EXPECT_EQ(row(kRunRow).position, 9);
 }
 
+TEST_F(TrainReaderTest, BrakedMassKeywordFieldNeedsBothWords) {
+  struct Case {
+    const char* field;
+    int32_t braked_mass;
+  };
+  // A field with only one of the words is no braked-mass record: its value
+  // is the next keyword field and matches nothing.
+  const Case cases[] = {{"massa treno", 0}, {"frenata", 0}, {"Massa Frenata", 130},
+                        {"percentuale massa frenata", 130}};
+  for (const Case& c : cases) {
+    row(kRunRow) = ScenarioRow{};
+    ASSERT_TRUE(Read(TrainText({std::string(c.field) + ", 130", "numero vetture, 7"})));
+    EXPECT_EQ(row(kRunRow).span_start, c.braked_mass) << c.field;
+    EXPECT_EQ(row(kRunRow).position, 7) << c.field;
+    EXPECT_EQ(state.error_code, 0) << c.field;
+  }
+}
+
 TEST_F(TrainReaderTest, KeywordsInAnyCaseAndGroupHeadersThatMatchNothing) {
   ASSERT_TRUE(Read(TrainText({
       "[aderenze] ", "[rallentamenti]", "[segnali]", "[vel_limite]", "[stazioni]", "[codici]",

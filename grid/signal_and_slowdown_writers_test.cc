@@ -249,6 +249,22 @@ TEST_F(WriterTest, SlowdownConflicts) {
   EXPECT_EQ(cell(176).cell_type, kEmpty);
 }
 
+TEST_F(WriterTest, PrewarningConflictOnAnyOfItsFourCells) {
+  // x = 10000: the block is 176 .. 173, checked whole after the boards.
+  for (int64_t occupied : {176, 175, 174, 173}) {
+    GeneratorState s;
+    s.grid.Size(270000);
+    s.grid.at(occupied).cell_type = kSignal;
+    PlaceSlowdown(s, {10000, 60, 1000, 5, 1, 0});
+    EXPECT_EQ(s.error_code, 20) << occupied;
+    EXPECT_EQ(s.grid.at(177).cell_type, kSlowdownWarning) << occupied;
+    for (int64_t i = 173; i <= 176; ++i) {
+      EXPECT_EQ(s.grid.at(i).cell_type, i == occupied ? kSignal : kEmpty)
+          << occupied << " cell " << i;
+    }
+  }
+}
+
 TEST_F(WriterTest, SlowdownReplacesTunnelMarkers) {
   cell(201).cell_type = kTunnelMarker;
   cell(175).cell_type = kTunnelMarker;

@@ -121,6 +121,25 @@ TEST(MemoMontagnaTest, CellsOutsideTheGridAreSkippedButCounted) {
   EXPECT_EQ(state.grid.at(136).tunnel_kind, 0);
 }
 
+TEST(MemoMontagnaTest, TunnelNearTheRouteStartBeginsAtItsRoundedCell) {
+  struct Case {
+    int32_t inizio;
+    int64_t first;  // round(inizio / 50), halves to even
+  };
+  const Case cases[] = {{0, 0}, {25, 0}, {26, 1}, {50, 1}, {74, 1}, {75, 2}};
+  for (const Case& c : cases) {
+    GeneratorState state = StateWithRoute(1000);
+    AddTunnel(state, {c.inizio, 1000, 11});
+    for (int64_t cell = 0; cell <= 8; ++cell) {
+      const bool inside = cell >= c.first;
+      EXPECT_EQ(state.grid.at(cell).tunnel_kind, inside ? 1 : 0) << c.inizio << " cell " << cell;
+      const bool marker = inside && (cell - c.first + 1) % 4 == 0;
+      EXPECT_EQ(state.grid.at(cell).cell_type, marker ? kTunnelMarker : kEmpty)
+          << c.inizio << " cell " << cell;
+    }
+  }
+}
+
 TEST(MemoMontagnaTest, TunnelKindKeepsTheLowEightBits) {
   GeneratorState state = StateWithRoute(1000);
   AddTunnel(state, {0, 200, 266});  // 266 - 10 = 256

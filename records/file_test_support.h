@@ -26,9 +26,8 @@ inline ScenarioTable NamedTable() {
 inline RouteTable StraightRoute(int64_t length) {
   RouteTable route;
   route.Size(length + 7000);
-  route.SetInt16(0, 0, 0);
-  route.SetInt16(1, 0, 1);
-  for (int64_t row = 2; row <= length + 6998; ++row) route.SetReal(row, 0.0, static_cast<double>(row));
+  route.SetOrigin();
+  route.Extend(length + 6998, 0.0);
   return route;
 }
 

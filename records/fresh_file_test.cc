@@ -1,7 +1,9 @@
 #include "records/fresh_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,27 @@ TEST(FreshFileTest, AFailedStepKeepsTheOlderFileAndLeavesNoTemporary) {
     EXPECT_EQ(ReadFile(folder / "grid.dat"), "older bytes") << c.word;
     EXPECT_EQ(CountEntries(folder.path()), 1u) << c.word;
   }
+}
+
+// A write the system refuses part-way (a full disk, a quota; here the file
+// size limit) ends the writing with the system's reason, not a retry.
+TEST(FreshFileTest, AWriteRefusedPartWayKeepsTheOlderFile) {
+  TestFolder folder;
+  WriteFile(folder / "linea.dat", "older bytes");
+  rlimit old_limit{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+  rlimit small = old_limit;
+  small.rlim_cur = 1000;
+  auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  Status failure = FreshFileWriter().Write(folder / "linea.dat", std::string(5000, 'n'));
+  setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+  ASSERT_FALSE(failure.ok());
+  EXPECT_EQ(failure.message(),
+            "cannot write " + (folder / "linea.dat").string() + ": write: File too large");
+  EXPECT_EQ(ReadFile(folder / "linea.dat"), "older bytes");
+  EXPECT_EQ(CountEntries(folder.path()), 1u);
 }
 
 TEST(FreshFileTest, ATargetThatIsAFolderIsRefused) {

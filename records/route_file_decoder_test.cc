@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <random>
 
@@ -91,30 +92,30 @@ TEST(RouteFileDecoderTest, RefusesWhatDoesNotDecodeTagByTag) {
 TEST(RouteFileDecoderTest, ReadsBackWhatTheEncoderWrites) {
   std::mt19937_64 random(4);
   for (int round = 0; round < 50; ++round) {
+    // A plan of random straight and curved stretches, stopped anywhere short
+    // of the last row, so that empty rows follow the computed ones.
     RouteTable written;
-    written.Size(static_cast<int64_t>(random() % 3000));
-    for (int64_t row = 0; row <= written.last_row(); ++row) {
-      switch (random() % 3) {
-        case 0: break;  // stays empty
-        case 1:
-          written.SetInt16(row, static_cast<int16_t>(random()), static_cast<int16_t>(random()));
-          break;
-        default:
-          written.SetReal(row, std::bit_cast<double>(random()), std::bit_cast<double>(random()));
-          break;
-      }
+    written.Size(2 + static_cast<int64_t>(random() % 3000));
+    written.SetOrigin();
+    const int64_t plan_end = static_cast<int64_t>(random() % static_cast<uint64_t>(written.last_row() + 1));
+    while (written.next_row() <= plan_end) {
+      const int64_t last = std::min(plan_end, written.next_row() + static_cast<int64_t>(random() % 400));
+      const double turn = random() % 2 == 0 ? 0.0 : (static_cast<double>(random() % 2001) - 1000.0) / 1e5;
+      written.Extend(last, turn);
     }
     RoutePlan read;
     ASSERT_TRUE(DecodeRouteFile(file_test::RouteBytes(written), &read).ok());
     ASSERT_EQ(read.rows(), written.last_row() + 1);
+    RouteWalk walk(written);
     for (int64_t row = 0; row <= written.last_row(); ++row) {
       const RouteElement& x = read.plan_x[static_cast<size_t>(row)];
       const RouteElement& y = read.plan_y[static_cast<size_t>(row)];
       ASSERT_EQ(x.tag, written.KindAt(row)) << row;
       ASSERT_EQ(y.tag, written.KindAt(row)) << row;
+      const RouteWalk::Point point = walk.Next();
       if (written.KindAt(row) == RouteTable::kEmpty) continue;
-      ASSERT_EQ(std::bit_cast<uint64_t>(x.value), std::bit_cast<uint64_t>(written.X(row))) << row;
-      ASSERT_EQ(std::bit_cast<uint64_t>(y.value), std::bit_cast<uint64_t>(written.Y(row))) << row;
+      ASSERT_EQ(std::bit_cast<uint64_t>(x.value), std::bit_cast<uint64_t>(point.x)) << row;
+      ASSERT_EQ(std::bit_cast<uint64_t>(y.value), std::bit_cast<uint64_t>(point.y)) << row;
     }
   }
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "records/encoding.h"
 
 namespace scenario {
@@ -12,9 +15,8 @@ namespace {
 RouteTable StraightRoute(int64_t length) {
   RouteTable table;
   table.Size(length + 7000);
-  table.SetInt16(0, 0, 0);
-  table.SetInt16(1, 0, 1);
-  for (int64_t j = 2; j <= length + 6998; ++j) table.SetReal(j, 0.0, static_cast<double>(j));
+  table.SetOrigin();
+  table.Extend(length + 6998, 0.0);
   return table;
 }
 
@@ -52,18 +54,28 @@ TEST(RouteTableTest, FirstSubscriptVariesFastest) {
 }
 
 TEST(RouteTableTest, SmallTableIsWrittenColumnByColumn) {
+  // A turn of 1/2 per metre keeps every value exact: the steps from (0, 1)
+  // are (0.5, 1), (1, 0.75), (1.375, 0.25).
   RouteTable table;
-  table.Size(2);  // rows 0 .. 2
-  table.SetReal(0, 1.0, 4.0);
-  table.SetReal(1, 2.0, 5.0);
-  table.SetReal(2, 3.0, 6.0);
+  table.Size(4);
+  table.SetOrigin();
+  table.Extend(4, 0.5);
   std::string file;
   table.Encode(&file);
-  ASSERT_EQ(file.size(), 60u);
-  const double order[] = {1.0, 2.0, 3.0, 4.0, 5.0, 6.0};
+  ASSERT_EQ(file.size(), 76u);
+  for (size_t column : {size_t{0}, size_t{38}}) {
+    EXPECT_EQ(DecodeFixed16(&file[column]), 2);
+    EXPECT_EQ(DecodeFixed16(&file[column + 4]), 2);
+  }
+  EXPECT_EQ(DecodeFixed16(&file[2]), 0);
+  EXPECT_EQ(DecodeFixed16(&file[6]), 0);
+  EXPECT_EQ(DecodeFixed16(&file[40]), 0);
+  EXPECT_EQ(DecodeFixed16(&file[44]), 1);
+  const double reals[] = {0.5, 1.5, 2.875, 2.0, 2.75, 3.0};
+  const size_t offsets[] = {8, 18, 28, 46, 56, 66};
   for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(DecodeFixed16(&file[10 * i]), 5);
-    EXPECT_EQ(std::bit_cast<double>(DecodeFixed64(&file[10 * i + 2])), order[i]) << i;
+    EXPECT_EQ(DecodeFixed16(&file[offsets[i]]), 5) << i;
+    EXPECT_EQ(std::bit_cast<double>(DecodeFixed64(&file[offsets[i] + 2])), reals[i]) << i;
   }
 }
 
@@ -77,8 +89,9 @@ TEST(RouteTableTest, UnassignedElementsAreTwoZeroBytes) {
 
 TEST(RouteTableTest, ARealReachingTheLastRowsAdds32Bytes) {
   RouteTable table = StraightRoute(1000);
-  table.SetReal(7999, 0.0, 7999.0);
-  table.SetReal(8000, 0.0, 8000.0);
+  table.Extend(9000, 0.0);  // no further than the last row
+  EXPECT_EQ(table.next_row(), 8001);
+  EXPECT_EQ(table.KindAt(8000), RouteTable::kReal);
   EXPECT_EQ(table.EncodedSize(), 159964u + 32u);
 }
 
@@ -110,17 +123,72 @@ TEST(RouteTableTest, AnUnsizedTableHasNoPiece) {
 }
 
 TEST(RouteTableTest, SizingAgainStartsFromEmptyElements) {
-  // Large enough for the blocks that come straight from the system.
-  for (int64_t last_row : {int64_t{5}, int64_t{400000}}) {
+  RouteTable table = StraightRoute(1000);
+  table.Size(400000);
+  EXPECT_EQ(table.next_row(), 0);
+  EXPECT_EQ(table.KindAt(0), RouteTable::kEmpty);
+  EXPECT_EQ(table.EncodedSize(), 4u * 400001u);
+  // Without the origin no row is computed.
+  table.Extend(100, 0.0);
+  EXPECT_EQ(table.KindAt(2), RouteTable::kEmpty);
+}
+
+// The file from its definition: rows held whole, each element tag by tag.
+std::string ReferenceFile(int64_t last_row, int64_t computed, const std::vector<double>& turns) {
+  std::vector<double> x(last_row + 1), y(last_row + 1);
+  y[1] = 1.0;
+  for (int64_t j = 2; j < computed; ++j) {
+    const double dx = x[j - 1] - x[j - 2];
+    const double dy = y[j - 1] - y[j - 2];
+    const double k = turns[j];
+    x[j] = k == 0.0 ? x[j - 1] + dx : x[j - 1] + (dx + k * dy);
+    y[j] = k == 0.0 ? y[j - 1] + dy : y[j - 1] + (dy - k * dx);
+  }
+  std::string file;
+  for (const std::vector<double>* column : {&x, &y}) {
+    for (int64_t j = 0; j <= last_row; ++j) {
+      if (j >= computed) {
+        PutFixed16(&file, 0);
+      } else if (j < 2) {
+        PutFixed16(&file, 2);
+        PutInt16(&file, static_cast<int16_t>((*column)[j]));
+      } else {
+        PutFixed16(&file, 5);
+        PutFloat64(&file, (*column)[j]);
+      }
+    }
+  }
+  return file;
+}
+
+TEST(RouteTableTest, AnyRunOfStretchesGivesTheFileOfItsDefinition) {
+  // Straight and curved stretches of every class and hand, some behind the
+  // plan cursor, some beyond the last row; pieces of any size.
+  const double kTurns[] = {0.0, 0.0001, -0.0002, 0.0004, -0.001, 0.002, -0.003, 0.003};
+  std::mt19937 random(15);
+  for (int round = 0; round < 60; ++round) {
+    const int64_t last_row = 7000 + static_cast<int64_t>(random() % 3000);
     RouteTable table;
     table.Size(last_row);
-    table.SetReal(3, 7.0, 8.0);
-    table.SetInt16(last_row, 1, 2);
-    table.Size(last_row);
-    EXPECT_EQ(table.KindAt(3), RouteTable::kEmpty);
-    EXPECT_EQ(table.X(3), 0.0);
-    EXPECT_EQ(table.Y(last_row), 0.0);
-    EXPECT_EQ(table.EncodedSize(), 4 * static_cast<size_t>(last_row + 1));
+    table.SetOrigin();
+    std::vector<double> turns(last_row + 1, 0.0);
+    const int extends = static_cast<int>(random() % 12);
+    for (int i = 0; i < extends; ++i) {
+      const int64_t last = static_cast<int64_t>(random() % (last_row + 500));
+      const double turn = kTurns[random() % 8];
+      for (int64_t j = table.next_row(); j <= std::min(last, last_row); ++j) turns[j] = turn;
+      table.Extend(last, turn);
+    }
+    if (round % 2 == 0) table.Extend(last_row - 2, 0.0);
+    const std::string expected = ReferenceFile(last_row, table.next_row(), turns);
+
+    EXPECT_EQ(table.EncodedSize(), expected.size()) << round;
+    std::string whole;
+    table.Encode(&whole);
+    ASSERT_EQ(whole, expected) << round;
+    const size_t piece_bytes = 10 + random() % 5000;
+    RouteFilePieces pieces(table, piece_bytes);
+    ASSERT_EQ(AllPieces(pieces, piece_bytes), expected) << round << " " << piece_bytes;
   }
 }
 

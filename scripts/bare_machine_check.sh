@@ -50,6 +50,15 @@ cleanup() {
 trap cleanup EXIT
 cp -a "$base/." "$root/"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# Where this machine reaches the package registries through a proxy that
+# signs with a certificate authority of its own, the bare system must trust
+# that authority too, or the registry is not reachable from it at all. Only
+# the certificates go across, no package: ca-certificates adds them to the
+# system's store when the set-up installs it.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  mkdir -p "$root/usr/local/share/ca-certificates"
+  cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 git clone -q "$project" "$root/root/project"
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"

@@ -9,8 +9,8 @@ set -euo pipefail
 
 build_packages=(
   build-essential cmake
-  # The window: FLTK's header and base library, and Xlib for the display probe.
-  libfltk1.3-dev libx11-dev
+  # Xlib, for the window module.
+  libx11-dev
   libcli11-dev nlohmann-json3-dev
   # The live viewer's HTTP server (--serve).
   libcpp-httplib-dev
@@ -28,6 +28,8 @@ test_packages=(
   nodejs chromium
   # A font, so that the page's screenshot has its text on a bare system.
   fonts-dejavu-core
+  # The packager's window is tested on a virtual display.
+  xvfb
 )
 
 case "${1:-build}" in

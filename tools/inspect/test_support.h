@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,12 +29,17 @@ using file_test::StraightRoute;
 
 // Rows from `first` to `last` computed the way the line reader does: each row
 // extends the previous one by the difference of the two before it, turned by
-// k per metre (k = 0 for a straight step).
+// k per metre (k = 0 for a straight step). The table keeps stretches, not
+// rows, so it is built again up to row first - 1 and extended from there.
 inline void ExtendRoute(RouteTable* route, int64_t first, int64_t last, double k) {
-  for (int64_t j = first; j <= last; ++j) {
-    double dx = route->X(j - 1) - route->X(j - 2), dy = route->Y(j - 1) - route->Y(j - 2);
-    route->SetReal(j, route->X(j - 1) + (dx + k * dy), route->Y(j - 1) + (dy - k * dx));
+  RouteTable again;
+  again.Size(route->last_row());
+  again.SetOrigin();
+  for (const RouteTable::Stretch& stretch : route->stretches()) {
+    again.Extend(std::min(stretch.last, first - 1), stretch.turn);
   }
+  again.Extend(last, k);
+  *route = again;
 }
 
 // A small well-formedness check: every tag closed in order, attributes
