@@ -1,7 +1,9 @@
 // Warnings about a comma that ends a field its author meant to go on: a
 // comment (what follows is read where a keyword is expected), a stop name or
 // a sign text (cut at the comma, the rest read as a field of its own).
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "tools/compile/warnings.h"
 #include "tools/compile/warnings_keywords.h"
@@ -17,30 +19,49 @@ std::string Trimmed(std::string_view text) {
   return std::string(text.substr(start, end - start + 1));
 }
 
-bool SamePosition(TextPosition a, TextPosition b) {
-  return a.line == b.line && a.column == b.column;
+// The keyword fields stand in reading order: the line description's, then
+// the train description's, each by line and column. The first one of the
+// description at or after the place:
+std::vector<KeywordFieldRead>::const_iterator FirstFieldFrom(const DiagnosticContext& context,
+                                                             Description text, TextPosition at) {
+  const std::vector<KeywordFieldRead>& fields = context.recorder.keyword_fields();
+  auto key = [](Description d, TextPosition p) {
+    return std::make_tuple(d == Description::kTrain, p.line, p.column);
+  };
+  return std::lower_bound(fields.begin(), fields.end(), key(text, at),
+                          [&](const KeywordFieldRead& read, const auto& wanted) {
+                            return key(DescriptionOf(read.scope), read.where) < wanted;
+                          });
 }
 
-// The records a keyword field of this description at this place began.
-std::vector<std::string> RecordsBegunAt(const DiagnosticContext& context, KeywordScope scope,
-                                        TextPosition where) {
+std::vector<std::string> KindsOf(const DiagnosticContext& context, const KeywordFieldRead& read) {
   std::vector<std::string> kinds;
-  for (const KeywordFieldRead& read : context.recorder.keyword_fields()) {
-    if (read.scope != scope || !SamePosition(read.where, where)) continue;
-    for (size_t index : read.records) kinds.push_back(context.recorder.records()[index].kind);
-  }
+  for (size_t index : read.records) kinds.push_back(context.recorder.records()[index].kind);
   return kinds;
+}
+
+// The records the keyword field at this place began.
+std::vector<std::string> RecordsBegunAt(const DiagnosticContext& context, Description text,
+                                        TextPosition where) {
+  const auto found = FirstFieldFrom(context, text, where);
+  if (found == context.recorder.keyword_fields().end() || DescriptionOf(found->scope) != text ||
+      found->where.line != where.line || found->where.column != where.column) {
+    return {};
+  }
+  return KindsOf(context, *found);
 }
 
 // A keyword field further on the line that began records, for a record
 // switched off by a hyphen: its values are read field by field.
 const KeywordFieldRead* RecordLaterOnLine(const DiagnosticContext& context,
                                           const CommaComment& comment) {
-  for (const KeywordFieldRead& read : context.recorder.keyword_fields()) {
-    if (read.scope == comment.scope && read.where.line == comment.where.line &&
-        read.where.column > comment.where.column && !read.records.empty()) {
-      return &read;
-    }
+  const Description text = DescriptionOf(comment.scope);
+  const std::vector<KeywordFieldRead>& fields = context.recorder.keyword_fields();
+  for (auto read = FirstFieldFrom(context, text, comment.where);
+       read != fields.end() && DescriptionOf(read->scope) == text &&
+       read->where.line == comment.where.line;
+       ++read) {
+    if (!read->records.empty()) return &*read;
   }
   return nullptr;
 }
@@ -51,8 +72,7 @@ void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
   if (KeywordHeld(comment.scope, comment.field) != nullptr) {
     const KeywordFieldRead* later = RecordLaterOnLine(context, comment);
     if (later == nullptr) return;
-    std::vector<std::string> kinds;
-    for (size_t index : later->records) kinds.push_back(context.recorder.records()[index].kind);
+    const std::vector<std::string> kinds = KindsOf(context, *later);
     out->push_back(Warning(context, "comment-comma", text, comment.Comma(),
                            "the record switched off by the hyphen ends at this comma: \"" +
                                Trimmed(later->field) +
@@ -63,7 +83,7 @@ void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
   std::string read_as = "another comment";
   if (!comment.next_is_comment) {
     const std::vector<std::string> kinds =
-        RecordsBegunAt(context, comment.scope, comment.next_where);
+        RecordsBegunAt(context, text, comment.next_where);
     read_as = kinds.empty() ? "a keyword field, which matches no record"
                             : "a keyword field, which begins a " + ListText(kinds) + " record";
   }

@@ -2,6 +2,8 @@
 // without a sound from the reader, so it is named here, with the keyword it
 // is nearest to. One warning a line: the values and the stop name after a
 // misspelt keyword are read as keyword fields too, and are not the fault.
+#include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -64,20 +66,23 @@ std::string Message(KeywordScope scope, std::string_view field) {
 
 void UnknownKeywordWarnings(const DiagnosticContext& context,
                             const std::vector<TextComma>& commas, std::vector<Diagnostic>* out) {
-  // The lines (of a description) that already have their warning, and the
-  // commas after which a line belongs to a comment or a text.
+  // The lines (of a description) that already have their warning, and on
+  // each line the first comma after which it belongs to a comment or a text.
   std::set<std::pair<Description, int>> done;
+  std::map<std::pair<Description, int>, int> first_comma;
+  for (const TextComma& comma : commas) {
+    auto [at, added] = first_comma.try_emplace({comma.description, comma.comma.line},
+                                               comma.comma.column);
+    if (!added) at->second = std::min(at->second, comma.comma.column);
+  }
   for (const KeywordFieldRead& read : context.recorder.keyword_fields()) {
     if (read.last_of_text || !read.records.empty() || !MayBeUnknownKeyword(read.field)) continue;
-    const Description text = DescriptionOf(read.scope);
-    if (!done.insert({text, read.where.line}).second) continue;
-    bool after_comma = false;
-    for (const TextComma& comma : commas) {
-      after_comma |= comma.description == text && comma.comma.line == read.where.line &&
-                     comma.comma.column < read.where.column;
-    }
+    const std::pair<Description, int> line{DescriptionOf(read.scope), read.where.line};
+    if (!done.insert(line).second) continue;
+    const auto comma = first_comma.find(line);
+    const bool after_comma = comma != first_comma.end() && comma->second < read.where.column;
     if (after_comma || KnownHere(read.scope, read.field)) continue;
-    out->push_back(Warning(context, "unknown-keyword", text, read.where,
+    out->push_back(Warning(context, "unknown-keyword", line.first, read.where,
                            Message(read.scope, read.field)));
   }
 }
