@@ -88,7 +88,7 @@ bool DiagnosticContext::AtEndOfText(Description description, TextPosition where)
   const SourceLines* lines = description == Description::kLine ? line_lines : train_lines;
   if (lines == nullptr || where.line > lines->count()) return true;
   const std::optional<std::string> line = lines->Line(where.line);
-  return where.line == lines->count() && static_cast<size_t>(where.column) > line->size();
+  return line && where.line == lines->count() && static_cast<size_t>(where.column) > line->size();
 }
 
 std::string DiagnosticContext::FieldAt(Description description, TextPosition where) const {
