@@ -17,7 +17,7 @@ std::string EncodeRouteFile(const GeneratorState& state) {
 
 CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
                                  DescriptionSource& source,
-                                 const std::filesystem::path& folder, FreshFileWriter& writer) {
+                                 const std::filesystem::path& folder, FileWriter& writer) {
   CompileResult result;
   state.write_files = write_files;
   state.error_code = kNoError;

@@ -26,7 +26,7 @@ struct CompileResult {
 
 CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
                                  DescriptionSource& source,
-                                 const std::filesystem::path& folder, FreshFileWriter& writer);
+                                 const std::filesystem::path& folder, FileWriter& writer);
 
 // The binary files' bytes, for tools that check them without writing.
 std::string EncodeRouteFile(const GeneratorState& state);

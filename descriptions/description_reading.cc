@@ -10,6 +10,11 @@ void DescriptionReading::ReadKeywordField() {
   state.current_field = field;
 }
 
+void DescriptionReading::PassComment(KeywordScope scope) {
+  state.observer->OnComment(scope, field, keyword);
+  ReadKeywordField();
+}
+
 void DescriptionReading::Examine(KeywordScope scope) const {
   state.observer->OnKeywordField(scope, field, keyword);
 }

@@ -38,6 +38,9 @@ class DescriptionReading {
 
   // Reads the next field as a keyword field (it becomes the current field).
   void ReadKeywordField();
+  // Tells the observer that the current field is a comment of `scope`, then
+  // reads the next field as a keyword field.
+  void PassComment(KeywordScope scope);
   // Tells the observer that the current keyword field goes through the
   // record tests of `scope`, or that, being the last field, it does not.
   void Examine(KeywordScope scope) const;

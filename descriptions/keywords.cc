@@ -49,6 +49,27 @@ std::span<const RecordKeyword> KeywordsOf(KeywordScope scope) {
   return {};
 }
 
+const RecordKeyword* KeywordOfKind(std::string_view kind) {
+  for (KeywordScope scope :
+       {KeywordScope::kLineGeneral, KeywordScope::kLineData, KeywordScope::kTrainBody}) {
+    for (const RecordKeyword& keyword : KeywordsOf(scope)) {
+      if (kind == keyword.kind) return &keyword;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<std::string_view> ValueNames(const RecordKeyword& keyword) {
+  std::vector<std::string_view> names;
+  std::string_view rest = keyword.values;
+  while (!rest.empty()) {
+    const size_t comma = rest.find(", ");
+    names.push_back(rest.substr(0, comma));
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
+  }
+  return names;
+}
+
 bool IsSectionHeader(std::string_view field) {
   return ContainsExact(field, "[") && ContainsExact(field, "]") && field.front() != '-';
 }

@@ -113,7 +113,7 @@ ReadOutcome ReadDataSections(LineReading& reading) {
     if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
     for (int i = 0; i < kDataCommentRun; ++i) {
       if (!ContainsExact(reading.field, kCommentMark)) break;
-      reading.ReadKeywordField();
+      reading.PassComment(KeywordScope::kLineData);
       if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
     }
     reading.Examine(KeywordScope::kLineData);

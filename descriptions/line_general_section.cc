@@ -108,7 +108,9 @@ ReadOutcome ReadGeneralSection(LineReading& reading) {
     // No end test inside the run: a comment at the end of the text leaves
     // its last field examined.
     for (int i = 0; i < kGeneralCommentRun; ++i) {
-      if (ContainsExact(reading.field, kCommentMark)) reading.ReadKeywordField();
+      if (ContainsExact(reading.field, kCommentMark)) {
+        reading.PassComment(KeywordScope::kLineGeneral);
+      }
     }
     reading.Examine(KeywordScope::kLineGeneral);
     if (ReadRouteLength(reading) == ReadOutcome::kStop) return ReadOutcome::kStop;

@@ -32,6 +32,8 @@ class ReadObserver {
   // A keyword field, past any comment fields before it, is about to go
   // through the record tests of its scope.
   virtual void OnKeywordField(KeywordScope, std::string_view /*field*/, TextPosition /*where*/) {}
+  // A comment field, passed over where a keyword field was expected.
+  virtual void OnComment(KeywordScope, std::string_view /*field*/, TextPosition /*where*/) {}
   // A field read where a keyword field may stand turned out to be the last
   // field of the text, so it is not examined.
   virtual void OnLastFieldIgnored(KeywordScope, std::string_view /*field*/,

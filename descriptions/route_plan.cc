@@ -2,6 +2,7 @@
 // it by the step between the two rows before it, turned inside a curve. The
 // table keeps the stretches; the rows are computed when the file is written.
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "app/error_codes.h"
@@ -12,13 +13,9 @@ namespace scenario {
 
 double TurnPerMetre(std::string_view field) {
   // The first class digit found, searched in the order 1 to 6, decides.
-  static constexpr struct {
-    const char* digit;
-    double turn;
-  } kClasses[] = {{"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004},
-                  {"4", 0.001},  {"5", 0.002},  {"6", 0.003}};
-  for (const auto& curve_class : kClasses) {
-    if (ContainsExact(field, curve_class.digit)) return curve_class.turn;
+  for (size_t i = 0; i < std::size(kCurveClassTurns); ++i) {
+    const char digit[] = {static_cast<char>('1' + i), '\0'};
+    if (ContainsExact(field, digit)) return kCurveClassTurns[i];
   }
   return 0.0;
 }

@@ -50,7 +50,7 @@ bool NextKeywordField(TrainReading& reading) {
   reading.ReadKeywordField();
   if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
   for (int comments = 0; comments < 2 && ContainsExact(reading.field, kCommentMark); ++comments) {
-    reading.ReadKeywordField();
+    reading.PassComment(KeywordScope::kTrainBody);
     if (reading.stream.AtEnd()) return LastFieldIgnored(reading);
   }
   return true;

@@ -83,7 +83,8 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   if (!plain) return outcome;
   if (!options->no_route_file && MayAskForLongRoute(c.line_text, kLongestFuzzedRoute)) return outcome;
 
-  exit_status = outcome.compile_status = RunCompile(*options, err).exit_status;
+  const CompileSummary summary = RunCompile(*options, err);
+  exit_status = outcome.compile_status = summary.exit_status;
   expect(exit_status >= 0 && exit_status <= 2, "exit status " + std::to_string(exit_status));
   const auto after = Snapshot(root);
   const std::string out_dir = paths.out.lexically_relative(root).string();
@@ -109,11 +110,23 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
     const bool stale = fs::path(path).filename() == kStaleTemporary;
     expect(path.find(".tmp") == std::string::npos || (stale && !compiled), "left behind: " + path);
   }
+  // An error code holds the binary files back, leaving OUTDIR's older ones
+  // as they were, unless --write-on-error asks for them.
+  const bool held_back = summary.error_code != 0 && !options->write_on_error;
   if (compiled) {
     const FileNames names = MakeFileNames(options->route, options->train);
     for (const std::string& name : BinaryFileNames(names)) {
       if (name == names.route_file && options->no_route_file) continue;
-      expect(fs::is_regular_file(paths.out / name), "after exit status " + std::to_string(exit_status) + ", no " + name);
+      const std::string path = (paths.out / name).lexically_relative(root).string();
+      if (held_back) {
+        const auto older = before.find(path);
+        const auto now = after.find(path);
+        expect(older == before.end() ? now == after.end() : now != after.end() && now->second == older->second,
+               "error code " + std::to_string(summary.error_code) + ", yet " + name + " was written");
+      } else {
+        expect(fs::is_regular_file(paths.out / name),
+               "after exit status " + std::to_string(exit_status) + ", no " + name);
+      }
     }
     if (!paths.report.empty()) {
       std::ifstream in(paths.report, std::ios::binary);

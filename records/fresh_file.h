@@ -42,13 +42,21 @@ class ByteSource {
 // file, large enough that a write call costs little per byte.
 inline constexpr size_t kPieceBytes = size_t{64} << 10;
 
-class FreshFileWriter {
+// Where the compile step hands the bytes of its files.
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  virtual Status Write(const std::filesystem::path& path, std::string_view bytes) = 0;
+  virtual Status Write(const std::filesystem::path& path, ByteSource& source) = 0;
+};
+
+class FreshFileWriter : public FileWriter {
  public:
   explicit FreshFileWriter(FileFaults* faults = nullptr) : faults_(faults) {}
   // Writes the file; a failure's message names the file and the reason.
-  Status Write(const std::filesystem::path& path, std::string_view bytes);
+  Status Write(const std::filesystem::path& path, std::string_view bytes) override;
   // The same, with the bytes taken from the source until it runs dry.
-  Status Write(const std::filesystem::path& path, ByteSource& source);
+  Status Write(const std::filesystem::path& path, ByteSource& source) override;
 
  private:
   bool Fails(FileStep step, const std::filesystem::path& path) {

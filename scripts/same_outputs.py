@@ -2,6 +2,7 @@
 """Compares what two builds write, byte for byte, over many descriptions.
 
     scripts/same_outputs.py OLD_BUILD NEW_BUILD [--count N] [--seed S] [--keep DIR]
+                            [--new-args ARGS] [--ignore-additions]
 
 Both build folders need scenario-packager and scenario-compile; OLD_BUILD also
 bench/scenario-gen-descriptions. The runs compared:
@@ -12,14 +13,25 @@ bench/scenario-gen-descriptions. The runs compared:
     deleted, doubled, swapped or cut, numbers changed, commas added, keywords
     re-cased), with --report, half of them with --no-route-file: every file
     written, the report, standard error and the exit status.
+--new-args gives scenario-compile of NEW_BUILD extra arguments (one string,
+split like a shell line), such as "--write-on-error". --ignore-additions
+takes out of NEW_BUILD's report and standard error what a newer build says
+beside what the older said: the warnings unknown-keyword, comment-comma,
+name-comma and tab-cleared, notes, the lines on the records read, on a
+reader that stopped and on OUTDIR left as it was, the report's keys for
+them, and the error 25 of a record short of values on both sides (its
+message and place are new); the warning count of the closing line is
+counted again without the warnings taken out.
 Exit status 0 when every run matches, 1 when one differs (the first
 differences are printed), 2 on bad usage.
 """
 import argparse
 import filecmp
+import json
 import os
 import random
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -72,9 +84,93 @@ def compile_once(build, line, train, out, extra):
     return done.returncode, done.stderr.replace(out.encode(), b"OUT"), text.replace(out.encode(), b"OUT")
 
 
-def compare_compile(old, new, line, train, work, extra):
+ADDED_WARNINGS = ("unknown-keyword", "comment-comma", "name-comma", "tab-cleared")
+HEADER = re.compile(rb"^\S.*?(:\d+)?(:\d+)?: (error|warning|note): ")
+ADDED_LINES = (re.compile(rb"^scenario-compile: read "),
+               re.compile(rb"^scenario-compile: .* (was|were) not read: .* reader \(error \d+\)$"),
+               re.compile(rb"^scenario-compile: neither description was read: "),
+               re.compile(rb"^scenario-compile: error code \d+: .* left as it was; "))
+COUNT_LINE = re.compile(rb"^scenario-compile: (\d+) errors?, (\d+) warnings?(.*)$")
+
+
+def short_record(message):
+    return b" record needs " in message and b" found before " in message
+
+
+def blocks(stderr):
+    """Standard error as blocks: a diagnostic with its source and caret lines, or one line."""
+    out = []
+    for line in stderr.split(b"\n"):
+        if HEADER.match(line) or line.startswith(b"scenario-compile: ") or not out:
+            out.append([line])
+        else:
+            out[-1].append(line)
+    return out
+
+
+def strip_stderr(stderr, drop_short_records):
+    kept, removed_warnings = [], 0
+    for block in blocks(stderr):
+        head = block[0]
+        if head.endswith(tuple(b"[-W" + w.encode() + b"]" for w in ADDED_WARNINGS)):
+            removed_warnings += 1
+            continue
+        if b": note: " in head and HEADER.match(head):
+            continue
+        if drop_short_records and head.endswith(b"[error 25]") and HEADER.match(head):
+            continue
+        if any(p.match(head) for p in ADDED_LINES):
+            continue
+        kept.append(block)
+    lines = b"\n".join(b"\n".join(block) for block in kept).split(b"\n")
+    for i, line in enumerate(lines):
+        m = COUNT_LINE.match(line)
+        if m:
+            errors, warnings = int(m.group(1)), int(m.group(2)) - removed_warnings
+            lines[i] = (b"scenario-compile: %d error%s, %d warning%s" % (
+                errors, b"" if errors == 1 else b"s", warnings, b"" if warnings == 1 else b"s")) + m.group(3)
+    return b"\n".join(lines)
+
+
+def strip_report(text, drop_short_records):
+    if not text:
+        return text
+    report = json.loads(text)
+    for key in ("held_back", "records_read", "reader_stops"):
+        report.pop(key, None)
+    kept = []
+    for d in report.get("diagnostics", []):
+        d.pop("notes", None)
+        if d.get("warning") in ADDED_WARNINGS:
+            continue
+        if drop_short_records and d.get("code") == 25:
+            continue
+        kept.append(d)
+    report["diagnostics"] = kept
+    return json.dumps(report, sort_keys=True, indent=1).encode()
+
+
+# How many compiles recorded an error code (exit status 1 on the older build),
+# and how many had a short record's error 25 set aside on both sides.
+TALLY = {"error code": 0, "short record": 0}
+
+
+def without_additions(old, new):
+    """Both runs' (status, stderr, report) with what only the newer build says taken out."""
+    report = json.loads(new[2]) if new[2] else {}
+    shorts = any(short_record(d.get("message", "").encode()) for d in report.get("diagnostics", []))
+    shorts = shorts or short_record(new[1])
+    TALLY["error code"] += old[0] == 1
+    TALLY["short record"] += shorts
+    return ((old[0], strip_stderr(old[1], shorts), strip_report(old[2], shorts)),
+            (new[0], strip_stderr(new[1], shorts), strip_report(new[2], shorts)))
+
+
+def compare_compile(old, new, line, train, work, extra, new_extra=(), ignore_additions=False):
     a = compile_once(old, line, train, os.path.join(work, "old"), extra)
-    b = compile_once(new, line, train, os.path.join(work, "new"), extra)
+    b = compile_once(new, line, train, os.path.join(work, "new"), [*new_extra, *extra])
+    if ignore_additions:
+        a, b = without_additions(a, b)
     problems = []
     for what, x, y in (("exit status", a[0], b[0]), ("stderr", a[1], b[1]), ("report", a[2], b[2])):
         if x != y:
@@ -146,7 +242,11 @@ def main():
     parser.add_argument("--count", type=int, default=300)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--keep", help="keep the scratch folder here")
+    parser.add_argument("--new-args", default="", help="extra scenario-compile arguments for NEW_BUILD")
+    parser.add_argument("--ignore-additions", action="store_true",
+                        help="leave out of NEW_BUILD's report and stderr what only it says")
     args = parser.parse_args()
+    new_extra = shlex.split(args.new_args)
     old, new = os.path.abspath(args.old), os.path.abspath(args.new)
     scratch = args.keep or tempfile.mkdtemp(prefix="same_outputs.")
     os.makedirs(scratch, exist_ok=True)
@@ -168,7 +268,8 @@ def main():
         for n, (line, train) in enumerate(pairs):
             for extra in ([], ["--no-route-file"]):
                 work = os.path.join(scratch, f"base{n}{'n' if extra else ''}")
-                note(f"{line} {train} {extra}", compare_compile(old, new, line, train, work, extra))
+                note(f"{line} {train} {extra}", compare_compile(old, new, line, train, work, extra,
+                                                                new_extra, args.ignore_additions))
         small = [p for p in pairs if "gen1000000" not in p[0]]
         for n in range(args.count):
             line, train = rng.choice(small)
@@ -184,7 +285,8 @@ def main():
             for path, text in zip(paths, texts):
                 open(path, "wb").write(text)
             extra = ["--no-route-file"] if rng.random() < 0.5 else []
-            note(f"variant {n} of {line} (kept in {work})", compare_compile(old, new, *paths, work, extra))
+            note(f"variant {n} of {line} (kept in {work})",
+                 compare_compile(old, new, *paths, work, extra, new_extra, args.ignore_additions))
             if not args.keep and failures == 0:
                 shutil.rmtree(work)
     finally:
@@ -192,6 +294,9 @@ def main():
             shutil.rmtree(scratch, ignore_errors=True)
     print(f"same_outputs: {runs - failures} of {runs} runs write the same bytes"
           + ("" if failures == 0 else f"; {failures} differ (scratch kept in {scratch})"))
+    if args.ignore_additions:
+        print(f"same_outputs: {TALLY['error code']} compiles recorded an error code; "
+              f"{TALLY['short record']} had a short record's error 25 set aside")
     return 1 if failures else 0
 
 

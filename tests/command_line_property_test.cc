@@ -38,7 +38,8 @@ CommandLineCase RandomCase(std::mt19937& random) {
     c.svg_kind = pick(2) == 0 ? fuzzing::ExtraKind::kNone : fuzzing::ExtraKind::kBeside;
   }
   const std::vector<std::vector<std::string>> options = {
-      {}, {"--no-route-file"}, {"-Werror"}, {"-Wno-few-stops"}, {"--bogus"}, {"--route"}, {"--train"}};
+      {}, {"--no-route-file"}, {"-Werror"}, {"-Wno-few-stops"}, {"--bogus"}, {"--route"}, {"--train"},
+      {"--write-on-error"}};
   for (size_t n = pick(3); n > 0; --n) {
     for (const std::string& option : options[pick(options.size())]) c.extra_arguments.push_back(option);
     if (!c.extra_arguments.empty() &&

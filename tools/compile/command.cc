@@ -9,29 +9,17 @@
 #include "app/packager_run.h"
 #include "records/folder_lock.h"
 #include "records/temporary_file.h"
+#include "tools/compile/command_output.h"
 #include "tools/compile/diagnostic_errors.h"
 #include "tools/compile/diagnostic_recorder.h"
 #include "tools/compile/diagnostic_report.h"
 #include "tools/compile/inputs.h"
+#include "tools/compile/output_gate.h"
 #include "tools/compile/terminal_text.h"
-#include "tools/inspect/scenario_folder.h"
-#include "tools/inspect/svg.h"
 
 namespace scenario {
 
 namespace {
-
-// Draws the compiled folder into the SVG file, a fresh file like the
-// binary ones. A folder that cannot be drawn is only said on err; a picture
-// that cannot be written is a file failure.
-Status DrawPicture(const CompileOptions& options, FreshFileWriter& writer, std::ostream& err) {
-  ScenarioFolder folder;
-  if (Status loaded = LoadScenarioFolder(options.out_dir, &folder); !loaded.ok()) {
-    err << "scenario-compile: no picture drawn: " << EscapeForTerminal(loaded.message()) << "\n";
-    return Status::OK();
-  }
-  return writer.Write(options.svg_path, RenderScenarioSvg(folder));
-}
 
 // The names this run writes in OUTDIR, whose stale temporary files it may
 // remove: the binary files, and the report and the picture when they go
@@ -95,25 +83,35 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   DiagnosticRecorder recorder(state);
   state.observer = &recorder;
   FreshFileWriter writer(options.faults);
+  OutputGate gate(state, options.write_on_error, writer);
   const CompileResult result =
-      memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, writer);
+      memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, gate);
   state.observer = SilentObserver();
   summary.error_code = state.error_code;
   summary.error_position = state.error_position;
-  summary.files = result.written;
+  for (const std::string& name : result.written) {
+    const std::vector<std::string>& held = gate.held_back();
+    const bool written = std::find(held.begin(), held.end(), name) == held.end();
+    (written ? summary.files : summary.held_back).push_back(name);
+  }
   std::sort(summary.files.begin(), summary.files.end());
+  std::sort(summary.held_back.begin(), summary.held_back.end());
   if (result.fatal_number != 0) summary.fatal = result.fatal_number;
 
-  const DiagnosticContext context{state, recorder, options.line_path, options.train_path};
+  const SourceLines line_lines(line_text);
+  const SourceLines train_lines(train_text);
+  const DiagnosticContext context{state,          recorder,    options.line_path,
+                                  options.train_path, &line_lines, &train_lines};
   summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
   summary.errors = static_cast<int>(summary.diagnostics.size());
+  summary.reader_stops = ReaderStops(summary.diagnostics);
   std::vector<Diagnostic> warnings = WarningDiagnostics(context, options.warnings);
   summary.warnings = static_cast<int>(warnings.size());
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
+  summary.records_read = RecordsRead(context);
+  summary.exit_status = ExitStatus(result, state, summary, options.warnings);
 
-  const SourceLines line_lines(line_text);
-  const SourceLines train_lines(train_text);
   for (const Diagnostic& diagnostic : summary.diagnostics) {
     const bool in_train = diagnostic.description == Description::kTrain;
     err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
@@ -121,18 +119,13 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   if (!result.status.ok() && result.fatal_number == 0) {
     err << "scenario-compile: " << EscapeForTerminal(result.status.message()) << "\n";
   }
-  summary.exit_status = ExitStatus(result, state, summary, options.warnings);
-  err << "scenario-compile: " << SummaryLine(summary.errors, summary.warnings);
-  if (options.warnings.as_errors && summary.warnings > 0) err << " (warnings count as errors)";
-  err << "\n";
+  PrintClosingLines(options, summary, err);
 
   // The report and the picture are written as the binary files are; one
   // that cannot be written is a file failure.
   Status extra;
   if (!options.report_path.empty()) extra = writer.Write(options.report_path, CompileReportJson(summary));
-  if (extra.ok() && !options.svg_path.empty() && result.status.ok()) {
-    extra = DrawPicture(options, writer, err);
-  }
+  if (extra.ok() && !options.svg_path.empty()) extra = DrawPicture(options, summary, writer, err);
   if (!extra.ok()) {
     err << "scenario-compile: " << EscapeForTerminal(extra.message()) << "\n";
     summary.exit_status = kExitFailure;

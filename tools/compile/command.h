@@ -14,6 +14,7 @@
 
 #include "records/fresh_file.h"
 #include "tools/compile/diagnostic.h"
+#include "tools/compile/reading_summary.h"
 #include "tools/compile/warnings.h"
 
 namespace scenario {
@@ -37,6 +38,9 @@ struct CompileOptions {
   std::string report_path;  // empty: no report
   std::string svg_path;     // empty: no picture
   bool watch = false;
+  // Writes the binary files even when the compile recorded an error code, as
+  // the packager does; without it OUTDIR is then left as it was.
+  bool write_on_error = false;
   WarningOptions warnings;
   std::string line_path;
   std::string train_path;
@@ -52,17 +56,21 @@ struct CompileSummary {
   int32_t error_position = 0;
   std::optional<int32_t> fatal;
   std::vector<std::string> files;       // sorted
+  std::vector<std::string> held_back;   // not written because of the error code, sorted
   std::vector<Diagnostic> diagnostics;  // in the order they are printed
   int errors = 0;
   int warnings = 0;
+  std::vector<RecordCount> records_read;
+  std::vector<ReaderStop> reader_stops;
 };
 
 struct DescriptionTexts;
 
 // Runs one compile; diagnostics and messages go to err. Never deletes the
-// description texts. Warnings never change a byte of the output. A name
-// that is not plain, or a description that cannot be read, ends it before
-// anything is compiled or written, with exit status 2.
+// description texts. Warnings never change a byte of the output. The binary
+// files reach OUTDIR only when the error code is 0, or with write_on_error.
+// A name that is not plain, or a description that cannot be read, ends it
+// before anything is compiled or written, with exit status 2.
 CompileSummary RunCompile(const CompileOptions& options, std::ostream& err);
 
 // The compile itself, on texts already read (the --watch loop reads them to

@@ -41,6 +41,9 @@ std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program
   app.add_flag("--no-route-file", options.no_route_file, "Do not build or write the route file");
   app.add_option("--report", options.report_path, "Write a JSON report to this file");
   app.add_option("--svg", options.svg_path, "Draw the compiled scenario into this SVG file");
+  app.add_flag("--write-on-error", options.write_on_error,
+               "Write the binary files even when an error code was recorded, as the packager "
+               "does (without it OUTDIR is left as it was)");
   app.add_flag("--watch", options.watch,
                "Compile again whenever a description changes, until Ctrl-C");
   app.add_option("--serve", options.serve,

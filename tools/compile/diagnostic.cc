@@ -75,22 +75,51 @@ std::string FormatDiagnostic(const Diagnostic& diagnostic, std::string_view sour
   return FormatDiagnostic(diagnostic, SourceLines(source_text));
 }
 
-std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
-  // What comes from the descriptions or the command line is escaped.
-  std::string out = EscapeForTerminal(diagnostic.file);
-  if (diagnostic.line > 0) {
-    out += ":" + std::to_string(diagnostic.line);
-    if (diagnostic.column > 0) out += ":" + std::to_string(diagnostic.column);
+namespace {
+
+// "FILE:LINE:COLUMN: KIND: MESSAGE", then the source line and the caret.
+// What comes from the descriptions or the command line is escaped.
+std::string Located(const std::string& file, int line, int column, const std::string& head,
+                    const SourceLines& source) {
+  std::string out = EscapeForTerminal(file);
+  if (line > 0) {
+    out += ":" + std::to_string(line);
+    if (column > 0) out += ":" + std::to_string(column);
   }
-  out += diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
-  out += EscapeForTerminal(diagnostic.message) + " " + diagnostic.Tag() + "\n";
-  if (diagnostic.line > 0) {
-    if (std::optional<std::string> line = source.Line(diagnostic.line)) {
-      out += EscapeForTerminal(*line) + "\n";
-      if (diagnostic.column > 0) out += EscapedCaretLine(*line, diagnostic.column) + "\n";
+  out += EscapeForTerminal(head) + "\n";
+  if (line > 0) {
+    if (std::optional<std::string> text = source.Line(line)) {
+      out += EscapeForTerminal(*text) + "\n";
+      if (column > 0) out += EscapedCaretLine(*text, column) + "\n";
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::string FormatDiagnostic(const Diagnostic& diagnostic, const SourceLines& source) {
+  const char* kind = diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
+  std::string out = Located(diagnostic.file, diagnostic.line, diagnostic.column,
+                            kind + diagnostic.message + " " + diagnostic.Tag(), source);
+  // A note points into the same text as its diagnostic.
+  for (const DiagnosticNote& note : diagnostic.notes) {
+    out += Located(note.file, note.line, note.column, ": note: " + note.message, source);
+  }
+  return out;
+}
+
+std::string ListText(const std::vector<std::string_view>& items) {
+  std::string list;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
+    list += items[i];
+  }
+  return list;
+}
+
+std::string ListText(const std::vector<std::string>& items) {
+  return ListText(std::vector<std::string_view>(items.begin(), items.end()));
 }
 
 std::string SummaryLine(int errors, int warnings) {

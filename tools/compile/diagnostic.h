@@ -1,9 +1,10 @@
 // One diagnostic of scenario-compile, in the form compilers and editors use:
 //   FILE:LINE:COLUMN: error: MESSAGE [error 16]
 //   FILE:LINE:COLUMN: warning: MESSAGE [-Wname]
-// followed by the source line and a caret under the field. Lines and columns
-// count from 1; a diagnostic about a whole file has line 0 and reads
-// "FILE: error: ...".
+// followed by the source line and a caret under the field, then its notes
+// (FILE:LINE:COLUMN: note: MESSAGE), each with its line and caret too. Lines
+// and columns count from 1; a diagnostic about a whole file has line 0 and
+// reads "FILE: error: ...".
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,14 @@ namespace scenario {
 
 enum class Severity { kError, kWarning };
 
+// A second place a diagnostic points at: the field that shows why.
+struct DiagnosticNote {
+  std::string file;
+  int line = 0;
+  int column = 0;
+  std::string message;
+};
+
 struct Diagnostic {
   Severity severity = Severity::kError;
   int32_t code = 0;     // errors: the error code, or 1250 / 1251 for a fatal report
@@ -28,6 +37,7 @@ struct Diagnostic {
   int line = 0;    // 0: the whole file
   int column = 0;  // 0: no column
   std::string message;
+  std::vector<DiagnosticNote> notes;
 
   // "[error 16]", "[fatal error 1250]" or "[-Wname]".
   std::string Tag() const;
@@ -40,6 +50,7 @@ class SourceLines {
   explicit SourceLines(std::string_view text);
   // Line `line` (from 1) without its line end; nullopt when there is none.
   std::optional<std::string> Line(int line) const;
+  int count() const { return static_cast<int>(starts_.size()); }
 
  private:
   std::string_view text_;
@@ -63,6 +74,10 @@ std::string CaretLine(std::string_view source_line, int column);
 // The same under the source line as a terminal shows it, with its control
 // bytes and bytes above 127 escaped (four characters each).
 std::string EscapedCaretLine(std::string_view source_line, int column);
+
+// "a", "a and b", "a, b and c": record kinds or value names in a message.
+std::string ListText(const std::vector<std::string_view>& items);
+std::string ListText(const std::vector<std::string>& items);
 
 // "1 error, 2 warnings" and the like.
 std::string SummaryLine(int errors, int warnings);

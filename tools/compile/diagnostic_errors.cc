@@ -61,32 +61,6 @@ Diagnostic NoGeneralSection(const DiagnosticContext& context, const ErrorRead& e
                        "and no record is read");
 }
 
-Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& failure) {
-  const char* text = failure.description == Description::kLine ? "line" : "train";
-  // Without a position the text itself could not be had.
-  if (failure.where.line == 0) {
-    return context.Error(kErrorReadFailure, failure.description, failure.where,
-                         failure.reason + "; the compile goes on without it");
-  }
-  std::string message =
-      std::string("the ") + text + " description cannot be read on: " + failure.reason;
-  if (failure.record) {
-    const RecordRead& record = context.recorder.records()[*failure.record];
-    // Name the record only when the failure lies inside it, past its
-    // keyword field (a speed limit that does not fit fails at its own record
-    // when the next one is read).
-    const bool inside = failure.where.line > record.keyword.line ||
-                        (failure.where.line == record.keyword.line &&
-                         failure.where.column > record.keyword.column);
-    if (inside) {
-      message += " (in the " + record.kind + " record of line " +
-                 std::to_string(record.keyword.line) + ")";
-    }
-  }
-  message += "; reading stops here, and the compile goes on with what was read before";
-  return context.Error(kErrorReadFailure, failure.description, failure.where, message);
-}
-
 }  // namespace
 
 Diagnostic DiagnosticContext::Error(int32_t code, Description description, TextPosition where,
@@ -102,6 +76,29 @@ Diagnostic DiagnosticContext::Error(int32_t code, Description description, TextP
   }
   diagnostic.message = std::move(message);
   return diagnostic;
+}
+
+std::optional<std::string> DiagnosticContext::LineOf(Description description, int line) const {
+  const SourceLines* lines = description == Description::kLine ? line_lines : train_lines;
+  if (lines == nullptr) return std::nullopt;
+  return lines->Line(line);
+}
+
+bool DiagnosticContext::AtEndOfText(Description description, TextPosition where) const {
+  const SourceLines* lines = description == Description::kLine ? line_lines : train_lines;
+  if (lines == nullptr || where.line > lines->count()) return true;
+  const std::optional<std::string> line = lines->Line(where.line);
+  return line && where.line == lines->count() && static_cast<size_t>(where.column) > line->size();
+}
+
+std::string DiagnosticContext::FieldAt(Description description, TextPosition where) const {
+  const std::optional<std::string> line = LineOf(description, where.line);
+  if (!line || where.column < 1 || static_cast<size_t>(where.column) > line->size()) return "";
+  const size_t start = static_cast<size_t>(where.column - 1);
+  size_t end = line->find(',', start);
+  if (end == std::string::npos) end = line->size();
+  while (end > start && ((*line)[end - 1] == ' ' || (*line)[end - 1] == '\t')) --end;
+  return line->substr(start, end - start);
 }
 
 std::string RecordAt(const RecordRead& record) {

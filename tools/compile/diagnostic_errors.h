@@ -20,10 +20,20 @@ struct DiagnosticContext {
   const DiagnosticRecorder& recorder;
   std::string line_file;  // the paths as the author gave them
   std::string train_file;
+  // The lines of the texts as they were read; null when not at hand.
+  const SourceLines* line_lines = nullptr;
+  const SourceLines* train_lines = nullptr;
 
   const std::string& FileOf(Description description) const {
     return description == Description::kLine ? line_file : train_file;
   }
+  // Line `line` of a text (from 1), without its line end.
+  std::optional<std::string> LineOf(Description description, int line) const;
+  // Whether the position lies past the last character of the text.
+  bool AtEndOfText(Description description, TextPosition where) const;
+  // The field that begins there, up to the next comma or line end, trailing
+  // blanks left out; "" when the text has no such place.
+  std::string FieldAt(Description description, TextPosition where) const;
   // A diagnostic at a field of a description, or about the whole file when
   // the position has no line.
   Diagnostic Error(int32_t code, Description description, TextPosition where,
@@ -43,6 +53,9 @@ std::string OccupiedCellMessage(const DiagnosticContext& context, const ErrorRea
 // Code 15: a record beyond the grid.
 std::string BeyondGridMessage(const DiagnosticContext& context, const ErrorRead& error,
                               const RecordRead& record);
+// Code 25: the failure path, at the field where reading failed or, for a
+// record short of values, at the record.
+Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& failure);
 // Codes 11 to 13, left by the completion pass at this error position.
 Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32_t position);
 // 1250 and 1251.

@@ -4,6 +4,7 @@
 
 #include "app/error_codes.h"
 #include "tools/compile/diagnostic_cells.h"
+#include "tools/compile/warnings_keywords.h"
 
 namespace scenario {
 
@@ -26,19 +27,48 @@ TextPosition RecordRead::At(size_t i) const {
   return i < values.size() ? values[i].where : keyword;
 }
 
+void DiagnosticRecorder::FollowComment(std::string_view field, TextPosition where,
+                                       bool is_comment) {
+  if (!pending_comment_) return;
+  CommaComment comment = std::move(*pending_comment_);
+  pending_comment_.reset();
+  // A field on the comment's own line comes after a comma; a blank rest of
+  // the line reads as an empty field, which changes nothing.
+  if (where.line != comment.where.line) return;
+  if (field.find_first_not_of(" \t") == std::string_view::npos) return;
+  comment.next_field = std::string(field);
+  comment.next_where = where;
+  comment.next_is_comment = is_comment;
+  comments_.push_back(std::move(comment));
+}
+
+void DiagnosticRecorder::OnComment(KeywordScope scope, std::string_view field,
+                                   TextPosition where) {
+  FollowComment(field, where, true);
+  pending_comment_ = CommaComment{scope, std::string(field), where, "", {}, false};
+}
+
 void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view field,
                                         TextPosition where) {
+  FollowComment(field, where, false);
   // A train field that began no record tells nothing (the train has no
-  // sections to be in the wrong one of); a text of noise has millions.
+  // sections to be in the wrong one of) unless it may be a misspelt keyword;
+  // a text of noise has millions, so one such field a line is kept.
   if (!keyword_fields_.empty() && keyword_fields_.back().scope == KeywordScope::kTrainBody &&
       keyword_fields_.back().records.empty() && !keyword_fields_.back().last_of_text) {
-    keyword_fields_.pop_back();
+    const KeywordFieldRead& last = keyword_fields_.back();
+    if (last.where.line != train_candidate_line_ && MayBeUnknownKeyword(last.field)) {
+      train_candidate_line_ = last.where.line;
+    } else {
+      keyword_fields_.pop_back();
+    }
   }
   keyword_fields_.push_back(KeywordFieldRead{scope, std::string(field), where, {}, false});
 }
 
 void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view field,
                                             TextPosition where) {
+  FollowComment(field, where, false);
   keyword_fields_.push_back(KeywordFieldRead{scope, std::string(field), where, {}, true});
 }
 

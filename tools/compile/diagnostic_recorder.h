@@ -44,6 +44,22 @@ struct KeywordFieldRead {
   bool last_of_text = false;    // the last field of the text, never examined
 };
 
+// A comment field that ended at a comma: another field followed it on its
+// line, read where a keyword field is expected.
+struct CommaComment {
+  KeywordScope scope = KeywordScope::kLineData;
+  std::string field;
+  TextPosition where;
+  std::string next_field;  // the field after the comma
+  TextPosition next_where;
+  bool next_is_comment = false;
+
+  // Where the comma stands: right after the field, which keeps its blanks.
+  TextPosition Comma() const {
+    return TextPosition{where.line, where.column + static_cast<int>(field.size())};
+  }
+};
+
 struct ErrorRead {
   Description description = Description::kLine;
   int32_t code = 0;
@@ -66,6 +82,7 @@ class DiagnosticRecorder : public ReadObserver {
  public:
   explicit DiagnosticRecorder(const GeneratorState& state) : state_(state) {}
 
+  void OnComment(KeywordScope scope, std::string_view field, TextPosition where) override;
   void OnKeywordField(KeywordScope scope, std::string_view field, TextPosition where) override;
   void OnLastFieldIgnored(KeywordScope scope, std::string_view field, TextPosition where) override;
   void OnRecord(Description description, std::string_view record, TextPosition keyword) override;
@@ -77,6 +94,7 @@ class DiagnosticRecorder : public ReadObserver {
 
   const std::vector<RecordRead>& records() const { return records_; }
   const std::vector<KeywordFieldRead>& keyword_fields() const { return keyword_fields_; }
+  const std::vector<CommaComment>& comments() const { return comments_; }
   const std::vector<ErrorRead>& errors() const { return errors_; }
   const std::optional<FailureRead>& failure() const { return failure_; }
 
@@ -91,7 +109,13 @@ class DiagnosticRecorder : public ReadObserver {
  private:
   const GeneratorState& state_;
   std::vector<RecordRead> records_;
+  // Whether the field that follows a comment stands on its line.
+  void FollowComment(std::string_view field, TextPosition where, bool is_comment);
+
   std::vector<KeywordFieldRead> keyword_fields_;
+  std::vector<CommaComment> comments_;
+  std::optional<CommaComment> pending_comment_;  // the comment read last
+  int train_candidate_line_ = 0;  // the line of the last train field kept as a candidate
   std::vector<ErrorRead> errors_;
   std::optional<FailureRead> failure_;
   struct Placement {

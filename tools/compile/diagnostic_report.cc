@@ -16,6 +16,22 @@ std::string CompileReportJson(const CompileSummary& summary) {
   nlohmann::json files = nlohmann::json::array();
   for (const std::string& file : summary.files) files.push_back(DisplayText(file));
   report["files"] = std::move(files);
+  nlohmann::json held_back = nlohmann::json::array();
+  for (const std::string& file : summary.held_back) held_back.push_back(DisplayText(file));
+  report["held_back"] = std::move(held_back);
+  nlohmann::json records = nlohmann::json::object();
+  for (const RecordCount& count : summary.records_read) records[count.kind] = count.count;
+  report["records_read"] = std::move(records);
+  nlohmann::json stops = nlohmann::json::array();
+  for (const ReaderStop& stop : summary.reader_stops) {
+    stops.push_back({{"reader", stop.description == Description::kLine ? "line" : "train"},
+                     {"code", stop.code},
+                     {"file", DisplayText(stop.file)},
+                     {"line", stop.line},
+                     {"column", stop.column},
+                     {"not_read", stop.unread}});
+  }
+  report["reader_stops"] = std::move(stops);
   nlohmann::json diagnostics = nlohmann::json::array();
   for (const Diagnostic& d : summary.diagnostics) {
     nlohmann::json entry;
@@ -31,6 +47,15 @@ std::string CompileReportJson(const CompileSummary& summary) {
     entry["line"] = d.line;
     entry["column"] = d.column;
     entry["message"] = DisplayText(d.message);
+    if (!d.notes.empty()) {
+      nlohmann::json& notes = entry["notes"] = nlohmann::json::array();
+      for (const DiagnosticNote& note : d.notes) {
+        notes.push_back({{"file", DisplayText(note.file)},
+                         {"line", note.line},
+                         {"column", note.column},
+                         {"message", DisplayText(note.message)}});
+      }
+    }
     diagnostics.push_back(std::move(entry));
   }
   report["diagnostics"] = std::move(diagnostics);

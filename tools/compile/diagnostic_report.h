@@ -1,5 +1,6 @@
 // The JSON report of one compile (--report): the error code and position,
-// the fatal report, the files written and every diagnostic.
+// the fatal report, the files written and those held back, the records read
+// and where a reader stopped, and every diagnostic with its notes.
 #pragma once
 
 #include <string>

@@ -140,6 +140,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "segnale", "x"},
         ErrorCase{"NotANumberInLine", 25, LineText({"pendenza, 500, abc"}), TrainText({kOrigin}),
                   false, "pendenza", "abc"},
+        // A record short of a value is blamed at its keyword, not at the
+        // keyword it took as its value.
+        ErrorCase{"ShortRecord", 25, LineText({"curvad5, 4000", "curvad5, 4200, 300"}),
+                  TrainText({kOrigin}), false, "4000", "curvad5"},
+        ErrorCase{"ShortRecordAtTheEnd", 25, LineText({}),
+                  TrainText({kOrigin}) + "stazione, 4500, 2", true, "4500", "stazione"},
         ErrorCase{"NoGeneralSection", 102, "lunghezza percorso, 30000\r\n[fine]\r\n",
                   TrainText({kOrigin}), false, "", ""},
         ErrorCase{"GeneralIsTheLastField", 102, "prosa\r\n[generale]", TrainText({kOrigin}), false,
@@ -196,6 +202,15 @@ TEST(CompileErrorTest, SignalOnASpeedBoardReadsInPlainWords) {
                 "board placed by line 4 of the line description [error 16]\n"
                 "segnale,  20500, 2, 4, 0, 0, 0,     2, 1, 0, 0, 0\n"
                 "          ^~~~~\n"
+                "scenario-compile: read 0 gradients, 0 curves, 0 tunnels, 1 speed board, 0 sign "
+                "boards, 0 speed limits, 0 adhesions, 0 signals, 0 slowdowns, 0 code reductions, "
+                "1 stop\n"
+                "scenario-compile: the rest of the train description was not read: " +
+                run.train_path +
+                ":3:11 stopped the train reader (error 16)\n"
+                "scenario-compile: error code 16: " +
+                run.out_dir +
+                " left as it was; --write-on-error writes the files anyway\n"
                 "scenario-compile: 1 error, 0 warnings\n");
 }
 
@@ -209,6 +224,15 @@ TEST(CompileErrorTest, StopLengthReadsInPlainWords) {
                 "multiple of 100 m [error 9]\n"
                 "stazione,\t4500, 2, 850, 0,1,1, 1,1,0, 4,0,0, 0, 0,0,0, BRESSOLA\n"
                 "         \t         ^~~\n"
+                "scenario-compile: read 0 gradients, 0 curves, 0 tunnels, 0 speed boards, 0 sign "
+                "boards, 0 speed limits, 0 adhesions, 0 signals, 0 slowdowns, 0 code reductions, "
+                "1 stop\n"
+                "scenario-compile: the rest of the train description was not read: " +
+                run.train_path +
+                ":3:20 stopped the train reader (error 9)\n"
+                "scenario-compile: error code 9: " +
+                run.out_dir +
+                " left as it was; --write-on-error writes the files anyway\n"
                 "scenario-compile: 1 error, 0 warnings\n");
 }
 

@@ -2,6 +2,9 @@
 // compile in a scratch folder, and finding diagnostics and fields.
 #pragma once
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,6 +50,13 @@ inline TextPosition FindField(const std::string& text, const std::string& line_p
     return TextPosition{n, static_cast<int>(at) + 1};
   }
   return {};
+}
+
+// Runs the scenario-compile executable with the arguments (a shell line);
+// its exit status, -1 when it did not exit.
+inline int RunCompileBinary(const std::string& arguments) {
+  const int status = std::system((std::string(SCENARIO_COMPILE_PATH) + " " + arguments).c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 struct CompileRun {

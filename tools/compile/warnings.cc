@@ -23,6 +23,10 @@ const std::vector<WarningKind>& AllWarnings() {
       {"ignored-stop-kind", "a timed, first or last stop of a kind the grid ignores"},
       {"few-stops", "a train description with no stop or a single stop"},
       {"time-order", "scheduled times that go backwards along the route"},
+      {"unknown-keyword", "a keyword field that matches no record"},
+      {"comment-comma", "a comment that ends at a comma, the rest read as fields"},
+      {"name-comma", "a stop name or sign text cut at a comma"},
+      {"tab-cleared", "a stop's tab stored as 0 (a zone under 600 m, or the first stop)"},
   };
   return kWarnings;
 }
@@ -77,6 +81,10 @@ std::vector<Diagnostic> WarningDiagnostics(const DiagnosticContext& context,
   std::vector<Diagnostic> all;
   RecordWarnings(context, &all);
   FieldWarnings(context, &all);
+  const std::vector<TextComma> commas = TextCommas(context);
+  CommaWarnings(context, commas, &all);
+  // A text of noise has a field that matches nothing on every line.
+  if (!options.disabled.contains("unknown-keyword")) UnknownKeywordWarnings(context, commas, &all);
   std::vector<Diagnostic> kept;
   for (Diagnostic& diagnostic : all) {
     if (!options.disabled.contains(diagnostic.warning)) kept.push_back(std::move(diagnostic));

@@ -49,6 +49,25 @@ void StopWarnings(const DiagnosticContext& context, const std::vector<const Reco
 // in one field, records of the wrong section, the last field of a text.
 void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out);
 
+// A comma that ends a comment, a stop name or a sign text with more text
+// after it on the line, which is then read as fields of its own.
+struct TextComma {
+  Description description = Description::kLine;
+  TextPosition comma;
+  const CommaComment* comment = nullptr;  // the comment that ends there, or
+  const RecordRead* record = nullptr;    // the stop or sign board whose text does
+  std::string rest;                      // the field after the comma
+};
+std::vector<TextComma> TextCommas(const DiagnosticContext& context);
+// Comments and texts that end at a comma.
+void CommaWarnings(const DiagnosticContext& context, const std::vector<TextComma>& commas,
+                   std::vector<Diagnostic>* out);
+// Keyword fields that match no record: misspelt, of the other description,
+// or not keywords at all. Fields after one of the commas on their line are
+// left to the comma's warning.
+void UnknownKeywordWarnings(const DiagnosticContext& context,
+                            const std::vector<TextComma>& commas, std::vector<Diagnostic>* out);
+
 // A warning at a field of a description (or about the whole file when the
 // position has no line).
 Diagnostic Warning(const DiagnosticContext& context, const char* name, Description description,

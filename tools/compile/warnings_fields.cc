@@ -13,15 +13,6 @@ namespace scenario {
 
 namespace {
 
-std::string Join(const std::vector<std::string>& kinds) {
-  std::string list;
-  for (size_t i = 0; i < kinds.size(); ++i) {
-    if (i > 0) list += i + 1 == kinds.size() ? " and " : ", ";
-    list += kinds[i];
-  }
-  return list;
-}
-
 std::string Quoted(const std::string& field) { return "\"" + field + "\""; }
 
 // The section header that ended the general section.
@@ -42,7 +33,7 @@ void CommentRead(const DiagnosticContext& context, const KeywordFieldRead& read,
   out->push_back(Warning(context, "comment-keyword", DescriptionOf(read.scope), read.where,
                          "this field holds a hyphen like a comment, but it follows " + count +
                              " comment fields and is read as a keyword field: it begins a " +
-                             Join(kinds) + " record; at most " + count +
+                             ListText(kinds) + " record; at most " + count +
                              " comment fields in a row are passed over" + where));
 }
 
@@ -55,7 +46,7 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
         RecordsStartedBy(KeywordScope::kLineData, read.field, true);
     if (!data.empty()) {
       out->push_back(Warning(context, "wrong-section", text, read.where,
-                             Quoted(read.field) + " is a " + Join(data) +
+                             Quoted(read.field) + " is a " + ListText(data) +
                                  " record in the general section, where it is not recognised: "
                                  "data records count only after the section header that ends the "
                                  "general section, so its value fields are read as keyword "
@@ -65,7 +56,7 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
     const std::vector<std::string> cased = GeneralRecordsInOtherCase(read.field);
     if (!cased.empty()) {
       out->push_back(Warning(context, "keyword-case", text, read.where,
-                             Quoted(read.field) + " is not read as a " + Join(cased) +
+                             Quoted(read.field) + " is not read as a " + ListText(cased) +
                                  " record: the words of this keyword count only in lower case, "
                                  "so its value fields are read as keyword fields"));
     }
@@ -82,7 +73,7 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
               std::to_string(general_end->where.line);
     }
     out->push_back(Warning(context, "wrong-section", text, read.where,
-                           Quoted(read.field) + " is a " + Join(general) +
+                           Quoted(read.field) + " is a " + ListText(general) +
                                " record after the general section" + ended +
                                ": general records are recognised only before its first section "
                                "header, so its value fields are read as keyword fields"));
@@ -101,7 +92,7 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
       const std::vector<std::string> kinds = RecordsStartedBy(read.scope, read.field, curves_read);
       if (kinds.empty()) continue;
       out->push_back(Warning(context, "last-field", text, read.where,
-                             Quoted(read.field) + " would begin a " + Join(kinds) +
+                             Quoted(read.field) + " would begin a " + ListText(kinds) +
                                  " record, but it is the last field of the text, which is never "
                                  "read as a keyword field"));
       continue;
@@ -116,7 +107,8 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
     if (kinds.size() >= 2) {
       out->push_back(Warning(context, "several-records", text, read.where,
                              "this keyword field is read as " + std::to_string(kinds.size()) +
-                                 " records, " + Join(kinds) + ", each with its own value fields"));
+                                 " records, " + ListText(kinds) +
+                                 ", each with its own value fields"));
     }
   }
 }

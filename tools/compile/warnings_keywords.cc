@@ -1,5 +1,6 @@
 #include "tools/compile/warnings_keywords.h"
 
+#include "descriptions/field_stream.h"
 #include "descriptions/keywords.h"
 
 namespace scenario {
@@ -12,6 +13,21 @@ std::vector<std::string> RecordsStartedBy(KeywordScope scope, std::string_view f
     if (Holds(field, keyword)) kinds.push_back(keyword.kind);
   }
   return kinds;
+}
+
+bool MayBeUnknownKeyword(std::string_view field) {
+  if (ContainsExact(field, kCommentMark) || IsSectionHeader(field)) return false;
+  for (char c : field) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+  }
+  return false;
+}
+
+const RecordKeyword* KeywordHeld(KeywordScope scope, std::string_view field) {
+  for (const RecordKeyword& keyword : KeywordsOf(scope)) {
+    if (HoldsInAnyCase(field, keyword)) return &keyword;
+  }
+  return nullptr;
 }
 
 std::vector<std::string> GeneralRecordsInOtherCase(std::string_view field) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "descriptions/keywords.h"
 #include "descriptions/read_observer.h"
 
 namespace scenario {
@@ -21,5 +22,15 @@ std::vector<std::string> RecordsStartedBy(KeywordScope scope, std::string_view f
 // The general records whose words the field holds in some letter case
 // although the reader wants them in lower case.
 std::vector<std::string> GeneralRecordsInOtherCase(std::string_view field);
+
+// Whether a keyword field that began no record may be meant as a keyword:
+// it holds a letter, and is neither a comment (a hyphen) nor a section
+// header. Numbers and empty fields are left values or blank lines.
+bool MayBeUnknownKeyword(std::string_view field);
+
+// The keyword of a scope the field holds in some letter case (the reader
+// may still not take it: an exact-case word in capitals, a curve without a
+// route table); null when it holds none.
+const RecordKeyword* KeywordHeld(KeywordScope scope, std::string_view field);
 
 }  // namespace scenario

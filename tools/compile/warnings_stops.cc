@@ -1,7 +1,8 @@
 // Warnings about the stops of the train description: a stop behind the one
-// before it, approach values of a stop the grid does not mark, a stop with a
-// timetable role whose kind the grid ignores, scheduled times that go
-// backwards along the route, and a run with fewer than two stops.
+// before it, approach values of a stop the grid does not mark, a tab that is
+// stored as 0, a stop with a timetable role whose kind the grid ignores,
+// scheduled times that go backwards along the route, and a run with fewer
+// than two stops.
 #include <cstdio>
 #include <string>
 
@@ -18,6 +19,10 @@ constexpr size_t kFirstApproachValue = 3;
 constexpr const char* kApproachNames[] = {"tps", "tab",       "mar",       "first d2",  "first d3",
                                           "rap", "second d1", "second d2", "second d3", "ac"};
 constexpr size_t kHoursValue = 13;
+constexpr size_t kLengthValue = 2;
+constexpr size_t kTabValue = 4;
+// A stop zone shorter than this keeps no tab.
+constexpr int64_t kShortestTabZone = 600;
 
 std::string OnLine(const RecordRead& record) {
   return " on line " + std::to_string(record.keyword.line);
@@ -80,6 +85,25 @@ void ApproachValues(const DiagnosticContext& context, const RecordRead& stop,
                              "its approach values (" + listed + ") will be ignored"));
 }
 
+// The reader stores tab as 0 for the first stop and for a zone under 600 m.
+void ClearedTab(const DiagnosticContext& context, const RecordRead& stop, bool first,
+                std::vector<Diagnostic>* out) {
+  const std::optional<int64_t> tab = stop.Number(kTabValue);
+  const std::optional<int64_t> length = stop.Number(kLengthValue);
+  if (!tab || *tab == 0 || !length) return;
+  std::string why;
+  if (first) {
+    why = "tab is always stored as 0 for the first stop";
+  } else if (*length < kShortestTabZone) {
+    why = "its stop length is " + std::to_string(*length) +
+          " m, under 600 m, so tab is stored as 0";
+  } else {
+    return;
+  }
+  out->push_back(Warning(context, "tab-cleared", Description::kTrain, stop.At(kTabValue),
+                         RecordAt(stop) + " has tab " + std::to_string(*tab) + ", but " + why));
+}
+
 }  // namespace
 
 void StopWarnings(const DiagnosticContext& context, const std::vector<const RecordRead*>& stops,
@@ -96,6 +120,7 @@ void StopWarnings(const DiagnosticContext& context, const std::vector<const Reco
                                  OnLine(*previous) + ": stops must come in order of position"));
     }
     if (stop.Number(0)) previous = &stop;
+    ClearedTab(context, stop, i == 0, out);
 
     const std::optional<int64_t> time = ScheduledTime(stop);
     const std::optional<int64_t> kind = stop.Number(1);

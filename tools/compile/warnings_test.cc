@@ -135,7 +135,31 @@ INSTANTIATE_TEST_SUITE_P(
             "TimeGoesBack", "time-order", kCleanLine,
             TrainText({kOrigin, "stazione, 10000, 2, 800, 0,1,1, 1,1,0, 4,0,0, 0, 10,40,0, MEZZO",
                        kTerminus}),
-            true, "MEZZO", "10,40"}),
+            true, "MEZZO", "10,40"},
+        WarningCase{"UnknownKeyword", "unknown-keyword",
+                    LineText({"pendenza, 500, -7", "pendeza, 900, 3"}), kCleanTrain, false,
+                    "pendeza", "pendeza"},
+        WarningCase{"CommentComma", "comment-comma", LineText({"- first note, second note"}),
+                    kCleanTrain, false, "first note", ", second"},
+        WarningCase{"NameComma", "name-comma", kCleanLine,
+                    TrainText({kOrigin,
+                               "stazione, 10000, 2, 800, 0,0,0, 1,1,0, 4,0,0, 0, 0,0,0, ROCCA, "
+                               "SAN GIORGIO",
+                               kTerminus}),
+                    true, "ROCCA", ", SAN"},
+        WarningCase{"SignTextComma", "name-comma",
+                    LineText({"cartello indicatore, 6200, ( Km. ) (249,900)"}), kCleanTrain,
+                    false, "cartello", ",900"},
+        WarningCase{"TabOfAShortZone", "tab-cleared", kCleanLine,
+                    TrainText({kOrigin,
+                               "stazione, 10000, 2, 400, 0, 7, 0, 1,1,0, 4,0,0, 0, 0,0,0, CORTA",
+                               kTerminus}),
+                    true, "CORTA", "7"},
+        WarningCase{"TabOfTheFirstStop", "tab-cleared", kCleanLine,
+                    TrainText({"stazione,      0,  8, 500,  1, 3, 0,   4,0,0,  2,1,0,  1, 10,50, "
+                               "0, ORIGINE",
+                               kTerminus}),
+                    true, "ORIGINE", "3"}),
     [](const ::testing::TestParamInfo<WarningCase>& info) { return std::string(info.param.name); });
 
 TEST(CompileWarningTest, CleanDescriptionsHaveNone) {
@@ -143,7 +167,11 @@ TEST(CompileWarningTest, CleanDescriptionsHaveNone) {
   run.Run(kCleanLine, TrainText({kOrigin, kPassingPoint, kTerminus}));
   EXPECT_EQ(run.summary.warnings, 0) << run.err;
   EXPECT_EQ(run.summary.errors, 0) << run.err;
-  EXPECT_EQ(run.err, "scenario-compile: 0 errors, 0 warnings\n");
+  EXPECT_EQ(run.err,
+            "scenario-compile: read 0 gradients, 0 curves, 0 tunnels, 0 speed boards, 0 sign "
+            "boards, 0 speed limits, 0 adhesions, 0 signals, 0 slowdowns, 0 code reductions, 3 "
+            "stops\n"
+            "scenario-compile: 0 errors, 0 warnings\n");
 }
 
 TEST(CompileWarningTest, CarriedScenarioHasNone) {

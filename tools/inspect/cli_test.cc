@@ -95,6 +95,44 @@ TEST_F(InspectCliTest, JsonIsAnObjectForOneFileAndAnArrayForSeveral) {
   EXPECT_EQ(array.size(), 2u);
 }
 
+// A folder is dumped as --svg draws it: the files of its one scenario, the
+// route file first when the compile wrote one.
+TEST_F(InspectCliTest, AFolderDumpsItsScenario) {
+  inspect_test::TempFolder scenario;
+  scenario.Write("Corvena_Lidra1_7304.sim", EncodeScenarioFile(inspect_test::NamedTable()));
+  TrackGrid grid;
+  grid.Size(1000);
+  scenario.Write("Corvena_Lidra1_7304.dat", EncodeGridFile(grid));
+  InspectRun without_route = Inspect(folder_, Quoted(scenario.path()));
+  EXPECT_EQ(without_route.status, 0) << without_route.err;
+  const size_t sim = without_route.out.find("Corvena_Lidra1_7304.sim: scenario file");
+  const size_t dat = without_route.out.find("Corvena_Lidra1_7304.dat: grid file");
+  EXPECT_TRUE(sim != std::string::npos && dat != std::string::npos && sim < dat)
+      << without_route.out;
+
+  scenario.Write("Corvena_Lidra1_linea.dat",
+                 inspect_test::RouteBytes(inspect_test::StraightRoute(1000)));
+  InspectRun json = Inspect(folder_, "--json " + Quoted(scenario.path()));
+  ASSERT_EQ(json.status, 0) << json.err;
+  nlohmann::json files = nlohmann::json::parse(json.out);
+  ASSERT_EQ(files.size(), 3u);
+  EXPECT_EQ(files[0]["kind"], "route");
+  EXPECT_EQ(files[1]["kind"], "scenario");
+  EXPECT_EQ(files[2]["kind"], "grid");
+
+  inspect_test::TempFolder empty;
+  InspectRun nothing = Inspect(folder_, Quoted(empty.path()));
+  EXPECT_EQ(nothing.status, 2);
+  EXPECT_EQ(nothing.err,
+            empty.path().string() + ": error: no scenario file (*.sim) in the folder\n");
+  // Two scenarios in one folder: the files must be named.
+  InspectRun two = Inspect(folder_, Quoted(folder_.path()));
+  EXPECT_EQ(two.status, 2);
+  EXPECT_NE(two.err.find("several scenario files: Corvena_Lidra1_7304.sim, short.sim"),
+            std::string::npos)
+      << two.err;
+}
+
 TEST_F(InspectCliTest, HelpEndsWithStatus0) {
   InspectRun run = Inspect(folder_, "--help");
   EXPECT_EQ(run.status, 0);

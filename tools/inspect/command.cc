@@ -1,5 +1,6 @@
 #include "tools/inspect/command.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "tools/inspect/dump.h"
@@ -47,8 +48,24 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
     return kInspectBadInput;
   }
   int status = kInspectOk;
-  nlohmann::ordered_json all = nlohmann::ordered_json::array();
+  // A folder stands for the files of the scenario in it.
+  std::vector<std::string> paths;
   for (const std::string& path : options.paths) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec)) {
+      paths.push_back(path);
+      continue;
+    }
+    std::vector<std::filesystem::path> files;
+    if (Status found = ScenarioFilesIn(path, &files); !found.ok()) {
+      err << path << ": error: " << found.message() << '\n';
+      status = kInspectBadInput;
+      continue;
+    }
+    for (const std::filesystem::path& file : files) paths.push_back(file.string());
+  }
+  nlohmann::ordered_json all = nlohmann::ordered_json::array();
+  for (const std::string& path : paths) {
     InspectedFile file;
     if (Status loaded = LoadInspectedFile(path, &file); !loaded.ok()) {
       err << path << ": error: " << loaded.message() << '\n';
@@ -62,7 +79,7 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
     }
   }
   if (options.json && !all.empty()) {
-    const nlohmann::ordered_json& shown = options.paths.size() == 1 ? all[0] : all;
+    const nlohmann::ordered_json& shown = paths.size() == 1 ? all[0] : all;
     out << shown.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
   }
   return status;

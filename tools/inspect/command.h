@@ -20,8 +20,9 @@ struct InspectOptions {
 };
 
 // Dumps every file (text, or JSON: one object for one file, an array for
-// several); a file that cannot be read gets "<file>: error: ..." on `err` and
-// the others are still dumped. With svg_output, `paths` must hold exactly one
+// several); a folder stands for the files of the one scenario in it. A file
+// or folder that cannot be read gets "<path>: error: ..." on `err` and the
+// others are still dumped. With svg_output, `paths` must hold exactly one
 // folder.
 int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& err);
 

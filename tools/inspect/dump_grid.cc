@@ -1,5 +1,7 @@
-// Grid file dump: the cell-1 stamps, the cells that hold an object or an
-// approach mark, and the profile values as stretches of equal value.
+// Grid file dump: the cell-1 stamps, the cells that hold an object (with its
+// values as the description wrote them) or an approach mark, and the profile
+// values as stretches of equal value.
+#include "tools/inspect/author_text.h"
 #include "tools/inspect/dump.h"
 #include "tools/inspect/grid_summary.h"
 
@@ -11,7 +13,8 @@ void DumpCell(int64_t index, const Cell& cell, std::ostream& out) {
   out << "    cell " << index;
   if (cell.cell_type != kEmpty) {
     out << "  " << NominalPosition(cell.cell_type, index) << " m  " << CellTypeName(cell.cell_type);
-    for (const auto& [name, value] : ObjectValues(cell)) out << "  " << name << ' ' << value;
+    const std::vector<AuthorValue> values = CellAsWritten(cell);
+    if (!values.empty()) out << "  " << AsWrittenText(values);
   }
   if (cell.approach_mark != 0) out << "  approach_mark " << int{cell.approach_mark};
   out << '\n';

@@ -1,7 +1,6 @@
 // Route file dump: the size, the element kinds, the bounding box and the
 // curves found in the plan.
-#include <cmath>
-
+#include "tools/inspect/author_text.h"
 #include "tools/inspect/dump.h"
 #include "tools/inspect/route_summary.h"
 
@@ -44,8 +43,8 @@ void DumpRouteFile(const InspectedFile& file, std::ostream& out) {
       << " deg, total turn " << FixedText(s.total_turn_degrees, 2) << " deg\n";
   for (const RouteCurve& c : s.curves) {
     out << "    " << c.start_row << " .. " << c.end_row << " m  " << (c.turn_degrees > 0 ? "right" : "left")
-        << "  turn " << FixedText(c.turn_degrees, 3) << " deg  k " << FixedText(c.turn_per_metre, 5)
-        << " (radius " << FixedText(1.0 / std::abs(c.turn_per_metre), 0) << " m)\n";
+        << "  " << CurveClassText(CurveClassOf(c.turn_per_metre)) << "  turn "
+        << FixedText(c.turn_degrees, 3) << " deg\n";
   }
 }
 

@@ -1,6 +1,7 @@
 // Scenario file dump: the filled rows in index order, each with its role.
 #include <algorithm>
 
+#include "tools/inspect/author_text.h"
 #include "tools/inspect/dump.h"
 #include "tools/inspect/row_meaning.h"
 #include "tools/inspect/scenario_rows.h"
@@ -12,16 +13,10 @@ namespace {
 
 constexpr int16_t kFormatMark = 610;
 
+// The zone as stored, then the values as the stop record wrote them.
 void DumpStop(const ScenarioRow& row, std::ostream& out) {
-  out << "  kind " << int{row.kind} << "  position " << row.position << "  zone " << row.span_start
-      << " .. " << row.span_end << "  time " << ClockText(row.scheduled_time);
-  for (const NamedValue& c : NumericColumns(row)) {
-    if (c.name == "kind" || c.name == "position" || c.name == "span_start" ||
-        c.name == "span_end" || c.name == "scheduled_time") {
-      continue;
-    }
-    out << "  " << c.name << ' ' << c.value;
-  }
+  out << "  zone " << row.span_start << " .. " << row.span_end << " m  "
+      << AsWrittenText(StopAsWritten(row));
 }
 
 // The role's own fields, then any other column that is set although the role

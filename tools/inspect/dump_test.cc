@@ -45,7 +45,8 @@ TEST(InspectDumpTest, ScenarioRowsWithTheirRoles) {
   std::string dump = Dump(StampedScenario());
   const char* expected[] = {
       "Corvena_Lidra1_7304.sim: scenario file, 3005 bytes, 87 rows (1 stop rows, 1 sign-board rows)",
-      "  row 1  stop  \"VALMERA\"  kind 8  position 0  zone -500 .. 500  time 13:53:30",
+      "  row 1  stop  \"VALMERA\"  zone -500 .. 500 m  position 0 m, kind 8, length 500 m, tps 0, "
+      "tab 0, mar 0; first: d2 0, d3 0, rap 0; second: d1 0, d2 0, d3 0, ac 0; time 13:53:30\n",
       "  row 80  sign board  \"( DOPPIO  ) ( BIVIO  )\"\n",
       "  row 83  chainage  section_start 190600  offset 28600  flag 0\n",
       "  row 84  run  braked_mass_percent 0  route_length 270000  carriages 12\n",
@@ -109,7 +110,8 @@ TEST(InspectDumpTest, GridObjectsMarksAndStretches) {
       "objects and approach marks: 5 cells\n",
       "    cell 403  approach_mark 84\n",
       "    cell 409  approach_mark 81\n",
-      "    cell 411  20500 m  signal  s1*10+d1 41  s2*10+d2 0  s3*10+d3 0  rapp*10+sx*3+dx 8  signal_time 0\n",
+      "    cell 411  20500 m  signal  left: sx 2, s1 4, s2 0, s3 0, rapp 0; right: dx 2, d1 1, d2 0, "
+      "d3 0, tempo 0\n",
       "  speed_limit: 1 stretches\n    cells 0 .. 5540  0 .. 277050 m  30 km/h\n",
       "    cells 0 .. 9  0 .. 500 m  -7 per mille\n",
       "  tunnel_kind (tunnels): 1 stretches\n    cells 388 .. 425  19400 .. 21300 m  1\n",
@@ -125,6 +127,9 @@ TEST(InspectDumpTest, GridObjectsMarksAndStretches) {
   EXPECT_EQ(signal["type"], "signal");
   EXPECT_EQ(signal["position"], 20500);
   EXPECT_EQ(signal["value_a"], 41);
+  EXPECT_EQ(signal["as_written"]["left"]["s1"], 4);
+  EXPECT_EQ(signal["as_written"]["right"]["d1"], 1);
+  EXPECT_EQ(signal["as_written"]["right"]["dx"], 2);
   EXPECT_EQ(json["gradient_stretches"][0]["value"], -7);
   EXPECT_EQ(json["tunnel_kind_stretches"][0]["to"], 21300);
 }

@@ -1,5 +1,6 @@
 #include "tools/inspect/json.h"
 
+#include "tools/inspect/author_text.h"
 #include "tools/inspect/grid_summary.h"
 #include "tools/inspect/route_summary.h"
 #include "tools/inspect/row_meaning.h"
@@ -19,6 +20,7 @@ json ScenarioJson(const ScenarioTable& table) {
     if (RowIsEmpty(row)) continue;
     json entry = {{"row", i}, {"role", RowRoleName(RoleOfRow(table, i))}, {"name", Latin1ToUtf8(row.name)}};
     for (const NamedValue& c : NumericColumns(row)) entry[c.name] = c.value;
+    if (RoleOfRow(table, i) == RowRole::kStop) entry["as_written"] = AsWrittenJson(StopAsWritten(row));
     std::vector<NamedValue> meaning = RoleMeaning(table, i);
     if (!meaning.empty()) {
       json& m = entry["meaning"] = json::object();
@@ -38,6 +40,8 @@ json CellJson(int64_t index, const Cell& c) {
                {"value_c", c.value_c},    {"value_d", c.value_d},
                {"signal_time", c.signal_time}, {"approach_mark", c.approach_mark}};
   if (c.cell_type != kEmpty) cell["position"] = NominalPosition(c.cell_type, index);
+  const std::vector<AuthorValue> values = CellAsWritten(c);
+  if (!values.empty()) cell["as_written"] = AsWrittenJson(values);
   return cell;
 }
 
@@ -70,8 +74,10 @@ json RouteJson(const RoutePlan& plan) {
   for (const auto& [tag, count] : s.tags) tags[std::to_string(tag)] = count;
   json curves = json::array();
   for (const RouteCurve& c : s.curves) {
+    const CurveClass curve = CurveClassOf(c.turn_per_metre);
     curves.push_back({{"start", c.start_row}, {"end", c.end_row}, {"turn_degrees", c.turn_degrees},
-                      {"turn_per_metre", c.turn_per_metre}});
+                      {"turn_per_metre", c.turn_per_metre}, {"hand", curve.left ? "left" : "right"},
+                      {"class", curve.number}, {"radius", curve.radius}});
   }
   json route = {{"rows", s.rows},
                 {"route_length", s.route_length},

@@ -1,6 +1,7 @@
 // scenario-inspect: a look inside the compiled files of a scenario.
 //
 //   scenario-inspect [--json] FILE...      dump route, scenario or grid files
+//   scenario-inspect [--json] FOLDER       dump the scenario in FOLDER
 //   scenario-inspect --svg OUT.svg FOLDER  draw the scenario in FOLDER
 //   scenario-inspect --serve [HOST:]PORT FOLDER  serve a live page of it
 //
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
       "scenario file (<route>_<train>.sim) and grid file (<route>_<train>.dat), or a picture of the "
       "whole scenario."};
   app.add_option("paths", options.paths,
-                 "files to dump (told apart by name and size), or with --svg the folder of one compiled scenario")
+                 "files to dump (told apart by name and size) or folders, each holding one compiled "
+                 "scenario to dump; with --svg the folder of the scenario to draw")
       ->required();
   app.add_flag("--json", options.json,
                "print the dump as JSON: one object for one file, an array for several");

@@ -55,6 +55,45 @@ void CheckAgreement(ScenarioFolder* f) {
 
 }  // namespace
 
+Status ScenarioFilesIn(const std::filesystem::path& folder,
+                       std::vector<std::filesystem::path>* files) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) return Status::Error("no such folder");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+  }
+  if (ec) return Status::Error("cannot list the folder (" + ec.message() + ")");
+  std::sort(names.begin(), names.end());
+  std::vector<std::string> scenarios;
+  for (const std::string& n : names) {
+    if (EndsWith(n, ".sim") && n.size() > 4) scenarios.push_back(n);
+  }
+  if (scenarios.empty()) return Status::Error("no scenario file (*.sim) in the folder");
+  if (scenarios.size() > 1) {
+    return Status::Error("several scenario files: " + JoinNames(scenarios) +
+                         "; name the files to dump");
+  }
+  const std::string stem = scenarios[0].substr(0, scenarios[0].size() - 4);
+  const std::string grid = stem + ".dat";
+  if (std::find(names.begin(), names.end(), grid) == names.end()) {
+    return Status::Error("the grid file " + grid + " is missing");
+  }
+  files->clear();
+  // The route file of this scenario: <route>_linea.dat, where the scenario
+  // file is <route>_<train>.sim.
+  for (const std::string& n : names) {
+    if (EndsWith(n, kRouteSuffix) && n.size() > kRouteSuffix.size() &&
+        stem.starts_with(n.substr(0, n.size() - kRouteSuffix.size()) + "_")) {
+      files->push_back(folder / n);
+      break;
+    }
+  }
+  files->push_back(folder / scenarios[0]);
+  files->push_back(folder / grid);
+  return Status::OK();
+}
+
 int64_t ScenarioFolder::RouteLength() const {
   int64_t length = scenario.scenario[kRunRow].span_end;
   if (length > 0) return length;

@@ -25,6 +25,14 @@ struct ScenarioFolder {
   int64_t RouteLength() const;
 };
 
+// The compiled files of the one scenario in the folder, for the dump: its
+// route file when there is one (a compile without a route table writes
+// none), its scenario file and its grid file, in that order. A failure says
+// what is wrong: no such folder, no scenario file or several, a missing grid
+// file.
+Status ScenarioFilesIn(const std::filesystem::path& folder,
+                       std::vector<std::filesystem::path>* files);
+
 // Finds the three files by their suffixes and decodes them. A failure says
 // what is wrong: no such folder, a file missing, several scenarios, a file
 // that does not decode.

@@ -118,7 +118,35 @@ void DrawLaneFrame(double top, double height, const char* name, const ProfileFra
                name);
 }
 
-std::string RenderScenarioSvg(const ScenarioFolder& f) {
+namespace {
+
+// The band's style goes in only with a band: a good compile's picture stays
+// as it was.
+std::string Document(double width, double height, const SvgWriter& body, bool band) {
+  SvgWriter svg;
+  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  svg.Open("svg", {{"xmlns", "http://www.w3.org/2000/svg"}, {"version", "1.1"},
+                   {"width", SvgNumber(width)}, {"height", SvgNumber(height)},
+                   {"viewBox", "0 0 " + SvgNumber(width) + " " + SvgNumber(height)}});
+  svg.WithText("style", {}, std::string(kStyle) + (band ? kFailureBandStyle : ""));
+  svg.Empty("rect", {{"x", "0"}, {"y", "0"}, {"width", SvgNumber(width)},
+                     {"height", SvgNumber(height)}, {"fill", "#fff"}});
+  out += svg.markup();
+  out += body.markup();
+  out += "</svg>\n";
+  return out;
+}
+
+}  // namespace
+
+std::string RenderFailureSvg(const std::vector<std::string>& failure) {
+  constexpr double kWidth = 1200;
+  SvgWriter body;
+  const double height = DrawFailureBand(failure, 0, kWidth, body);
+  return Document(kWidth, height, body, true);
+}
+
+std::string RenderScenarioSvg(const ScenarioFolder& f, const std::vector<std::string>& failure) {
   ProfileFrame frame;
   frame.extent = ProfileExtent(f);
   frame.left = kLaneLabelWidth + 10;
@@ -126,7 +154,7 @@ std::string RenderScenarioSvg(const ScenarioFolder& f) {
   double total_width = frame.left + frame.width + 60;
 
   SvgWriter body;
-  double y = 10;
+  double y = DrawFailureBand(failure, 0, total_width, body) + 10;
   y += DrawHeading(f, y, frame, body) + 10;
   y += DrawPlan(f, y, frame, body) + 20;
   double lanes_top = y;
@@ -134,19 +162,7 @@ std::string RenderScenarioSvg(const ScenarioFolder& f) {
   y += DrawProfileLanes(f, y, frame, body);
   DrawTunnelShading(f, lanes_top, y - lanes_top, frame, body);
   y += DrawChainageAxis(f, y, lanes_top, frame, body) + 10;
-
-  SvgWriter svg;
-  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg.Open("svg", {{"xmlns", "http://www.w3.org/2000/svg"}, {"version", "1.1"},
-                   {"width", SvgNumber(total_width)}, {"height", SvgNumber(y)},
-                   {"viewBox", "0 0 " + SvgNumber(total_width) + " " + SvgNumber(y)}});
-  svg.WithText("style", {}, kStyle);
-  svg.Empty("rect", {{"x", "0"}, {"y", "0"}, {"width", SvgNumber(total_width)}, {"height", SvgNumber(y)},
-                     {"fill", "#fff"}});
-  out += svg.markup();
-  out += body.markup();
-  out += "</svg>\n";
-  return out;
+  return Document(total_width, y, body, !failure.empty());
 }
 
 }  // namespace scenario

@@ -5,11 +5,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tools/inspect/scenario_folder.h"
 
 namespace scenario {
 
-std::string RenderScenarioSvg(const ScenarioFolder& folder);
+// With `failure` lines, a red band above the picture shows them (the first
+// as its heading): the scenario drawn is not what the lines are about.
+std::string RenderScenarioSvg(const ScenarioFolder& folder,
+                              const std::vector<std::string>& failure = {});
+// The band alone, when there is no scenario to draw.
+std::string RenderFailureSvg(const std::vector<std::string>& failure);
 
 }  // namespace scenario

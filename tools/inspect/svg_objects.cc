@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/inspect/author_text.h"
 #include "tools/inspect/chainage.h"
 #include "tools/inspect/grid_summary.h"
 #include "tools/inspect/scenario_rows.h"
@@ -25,7 +26,8 @@ std::string CellTooltip(const ScenarioFolder& f, int64_t index, const Cell& cell
   std::string text = CellTypeName(cell.cell_type) + " at " + std::to_string(position) + " m (" +
                      FormatChainage(Chainage(f.scenario.scenario).At(position)) + ", cell " +
                      std::to_string(index) + ")";
-  for (const auto& [name, value] : ObjectValues(cell)) text += ", " + name + " " + std::to_string(value);
+  const std::vector<AuthorValue> values = CellAsWritten(cell);
+  if (!values.empty()) text += ": " + AsWrittenText(values);
   return text;
 }
 
@@ -40,9 +42,9 @@ void DrawStops(const ScenarioFolder& f, double top, const ProfileFrame& frame, S
     double x0 = frame.X(std::clamp<double>(row.span_start, 0, static_cast<double>(frame.extent)));
     double x1 = frame.X(std::clamp<double>(row.span_end, 0, static_cast<double>(frame.extent)));
     svg.Open("g", {{"class", "stop"}});
-    svg.Title(row.name + " (row " + std::to_string(i) + "), kind " + std::to_string(row.kind) + ", at " +
-              std::to_string(row.position) + " m, zone " + std::to_string(row.span_start) + " .. " +
-              std::to_string(row.span_end) + " m, time " + ClockText(row.scheduled_time));
+    svg.Title(row.name + " (row " + std::to_string(i) + "), zone " + std::to_string(row.span_start) +
+              " .. " + std::to_string(row.span_end) + " m, time " + ClockText(row.scheduled_time) +
+              ": " + AsWrittenText(StopAsWritten(row)));
     svg.Empty("rect", {{"x", SvgNumber(x0)}, {"y", SvgNumber(base - 8)},
                        {"width", SvgNumber(std::max(1.0, x1 - x0))}, {"height", "8"}});
     svg.Empty("line", {{"x1", SvgNumber(x)}, {"y1", SvgNumber(base - 12)}, {"x2", SvgNumber(x)},
@@ -99,7 +101,7 @@ void DrawCellLane(const ScenarioFolder& f, double top, double height, const char
         svg.Empty("rect", {{"x", SvgNumber(x - 4)}, {"y", SvgNumber(top + 4)}, {"width", "8"}, {"height", "8"}});
         int row = cell.value_a;
         if (row >= 0 && row < kScenarioRowCount) {
-          tooltip += ": " + table[row].name;
+          tooltip += ", text " + table[row].name;
           // Right of the board, or left of it near the end of the plot.
           std::string label = CompactText(table[row].name);
           double width = static_cast<double>(label.size()) * 9 * 0.6;

@@ -61,6 +61,13 @@ void DrawTunnelShading(const ScenarioFolder& folder, double shade_top, double sh
 double DrawChainageAxis(const ScenarioFolder& folder, double top, double lanes_top,
                         const ProfileFrame& frame, SvgWriter& svg);
 
+// The red band of a failed compile over the whole width, its first line as
+// the heading; returns its height (0 without lines).
+double DrawFailureBand(const std::vector<std::string>& lines, double top, double width,
+                       SvgWriter& svg);
+// The style of the band's parts.
+extern const char* const kFailureBandStyle;
+
 // A lane's name at the left and a faint frame around the plot area.
 void DrawLaneFrame(double top, double height, const char* name, const ProfileFrame& frame, SvgWriter& svg);
 

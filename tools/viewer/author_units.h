@@ -2,8 +2,9 @@
 // in km/h and its stripes, a signal's written fields, a stop row's fields
 // under their names in the stop record, a curve's class and radius.
 //
-// The viewer asks only these functions for author units, so that one shared
-// set of them can take their place in one line each.
+// The values come from the shared reading-back of scenario-inspect
+// (tools/inspect/author_units.h); these put them in the page's words, each
+// value with its unit in one text.
 #pragma once
 
 #include <optional>
@@ -26,11 +27,8 @@ std::vector<ShownValue> CellAuthorValues(const Cell& cell);
 // A stop row's fields, named and ordered as in the stop record.
 std::vector<ShownValue> StopAuthorValues(const ScenarioRow& row);
 
-// Curve classes 1 to 6 and the turn per metre each fixes.
-inline constexpr double kCurveTurns[6] = {0.0001, 0.0002, 0.0004, 0.001, 0.002, 0.003};
-
-// The class whose turn per metre is nearest to |turn| (within 5 %); nullopt
-// for a turn no class gives.
+// The class whose turn per metre |turn| is; nullopt for a turn no class
+// gives.
 std::optional<int> CurveClassOfTurn(double turn_per_metre);
 // 1 / turn, rounded to whole metres: 10000 m for class 1, 333 m for class 6.
 int CurveRadius(int curve_class);

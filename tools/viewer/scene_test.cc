@@ -93,7 +93,8 @@ TEST_F(CarriedSceneTest, SpeedBoardSpeedsInKmH) {
   const Json& board = At("speed-boards", 1050);
   EXPECT_EQ(board["cell"], 22);
   EXPECT_EQ(board["values"].dump(),
-            R"([["speed a","85 km/h"],["speed b","90 km/h"],["speed c","95 km/h"],["stripes","0 left, 0 right"]])");
+            R"([["vas","85 km/h"],["vbs","90 km/h"],["vcs","95 km/h"],["strisces","0"],)"
+            R"(["vad","85 km/h"],["vbd","90 km/h"],["vcd","95 km/h"],["strisced","0"]])");
   EXPECT_EQ(Source(board), "line.txt:225: indicatori_vmax,  1050, 85, 90, 95, 0, 85, 90, 95, 0");
 }
 

@@ -1,0 +1,78 @@
+#include "tools/compile/command_output.h"
+
+#include <string>
+#include <vector>
+
+#include "tools/compile/terminal_text.h"
+#include "tools/inspect/scenario_folder.h"
+#include "tools/inspect/svg.h"
+
+namespace scenario {
+
+namespace {
+
+// At most this many errors in the picture's band; the rest are counted.
+constexpr size_t kBandErrors = 12;
+
+bool Failed(const CompileSummary& summary) {
+  return summary.error_code != 0 || summary.fatal.has_value() || summary.errors > 0;
+}
+
+std::vector<std::string> BandLines(const CompileOptions& options, const CompileSummary& summary) {
+  std::string heading = "scenario-compile: " + SummaryLine(summary.errors, summary.warnings);
+  if (!summary.held_back.empty() || summary.files.empty()) {
+    heading += "; " + options.out_dir + " left as it was, the picture shows what it holds";
+  }
+  std::vector<std::string> lines{heading};
+  size_t shown = 0;
+  for (const Diagnostic& d : summary.diagnostics) {
+    if (d.severity != Severity::kError) continue;
+    if (++shown > kBandErrors) continue;
+    std::string where = d.file;
+    if (d.line > 0) where += ":" + std::to_string(d.line) + ":" + std::to_string(d.column);
+    lines.push_back(where + ": " + d.message + " " + d.Tag());
+  }
+  if (shown > kBandErrors) {
+    lines.push_back("and " + std::to_string(shown - kBandErrors) + " more errors");
+  }
+  return lines;
+}
+
+}  // namespace
+
+void PrintClosingLines(const CompileOptions& options, const CompileSummary& summary,
+                       std::ostream& err) {
+  err << "scenario-compile: read " << RecordCountsText(summary.records_read) << "\n";
+  for (const ReaderStop& stop : summary.reader_stops) {
+    err << "scenario-compile: " << ReaderStopText(stop) << "\n";
+  }
+  if (!summary.held_back.empty()) {
+    err << "scenario-compile: error code " << summary.error_code << ": " << EscapeForTerminal(options.out_dir)
+        << " left as it was; --write-on-error writes the files anyway\n";
+  }
+  err << "scenario-compile: " << SummaryLine(summary.errors, summary.warnings);
+  if (options.warnings.as_errors && summary.warnings > 0) err << " (warnings count as errors)";
+  err << "\n";
+}
+
+Status DrawPicture(const CompileOptions& options, const CompileSummary& summary,
+                   FileWriter& files, std::ostream& err) {
+  const bool failed = Failed(summary);
+  ScenarioFolder folder;
+  const Status loaded = LoadScenarioFolder(options.out_dir, &folder);
+  if (!loaded.ok() && !failed) {
+    err << "scenario-compile: no picture drawn: " << EscapeForTerminal(loaded.message()) << "\n";
+    return Status::OK();
+  }
+  std::string svg;
+  if (!failed) {
+    svg = RenderScenarioSvg(folder);
+  } else if (loaded.ok()) {
+    svg = RenderScenarioSvg(folder, BandLines(options, summary));
+  } else {
+    svg = RenderFailureSvg(BandLines(options, summary));
+  }
+  return files.Write(options.svg_path, svg);
+}
+
+}  // namespace scenario
