@@ -89,8 +89,18 @@ export function redraw() {
   if (!frame) frame = requestAnimationFrame(draw);
 }
 
-async function loadScene(sceneVersion) {
-  const scene = await (await fetch('/scene')).json();
+// The scene's JSON, asked for as soon as its version is known, so that it
+// travels beside the status rather than after it.
+function fetchScene() {
+  return fetch('/scene').then(async r => ({ version: Number(r.headers.get('X-Scene-Version')), scene: await r.json() }));
+}
+
+async function loadScene(sceneVersion, asked) {
+  let answer = await asked;
+  // The scene may have been compiled again between the two answers.
+  if (answer.version !== sceneVersion) answer = await fetchScene();
+  const scene = answer.scene;
+  sceneVersion = answer.version;
   if (!scene) return;
   const first = state.scene === null;
   prepareLanes(scene);
@@ -101,15 +111,23 @@ async function loadScene(sceneVersion) {
   view.setExtent(scene.extent, !first);
   document.getElementById('title').textContent = `Route ${scene.route}, train ${scene.train}`;
   document.getElementById('counts').textContent = `${scene.length} m: ${counts(scene)}`;
+  // The plan of the new scene is asked for now, while the rest is drawn.
+  view.width = Math.max(200, chart.clientWidth - LEFT - RIGHT);
+  fetchPlan();
   redraw();
 }
 
-async function follow(version) {
+// version and sceneVersion come from the event (unknown on the first look).
+async function follow(version, sceneVersion) {
   if (version === state.version) return;
+  // On the first look (sceneVersion 0) the scene is asked for at once too.
+  const early = sceneVersion !== state.sceneVersion ? fetchScene() : null;
   const doc = await (await fetch('/status')).json();
   state.version = doc.version;
   state.status = doc.status;
-  if (doc.scene_version !== state.sceneVersion && doc.scene_version > 0) await loadScene(doc.scene_version);
+  if (doc.scene_version !== state.sceneVersion && doc.scene_version > 0) {
+    await loadScene(doc.scene_version, early || fetchScene());
+  }
   showStatus(doc.status);
   document.body.dataset.version = doc.version;
 }
@@ -135,10 +153,10 @@ window.addEventListener('resize', redraw);
 const events = new EventSource('/events');
 // One event at a time: a quick second save waits for the first to be shown.
 // The first look does not wait for the event stream to open.
-let following = follow(-1).catch(() => {});
+let following = follow(-1, 0).catch(() => {});
 events.onmessage = e => {
-  const version = JSON.parse(e.data).version;
-  following = following.then(() => follow(version)).catch(() => {});
+  const { version, scene_version: sceneVersion } = JSON.parse(e.data);
+  following = following.then(() => follow(version, sceneVersion)).catch(() => {});
 };
 // For tests and the benchmark: the view in route positions.
 window.viewer = { view, state, redraw };
