@@ -12,8 +12,16 @@ cmake --build build -j"$(nproc)"
 # Playwright's core at the version the lock file pins (it runs on the
 # Node.js 18 of a bare Debian 12); it drives Debian's own Chromium and never
 # downloads a browser.
-(cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
-SCENARIO_BROWSER_REQUIRED=1 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# Without it (no route to the registry, or a certificate the machine does
+# not trust) every other test still runs and the browser tests are reported
+# as skipped, loudly; CI (SCENARIO_CI=1) requires them.
+browser_required=1
+if ! (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error); then
+  [ -n "${SCENARIO_CI:-}" ] && { echo "test.sh: npm ci failed; CI requires the browser tests" >&2; exit 1; }
+  echo "test.sh: npm ci failed: the live viewer's browser tests are SKIPPED on this machine" >&2
+  browser_required=""
+fi
+SCENARIO_BROWSER_REQUIRED=$browser_required ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 # An independent cross-check of the carried content: a second reader of the
 # carried texts, written apart from the C++ one, checks the counts, lines,
@@ -42,3 +50,4 @@ if command -v clang++ >/dev/null; then
 else
   echo "fuzz: no clang++, the fuzz targets are not run" >&2
 fi
+[ -n "$browser_required" ] || echo "test.sh: passed, but WITHOUT the browser tests (npm ci failed, see above)" >&2
