@@ -25,18 +25,17 @@ void FieldStream::SkipBlanks() {
   while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
 }
 
-bool FieldStream::ConsumeLineEnd() {
+void FieldStream::ConsumeLineEnd() {
   size_t length = 0;
   if (pos_ < text_.size() && text_[pos_] == '\n') {
     length = 1;
   } else if (pos_ + 1 < text_.size() && text_[pos_] == '\r' && text_[pos_ + 1] == '\n') {
     length = 2;
   }
-  if (length == 0) return false;
+  if (length == 0) return;
   pos_ += length;
   ++line_;
   line_start_ = pos_;
-  return true;
 }
 
 void FieldStream::RequireData(const char* what) {

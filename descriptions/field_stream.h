@@ -61,8 +61,8 @@ class FieldStream {
  private:
   int64_t ReadNumber(int64_t min, int64_t max, const char* width);
   void SkipBlanks();
-  // Consumes a line end at pos_ if there is one; true when it did.
-  bool ConsumeLineEnd();
+  // Consumes a line end at pos_ if there is one.
+  void ConsumeLineEnd();
   void RequireData(const char* what);
 
   std::string_view text_;

@@ -73,9 +73,24 @@ TEST(FieldStreamTest, NumberTakesTheBlanksAndOneSeparatorAfterIt) {
 }
 
 TEST(FieldStreamTest, NumberAtTheEndOfTheData) {
-  FieldStream stream("+42   ");
-  EXPECT_EQ(stream.ReadInt32(), 42);
-  EXPECT_TRUE(stream.AtEnd());
+  // A text cut after its last number, with or without the line end.
+  for (const char* text : {"+42   ", "42", "42\n", "42\r\n", "42 \r\n"}) {
+    FieldStream stream(text);
+    EXPECT_EQ(stream.ReadInt32(), 42) << text;
+    EXPECT_TRUE(stream.AtEnd()) << text;
+  }
+}
+
+TEST(FieldStreamTest, WhatFollowsANumberAfterABlankIsTheNextField) {
+  // Only blanks and one separator go with the number; a word after a blank
+  // on the same line is read on its own, and the line end after it is its.
+  FieldStream stream("3 x\nnext\r\n500 y\r\nlast");
+  EXPECT_EQ(stream.ReadInt32(), 3);
+  EXPECT_EQ(stream.ReadField(), "x");
+  EXPECT_EQ(stream.ReadField(), "next");
+  EXPECT_EQ(stream.ReadInt32(), 500);
+  EXPECT_EQ(stream.ReadField(), "y");
+  EXPECT_EQ(stream.ReadField(), "last");
 }
 
 TEST(FieldStreamTest, NotANumberThrows) {
@@ -162,6 +177,16 @@ TEST(FieldStreamTest, FailureCarriesReasonAndPosition) {
     EXPECT_EQ(std::string(failure.what()), "'abc ' is not a number");
     EXPECT_EQ(failure.where().line, 2);
     EXPECT_EQ(failure.where().column, 3);
+  }
+  // A number too wide for its field is quoted alone, wherever it stands.
+  FieldStream wide("pendenza, 99999999999, 5\r\n");
+  wide.ReadField();
+  try {
+    wide.ReadInt32();
+    FAIL() << "no failure";
+  } catch (const DescriptionFailure& failure) {
+    EXPECT_EQ(std::string(failure.what()), "'99999999999' does not fit 32 bits (-2147483648 to 2147483647)");
+    EXPECT_EQ(failure.where().column, 11);
   }
 }
 
