@@ -58,9 +58,17 @@ TEST_F(TrainReaderTest, KeywordsInAnyCaseAndGroupHeadersThatMatchNothing) {
       "Aderenza, 0, 70",
       "SEGNALE,  20500, 2, 4, 0, 0, 0,     2, 1, 0, 0, 0",
       "Stazione, 4500,  2, 800,  0, 1, 1,   1,1,0,  4,0,0,  0,  0, 0, 0, BRESSOLA",
+      "VELOCITA' LIMITE, 0, 40",
+      "Sabbia, 300",
+      "OROLOGIO, 13, 53, 30",
+      "Abbattimento Codice, 5300, 270",
   })));
   EXPECT_EQ(row(kRunRow).position, 8);
   EXPECT_EQ(cell(0).adhesion, 70);
+  EXPECT_EQ(cell(0).speed_limit, 8);
+  EXPECT_EQ(row(kTrainRow).first_d2, 300);
+  EXPECT_EQ(row(kTrainRow).second_d1, 13);
+  EXPECT_EQ(cell(106).cell_type, kCodeReduction);
   EXPECT_EQ(cell(411).cell_type, kSignal);
   EXPECT_EQ(row(1).name, "BRESSOLA");
   EXPECT_EQ(state.error_code, 0);
@@ -358,6 +366,11 @@ TEST_F(TrainReaderTest, SignalOrSlowdownOutsideTheGridIsError15WithTheFinishStep
       {"rallentamento, 276950, 60, 100, 5, 0, 0", 276950},
       {"rallentamento, 270000, 60, 10000, 5, 0, 0", 270000},  // end cell 5601
       {"rallentamento, -200, 60, 100, 5, 0, 0", -200},        // start cell -3
+      // One metre inside the 100 m kept off the grid end (276900 + 100 =
+      // 50 N), though every cell of the record lies inside.
+      {"segnale, 276901, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0", 276901},
+      {"rallentamento, 276901, 60, 0, 5, 0, 0", 276901},
+      {"abbattimento codice, 276901, 270", 276901},
   };
   for (const Case& c : cases) {
     state = GeneratorState{};
@@ -367,6 +380,13 @@ TEST_F(TrainReaderTest, SignalOrSlowdownOutsideTheGridIsError15WithTheFinishStep
     EXPECT_EQ(row(kRunRow).position, 0) << c.record;
     EXPECT_EQ(cell(0).speed_limit, 10) << c.record;
     for (const Cell& x : state.grid.cells()) ASSERT_EQ(x.cell_type, kEmpty) << c.record;
+  }
+  // At the guard itself they are read.
+  for (const char* record : {"segnale, 276900, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0", "abbattimento codice, 276900, 270"}) {
+    state = GeneratorState{};
+    state.grid.Size(270000);
+    ASSERT_TRUE(Read(TrainText({record})));
+    EXPECT_EQ(state.error_code, 0) << record;
   }
   // A signal in cell 0 is inside the grid; its approach marks are not.
   state = GeneratorState{};

@@ -264,7 +264,12 @@ TEST_F(CompletionPassTest, WalkWithoutAnEndStopsAtTheLastCell) {
   const int64_t n = state.grid.last_index();
   Put(n - 10, kSlowdownStart, 100);
   Put(n - 1, kSignal);
+  // Without an end there is no search after it: this signal near the start
+  // of the line gets no reduction.
+  Put(5, kSignal);
   CompleteGrid(state);
+  EXPECT_EQ(state.grid.at(4).cell_type, kEmpty);
+  EXPECT_EQ(state.grid.at(3).cell_type, kEmpty);
   EXPECT_EQ(state.error_code, 13);
   EXPECT_EQ(state.error_position, n * 50);
   EXPECT_TRUE(IsReduction(n - 2));  // 8 cells into the walk
