@@ -105,17 +105,16 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
   summary.errors = static_cast<int>(summary.diagnostics.size());
   summary.reader_stops = ReaderStops(summary.diagnostics);
-  std::vector<Diagnostic> warnings = WarningDiagnostics(context, options.warnings);
-  summary.warnings = static_cast<int>(warnings.size());
+  WarningList found = WarningDiagnostics(context, options.warnings);
+  summary.warnings = static_cast<int>(found.found());
+  summary.omitted = found.omitted();
+  std::vector<Diagnostic> warnings = found.Take();
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
   summary.records_read = RecordsRead(context);
   summary.exit_status = ExitStatus(result, state, summary, options.warnings);
 
-  for (const Diagnostic& diagnostic : summary.diagnostics) {
-    const bool in_train = diagnostic.description == Description::kTrain;
-    err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
-  }
+  PrintDiagnostics(summary, line_lines, train_lines, err);
   if (!result.status.ok() && result.fatal_number == 0) {
     err << "scenario-compile: " << EscapeForTerminal(result.status.message()) << "\n";
   }

@@ -129,15 +129,18 @@ std::string SummaryLine(int errors, int warnings) {
   return count(errors, "error") + ", " + count(warnings, "warning");
 }
 
+std::tuple<bool, int, int, int> PrintOrderKey(const Diagnostic& d) {
+  const bool whole_file = d.line == 0 || !d.description.has_value();
+  const int text = d.description == Description::kTrain ? 1 : 0;
+  return std::make_tuple(whole_file, whole_file ? 0 : text, whole_file ? 0 : d.line,
+                         whole_file ? 0 : d.column);
+}
+
 void SortDiagnostics(std::vector<Diagnostic>* diagnostics) {
-  auto key = [](const Diagnostic& d) {
-    const bool whole_file = d.line == 0 || !d.description.has_value();
-    const int text = d.description == Description::kTrain ? 1 : 0;
-    return std::make_tuple(whole_file, whole_file ? 0 : text, whole_file ? 0 : d.line,
-                           whole_file ? 0 : d.column);
-  };
   std::stable_sort(diagnostics->begin(), diagnostics->end(),
-                   [&](const Diagnostic& a, const Diagnostic& b) { return key(a) < key(b); });
+                   [](const Diagnostic& a, const Diagnostic& b) {
+                     return PrintOrderKey(a) < PrintOrderKey(b);
+                   });
 }
 
 }  // namespace scenario

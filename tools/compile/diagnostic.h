@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "descriptions/read_observer.h"
@@ -81,6 +82,10 @@ std::string ListText(const std::vector<std::string>& items);
 
 // "1 error, 2 warnings" and the like.
 std::string SummaryLine(int errors, int warnings);
+
+// Where a diagnostic comes in the printed order: whether it is about a whole
+// file, then the text (line description first), the line and the column.
+std::tuple<bool, int, int, int> PrintOrderKey(const Diagnostic& diagnostic);
 
 // Diagnostics pointing into the texts first, the line description before the
 // train description, by line and column; whole-file ones after them, each

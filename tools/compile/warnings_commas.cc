@@ -67,7 +67,7 @@ const KeywordFieldRead* RecordLaterOnLine(const DiagnosticContext& context,
 }
 
 void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
-                  std::vector<Diagnostic>* out) {
+                  WarningList* out) {
   const Description text = DescriptionOf(comment.scope);
   if (KeywordHeld(comment.scope, comment.field) != nullptr) {
     const KeywordFieldRead* later = RecordLaterOnLine(context, comment);
@@ -118,7 +118,7 @@ std::vector<TextComma> TextCommas(const DiagnosticContext& context) {
 }
 
 void CommaWarnings(const DiagnosticContext& context, const std::vector<TextComma>& commas,
-                   std::vector<Diagnostic>* out) {
+                   WarningList* out) {
   for (const TextComma& comma : commas) {
     if (comma.comment != nullptr) {
       CommentComma(context, *comma.comment, out);

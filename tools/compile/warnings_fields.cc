@@ -25,7 +25,7 @@ const KeywordFieldRead* GeneralSectionEnd(const DiagnosticRecorder& recorder) {
 }
 
 void CommentRead(const DiagnosticContext& context, const KeywordFieldRead& read,
-                 const std::vector<std::string>& kinds, std::vector<Diagnostic>* out) {
+                 const std::vector<std::string>& kinds, WarningList* out) {
   const std::string count = read.scope == KeywordScope::kLineGeneral ? "ten" : "two";
   const std::string where = read.scope == KeywordScope::kLineGeneral ? " in the general section"
                             : read.scope == KeywordScope::kLineData  ? " in the data sections"
@@ -39,7 +39,7 @@ void CommentRead(const DiagnosticContext& context, const KeywordFieldRead& read,
 
 void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead& read,
                        const KeywordFieldRead* general_end,
-                       std::vector<Diagnostic>* out) {
+                       WarningList* out) {
   const Description text = DescriptionOf(read.scope);
   if (read.scope == KeywordScope::kLineGeneral && !IsSectionHeader(read.field)) {
     const std::vector<std::string> data =
@@ -82,7 +82,7 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
 
 }  // namespace
 
-void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out) {
+void FieldWarnings(const DiagnosticContext& context, WarningList* out) {
   const bool curves_read = context.state.write_files != 0;
   const std::vector<RecordRead>& records = context.recorder.records();
   const KeywordFieldRead* general_end = GeneralSectionEnd(context.recorder);

@@ -23,7 +23,7 @@ std::string OnLine(const RecordRead& record) {
 
 // A record whose position lies behind the record of its kind before it.
 void OrderWarnings(const DiagnosticContext& context, const char* kind, const char* name,
-                   const std::string& what_follows, std::vector<Diagnostic>* out) {
+                   const std::string& what_follows, WarningList* out) {
   const RecordRead* previous = nullptr;
   for (const RecordRead* record : RecordsOf(context, kind)) {
     if (!record->Number(0)) continue;
@@ -36,7 +36,7 @@ void OrderWarnings(const DiagnosticContext& context, const char* kind, const cha
   }
 }
 
-void CurveWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out) {
+void CurveWarnings(const DiagnosticContext& context, WarningList* out) {
   int64_t cursor = 2;  // the next row of the plan, as the reader keeps it
   const RecordRead* previous = nullptr;
   for (const RecordRead* curve : RecordsOf(context, "curve")) {
@@ -63,7 +63,7 @@ void CurveWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
   }
 }
 
-void RangeWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out) {
+void RangeWarnings(const DiagnosticContext& context, WarningList* out) {
   for (const RecordRead* gradient : RecordsOf(context, "gradient")) {
     const std::optional<int64_t> value = gradient->Number(1);
     if (!value || (*value >= -100 && *value <= 155)) continue;
@@ -86,7 +86,7 @@ void RangeWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
 
 }  // namespace
 
-void RecordWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out) {
+void RecordWarnings(const DiagnosticContext& context, WarningList* out) {
   // A profile record behind the cursor still writes one cell.
   const std::string still_moves = "this one still moves the profile on by one cell";
   OrderWarnings(context, "gradient", "gradient-order",
