@@ -65,7 +65,7 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   CompileSummary summary;
   const std::string& line_text = texts.line;
   const std::string& train_text = texts.train;
-  MemorySource source(line_text, train_text);
+  TextViewSource source(line_text, train_text);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
   // The binary files in OUTDIR always come from one run: a second run
@@ -77,10 +77,13 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   });
   RemoveStaleTemporaries(options.out_dir, NamesInOutDir(options));
 
+  // The recorder keeps the fields it is told of as views into the texts.
+  const SourceLines line_lines(line_text);
+  const SourceLines train_lines(train_text);
   GeneratorState state;
   state.route_name = options.route;
   state.train_number = options.train;
-  DiagnosticRecorder recorder(state);
+  DiagnosticRecorder recorder(state, &line_lines, &train_lines);
   state.observer = &recorder;
   FreshFileWriter writer(options.faults);
   OutputGate gate(state, options.write_on_error, writer);
@@ -98,8 +101,6 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   std::sort(summary.held_back.begin(), summary.held_back.end());
   if (result.fatal_number != 0) summary.fatal = result.fatal_number;
 
-  const SourceLines line_lines(line_text);
-  const SourceLines train_lines(train_text);
   const DiagnosticContext context{state,          recorder,    options.line_path,
                                   options.train_path, &line_lines, &train_lines};
   summary.diagnostics = ErrorDiagnostics(context, summary.fatal);

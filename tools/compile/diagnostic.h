@@ -52,10 +52,14 @@ class SourceLines {
   // Line `line` (from 1) without its line end; nullopt when there is none.
   std::optional<std::string> Line(int line) const;
   int count() const { return static_cast<int>(starts_.size()); }
+  // The `length` bytes from a place in the text; "" when the text has no
+  // such place or they run past its end.
+  std::string_view At(TextPosition where, size_t length) const;
 
  private:
   std::string_view text_;
-  std::vector<size_t> starts_;  // where each line begins
+  // Where each line begins: a description is at most 1 GiB, read as it is.
+  std::vector<uint32_t> starts_;
 };
 
 // The first line, "FILE:LINE:COLUMN: error: MESSAGE [TAG]", then, when the

@@ -78,7 +78,7 @@ std::string CurveError(const RecordRead& curve, TextPosition* at) {
   }
   if (digits.empty()) {
     *at = curve.keyword;
-    return "the curve keyword field \"" + curve.field +
+    return "the curve keyword field \"" + std::string(curve.field) +
            "\" names no radius class: it needs one of the digits 1 to 6";
   }
   *at = curve.At(1);
@@ -112,7 +112,7 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
       break;
     case kErrorRepetitionCodes:
       at = record.keyword;
-      message = "the signal repetition keyword field \"" + record.field +
+      message = "the signal repetition keyword field \"" + std::string(record.field) +
                 "\" names neither 4 nor 9 cab-signal codes: it must hold the digit 4 or 9";
       break;
     case kErrorSignBoardCell:

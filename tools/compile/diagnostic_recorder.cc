@@ -17,14 +17,32 @@ bool SamePosition(TextPosition a, TextPosition b) {
 }  // namespace
 
 std::optional<int64_t> RecordRead::Number(size_t i) const {
-  if (i >= values.size()) return std::nullopt;
-  return values[i].number;
+  if (i >= value_count || (i < 32 && (text_values >> i & 1) != 0)) return std::nullopt;
+  return recorder->value(first_value + i).number;
 }
 
-std::string RecordRead::Text(size_t i) const { return i < values.size() ? values[i].text : ""; }
+std::string RecordRead::Text(size_t i) const {
+  if (i >= value_count || i >= 32 || (text_values >> i & 1) == 0) return "";
+  return std::string(recorder->TextAt(recorder->value(first_value + i).number));
+}
 
 TextPosition RecordRead::At(size_t i) const {
-  return i < values.size() ? values[i].where : keyword;
+  return i < value_count ? recorder->value(first_value + i).where : keyword;
+}
+
+std::string_view DiagnosticRecorder::TextAt(int64_t number) const {
+  const uint64_t place = static_cast<uint64_t>(number);
+  return std::string_view(text_values_).substr(place >> 32, place & 0xffffffffu);
+}
+
+std::string_view DiagnosticRecorder::Kept(Description description, std::string_view field,
+                                          TextPosition where) {
+  const SourceLines* lines = description == Description::kLine ? line_ : train_;
+  if (lines != nullptr) {
+    const std::string_view in_text = lines->At(where, field.size());
+    if (in_text == field) return in_text;
+  }
+  return copies_.emplace_back(field);
 }
 
 void DiagnosticRecorder::FollowComment(std::string_view field, TextPosition where,
@@ -63,39 +81,68 @@ void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view fie
       keyword_fields_.pop_back();
     }
   }
-  keyword_fields_.push_back(KeywordFieldRead{scope, std::string(field), where, {}, false});
+  keyword_fields_.push_back(
+      KeywordFieldRead{scope, Kept(DescriptionOf(scope), field, where), where, {}, false});
 }
 
 void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view field,
                                             TextPosition where) {
   FollowComment(field, where, false);
-  keyword_fields_.push_back(KeywordFieldRead{scope, std::string(field), where, {}, true});
+  keyword_fields_.push_back(
+      KeywordFieldRead{scope, Kept(DescriptionOf(scope), field, where), where, {}, true});
 }
 
 void DiagnosticRecorder::OnRecord(Description description, std::string_view record,
                                   TextPosition keyword) {
   // The current field still holds the keyword field when a record begins.
-  records_.push_back(
-      RecordRead{description, std::string(record), keyword, state_.current_field, {}});
+  RecordRead read;
+  read.recorder = this;
+  read.kind = record;
+  read.field = Kept(description, state_.current_field, keyword);
+  read.keyword = keyword;
+  read.first_value = static_cast<uint32_t>(values_.size());
+  read.description = description;
+  records_.push_back(read);
+  const size_t index = records_.size() - 1;
+  last_[static_cast<size_t>(description)] = index;
+  indexed_ = false;
   if (!keyword_fields_.empty()) {
     KeywordFieldRead& last = keyword_fields_.back();
     if (DescriptionOf(last.scope) == description && SamePosition(last.where, keyword)) {
-      last.records.push_back(records_.size() - 1);
+      const size_t first = last.records.empty() ? index : last.records.front();
+      if (last.records.empty() || last.records.back() + 1 == index) {
+        last.records = std::views::iota(first, index + 1);
+      }
     }
   }
 }
 
-void DiagnosticRecorder::OnNumber(Description description, TextPosition where, int64_t value) {
-  if (std::optional<size_t> last = LastRecord(description)) {
-    records_[*last].values.push_back(ValueRead{where, value, ""});
+void DiagnosticRecorder::AddValue(Description description, TextPosition where, int64_t number,
+                                  bool text) {
+  const std::optional<size_t> last = LastRecord(description);
+  if (!last) return;
+  RecordRead& record = records_[*last];
+  // A record's values stand together at the end of the list; one whose
+  // values were followed by another's moves them to the end first.
+  if (record.first_value + record.value_count != values_.size()) {
+    const size_t first = values_.size();
+    for (size_t i = 0; i < record.value_count; ++i) values_.push_back(values_[record.first_value + i]);
+    record.first_value = static_cast<uint32_t>(first);
   }
+  if (text && record.value_count < 32) record.text_values |= uint32_t{1} << record.value_count;
+  values_.push_back(ValueRead{where, number});
+  ++record.value_count;
+}
+
+void DiagnosticRecorder::OnNumber(Description description, TextPosition where, int64_t value) {
+  AddValue(description, where, value, false);
 }
 
 void DiagnosticRecorder::OnText(Description description, TextPosition where,
                                 std::string_view text) {
-  if (std::optional<size_t> last = LastRecord(description)) {
-    records_[*last].values.push_back(ValueRead{where, std::nullopt, std::string(text)});
-  }
+  const uint64_t place = static_cast<uint64_t>(text_values_.size()) << 32 | text.size();
+  text_values_.append(text);
+  AddValue(description, where, static_cast<int64_t>(place), true);
 }
 
 void DiagnosticRecorder::OnError(Description description, int32_t code, TextPosition where) {
@@ -115,7 +162,10 @@ void DiagnosticRecorder::OnFailure(Description description, const std::string& r
 }
 
 void DiagnosticRecorder::OnPlace(int64_t cell, uint8_t cell_type) {
-  if (!records_.empty()) placed_by_[cell] = Placement{records_.size() - 1, cell_type};
+  if (records_.empty() || cell < 0 || cell >= state_.grid.cell_count()) return;
+  const size_t at = static_cast<size_t>(cell);
+  if (placed_by_.size() <= at) placed_by_.resize(static_cast<size_t>(state_.grid.cell_count()));
+  placed_by_[at] = Placement{static_cast<uint32_t>(records_.size()), cell_type};
 }
 
 const RecordRead* DiagnosticRecorder::PlacedBy(int64_t cell) const {
@@ -123,18 +173,26 @@ const RecordRead* DiagnosticRecorder::PlacedBy(int64_t cell) const {
 }
 
 const RecordRead* DiagnosticRecorder::PlacedBy(int64_t cell, uint8_t cell_type) const {
-  auto found = placed_by_.find(cell);
-  if (found == placed_by_.end()) return nullptr;
+  if (cell < 0 || static_cast<size_t>(cell) >= placed_by_.size()) return nullptr;
+  const Placement& placed = placed_by_[static_cast<size_t>(cell)];
   // The completion pass replaces tunnel markers without telling anyone.
-  if (cell_type != found->second.cell_type) return nullptr;
-  return &records_[found->second.record];
+  if (placed.record == 0 || cell_type != placed.cell_type) return nullptr;
+  return &records_[placed.record - 1];
 }
 
 std::optional<size_t> DiagnosticRecorder::LastRecord(Description description) const {
-  for (size_t i = records_.size(); i > 0; --i) {
-    if (records_[i - 1].description == description) return i - 1;
+  return last_[static_cast<size_t>(description)];
+}
+
+const std::vector<const RecordRead*>& DiagnosticRecorder::RecordsOf(std::string_view kind) const {
+  if (!indexed_) {
+    by_kind_.clear();
+    for (const RecordRead& record : records_) by_kind_[record.kind].push_back(&record);
+    indexed_ = true;
   }
-  return std::nullopt;
+  static const std::vector<const RecordRead*> kNone;
+  auto found = by_kind_.find(kind);
+  return found == by_kind_.end() ? kNone : found->second;
 }
 
 }  // namespace scenario

@@ -5,28 +5,41 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/generator_state.h"
 #include "descriptions/read_observer.h"
+#include "tools/compile/diagnostic.h"
 
 namespace scenario {
 
+class DiagnosticRecorder;
+
+// One value field of a record: where it stands and the number read, or for
+// a text value where the recorder keeps the text.
 struct ValueRead {
   TextPosition where;
-  std::optional<int64_t> number;  // set for numbers
-  std::string text;               // set for text values
+  int64_t number = 0;
 };
 
+// The records of a description run into the millions, so each is kept in a
+// few words: its values are a slice of the recorder's one list of values,
+// its kind and its keyword field views of texts that outlive the recorder.
 struct RecordRead {
-  Description description = Description::kLine;
-  std::string kind;  // "gradient", "signal", "stop", ...
+  const DiagnosticRecorder* recorder = nullptr;
+  std::string_view kind;  // "gradient", "signal", "stop", ... (the keyword table's)
+  std::string_view field;  // the keyword field
   TextPosition keyword;
-  std::string field;  // the keyword field
-  std::vector<ValueRead> values;
+  uint32_t first_value = 0;
+  uint32_t text_values = 0;  // bit i: the i-th value is a text
+  uint16_t value_count = 0;
+  Description description = Description::kLine;
 
   // The i-th value field (from 0) as a number, when it was read.
   std::optional<int64_t> Number(size_t i) const;
@@ -38,10 +51,12 @@ struct RecordRead {
 
 struct KeywordFieldRead {
   KeywordScope scope = KeywordScope::kLineData;
-  std::string field;
+  std::string_view field;
   TextPosition where;
-  std::vector<size_t> records;  // indices into the records, in order
-  bool last_of_text = false;    // the last field of the text, never examined
+  // Indices into the records, in order: the records a field begins follow
+  // each other.
+  std::ranges::iota_view<size_t, size_t> records;
+  bool last_of_text = false;  // the last field of the text, never examined
 };
 
 // A comment field that ended at a comma: another field followed it on its
@@ -80,7 +95,13 @@ struct FailureRead {
 
 class DiagnosticRecorder : public ReadObserver {
  public:
-  explicit DiagnosticRecorder(const GeneratorState& state) : state_(state) {}
+  // The lines of the texts being read, which outlive the recorder: the
+  // fields it keeps are views into them. Without them it keeps copies.
+  explicit DiagnosticRecorder(const GeneratorState& state, const SourceLines* line = nullptr,
+                              const SourceLines* train = nullptr)
+      : state_(state), line_(line), train_(train) {}
+  DiagnosticRecorder(const DiagnosticRecorder&) = delete;
+  DiagnosticRecorder& operator=(const DiagnosticRecorder&) = delete;
 
   void OnComment(KeywordScope scope, std::string_view field, TextPosition where) override;
   void OnKeywordField(KeywordScope scope, std::string_view field, TextPosition where) override;
@@ -92,8 +113,13 @@ class DiagnosticRecorder : public ReadObserver {
   void OnFailure(Description description, const std::string& reason, TextPosition where) override;
   void OnPlace(int64_t cell, uint8_t cell_type) override;
 
-  const std::vector<RecordRead>& records() const { return records_; }
-  const std::vector<KeywordFieldRead>& keyword_fields() const { return keyword_fields_; }
+  const std::deque<RecordRead>& records() const { return records_; }
+  const std::deque<KeywordFieldRead>& keyword_fields() const { return keyword_fields_; }
+  // The records of one kind, in reading order.
+  const std::vector<const RecordRead*>& RecordsOf(std::string_view kind) const;
+  const ValueRead& value(size_t i) const { return values_[i]; }
+  // A text value kept at `number`.
+  std::string_view TextAt(int64_t number) const;
   const std::vector<CommaComment>& comments() const { return comments_; }
   const std::vector<ErrorRead>& errors() const { return errors_; }
   const std::optional<FailureRead>& failure() const { return failure_; }
@@ -107,22 +133,35 @@ class DiagnosticRecorder : public ReadObserver {
   std::optional<size_t> LastRecord(Description description) const;
 
  private:
+  // The field as a view into the text it was read from, or a kept copy.
+  std::string_view Kept(Description description, std::string_view field, TextPosition where);
+
   const GeneratorState& state_;
-  std::vector<RecordRead> records_;
+  const SourceLines* line_;
+  const SourceLines* train_;
+  // Deques: no copy of a long list as it grows, and records stay in place.
+  std::deque<RecordRead> records_;
+  std::deque<ValueRead> values_;
+  std::string text_values_;           // every text value, one after another
+  std::deque<std::string> copies_;    // fields not found in a text at hand
+  std::optional<size_t> last_[2];     // the record that began last, per description
+  mutable std::map<std::string_view, std::vector<const RecordRead*>> by_kind_;
+  mutable bool indexed_ = false;
+  void AddValue(Description description, TextPosition where, int64_t number, bool text);
   // Whether the field that follows a comment stands on its line.
   void FollowComment(std::string_view field, TextPosition where, bool is_comment);
 
-  std::vector<KeywordFieldRead> keyword_fields_;
+  std::deque<KeywordFieldRead> keyword_fields_;
   std::vector<CommaComment> comments_;
   std::optional<CommaComment> pending_comment_;  // the comment read last
   int train_candidate_line_ = 0;  // the line of the last train field kept as a candidate
   std::vector<ErrorRead> errors_;
   std::optional<FailureRead> failure_;
   struct Placement {
-    size_t record;
-    uint8_t cell_type;
+    uint32_t record = 0;  // the record's index + 1; 0: none
+    uint8_t cell_type = 0;
   };
-  std::map<int64_t, Placement> placed_by_;
+  std::vector<Placement> placed_by_;  // by cell
 };
 
 }  // namespace scenario

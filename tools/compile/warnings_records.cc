@@ -9,12 +9,9 @@ namespace scenario {
 
 namespace {
 
-std::vector<const RecordRead*> RecordsOf(const DiagnosticContext& context, const char* kind) {
-  std::vector<const RecordRead*> found;
-  for (const RecordRead& record : context.recorder.records()) {
-    if (record.kind == kind) found.push_back(&record);
-  }
-  return found;
+const std::vector<const RecordRead*>& RecordsOf(const DiagnosticContext& context,
+                                                const char* kind) {
+  return context.recorder.RecordsOf(kind);
 }
 
 std::string OnLine(const RecordRead& record) {
@@ -97,7 +94,7 @@ void RecordWarnings(const DiagnosticContext& context, WarningList* out) {
                 "adhesions must come in order of position; " + still_moves, out);
   CurveWarnings(context, out);
   RangeWarnings(context, out);
-  std::vector<const RecordRead*> stops = RecordsOf(context, "stop");
+  const std::vector<const RecordRead*>& stops = RecordsOf(context, "stop");
   StopWarnings(context, stops, out);
 }
 
