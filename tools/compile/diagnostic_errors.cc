@@ -102,7 +102,7 @@ std::string DiagnosticContext::FieldAt(Description description, TextPosition whe
 }
 
 std::string RecordAt(const RecordRead& record) {
-  const std::string noun(record.kind == "speed boards" ? "speed board" : record.kind);
+  const std::string noun(record.kind == "speed boards" ? "speed board" : record.kind.name());
   const std::optional<int64_t> position = record.Number(0);
   if (!position) return "the " + noun + " record";
   std::string name;

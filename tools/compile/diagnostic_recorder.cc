@@ -1,5 +1,6 @@
 #include "tools/compile/diagnostic_recorder.h"
 
+#include <climits>
 #include <utility>
 
 #include "app/error_codes.h"
@@ -18,21 +19,37 @@ bool SamePosition(TextPosition a, TextPosition b) {
 
 std::optional<int64_t> RecordRead::Number(size_t i) const {
   if (i >= value_count || (i < 32 && (text_values >> i & 1) != 0)) return std::nullopt;
-  return recorder->value(first_value + i).number;
+  return recorder->NumberAt(first_value + i);
 }
 
 std::string RecordRead::Text(size_t i) const {
   if (i >= value_count || i >= 32 || (text_values >> i & 1) == 0) return "";
-  return std::string(recorder->TextAt(recorder->value(first_value + i).number));
+  return std::string(recorder->TextAt(static_cast<size_t>(recorder->NumberAt(first_value + i))));
 }
 
 TextPosition RecordRead::At(size_t i) const {
-  return i < value_count ? recorder->value(first_value + i).where : keyword;
+  return i < value_count ? recorder->WhereAt(first_value + i) : keyword;
 }
 
-std::string_view DiagnosticRecorder::TextAt(int64_t number) const {
-  const uint64_t place = static_cast<uint64_t>(number);
-  return std::string_view(text_values_).substr(place >> 32, place & 0xffffffffu);
+std::string_view RecordRead::Field() const { return recorder->FieldOf(*this); }
+
+int64_t DiagnosticRecorder::NumberAt(size_t i) const {
+  const int32_t number = values_[i].number;
+  if (number != INT32_MIN) return number;
+  auto wide = wide_numbers_.find(i);
+  return wide == wide_numbers_.end() ? number : wide->second;
+}
+
+std::string_view DiagnosticRecorder::TextAt(size_t i) const {
+  if (i >= text_places_.size()) return {};
+  return std::string_view(text_values_).substr(text_places_[i].start, text_places_[i].length);
+}
+
+std::string_view DiagnosticRecorder::FieldOf(const RecordRead& record) const {
+  auto copy = record_fields_.find({record.description, {record.keyword.line, record.keyword.column}});
+  if (copy != record_fields_.end()) return copy->second;
+  const SourceLines* lines = record.description == Description::kLine ? line_ : train_;
+  return lines == nullptr ? std::string_view() : lines->At(record.keyword, record.field_length);
 }
 
 std::string_view DiagnosticRecorder::Kept(Description description, std::string_view field,
@@ -97,9 +114,13 @@ void DiagnosticRecorder::OnRecord(Description description, std::string_view reco
   // The current field still holds the keyword field when a record begins.
   RecordRead read;
   read.recorder = this;
-  read.kind = record;
-  read.field = Kept(description, state_.current_field, keyword);
+  read.kind = RecordKind(record);
   read.keyword = keyword;
+  read.field_length = static_cast<uint32_t>(state_.current_field.size());
+  const SourceLines* lines = description == Description::kLine ? line_ : train_;
+  if (lines == nullptr || lines->At(keyword, read.field_length) != state_.current_field) {
+    record_fields_[{description, {keyword.line, keyword.column}}] = state_.current_field;
+  }
   read.first_value = static_cast<uint32_t>(values_.size());
   read.description = description;
   records_.push_back(read);
@@ -109,9 +130,10 @@ void DiagnosticRecorder::OnRecord(Description description, std::string_view reco
   if (!keyword_fields_.empty()) {
     KeywordFieldRead& last = keyword_fields_.back();
     if (DescriptionOf(last.scope) == description && SamePosition(last.where, keyword)) {
-      const size_t first = last.records.empty() ? index : last.records.front();
-      if (last.records.empty() || last.records.back() + 1 == index) {
-        last.records = std::views::iota(first, index + 1);
+      const auto at = static_cast<uint32_t>(index);
+      const uint32_t first = last.records.empty() ? at : last.records.front();
+      if (last.records.empty() || last.records.back() + 1 == at) {
+        last.records = std::views::iota(first, at + 1);
       }
     }
   }
@@ -130,7 +152,12 @@ void DiagnosticRecorder::AddValue(Description description, TextPosition where, i
     record.first_value = static_cast<uint32_t>(first);
   }
   if (text && record.value_count < 32) record.text_values |= uint32_t{1} << record.value_count;
-  values_.push_back(ValueRead{where, number});
+  if (number <= INT32_MIN || number > INT32_MAX) {
+    wide_numbers_[values_.size()] = number;
+    values_.push_back(ValueRead{where, INT32_MIN});
+  } else {
+    values_.push_back(ValueRead{where, static_cast<int32_t>(number)});
+  }
   ++record.value_count;
 }
 
@@ -140,9 +167,10 @@ void DiagnosticRecorder::OnNumber(Description description, TextPosition where, i
 
 void DiagnosticRecorder::OnText(Description description, TextPosition where,
                                 std::string_view text) {
-  const uint64_t place = static_cast<uint64_t>(text_values_.size()) << 32 | text.size();
+  text_places_.push_back(
+      TextPlace{static_cast<uint32_t>(text_values_.size()), static_cast<uint32_t>(text.size())});
   text_values_.append(text);
-  AddValue(description, where, static_cast<int64_t>(place), true);
+  AddValue(description, where, static_cast<int64_t>(text_places_.size() - 1), true);
 }
 
 void DiagnosticRecorder::OnError(Description description, int32_t code, TextPosition where) {
@@ -187,7 +215,10 @@ std::optional<size_t> DiagnosticRecorder::LastRecord(Description description) co
 const std::vector<const RecordRead*>& DiagnosticRecorder::RecordsOf(std::string_view kind) const {
   if (!indexed_) {
     by_kind_.clear();
-    for (const RecordRead& record : records_) by_kind_[record.kind].push_back(&record);
+    std::map<std::string_view, size_t> counts;
+    for (const RecordRead& record : records_) ++counts[record.kind.name()];
+    for (const auto& [kind, count] : counts) by_kind_[kind].reserve(count);
+    for (const RecordRead& record : records_) by_kind_[record.kind.name()].push_back(&record);
     indexed_ = true;
   }
   static const std::vector<const RecordRead*> kNone;

@@ -16,16 +16,18 @@
 #include "app/generator_state.h"
 #include "descriptions/read_observer.h"
 #include "tools/compile/diagnostic.h"
+#include "tools/compile/record_kind.h"
 
 namespace scenario {
 
 class DiagnosticRecorder;
 
-// One value field of a record: where it stands and the number read, or for
-// a text value where the recorder keeps the text.
+// One value field of a record: where it stands and the number read (the
+// readers read at most 32 bits), or for a text value where the recorder
+// keeps the text.
 struct ValueRead {
   TextPosition where;
-  int64_t number = 0;
+  int32_t number = 0;
 };
 
 // The records of a description run into the millions, so each is kept in a
@@ -33,14 +35,16 @@ struct ValueRead {
 // its kind and its keyword field views of texts that outlive the recorder.
 struct RecordRead {
   const DiagnosticRecorder* recorder = nullptr;
-  std::string_view kind;  // "gradient", "signal", "stop", ... (the keyword table's)
-  std::string_view field;  // the keyword field
   TextPosition keyword;
   uint32_t first_value = 0;
   uint32_t text_values = 0;  // bit i: the i-th value is a text
+  uint32_t field_length = 0;
   uint16_t value_count = 0;
   Description description = Description::kLine;
+  RecordKind kind;  // "gradient", "signal", "stop", ...
 
+  // The keyword field.
+  std::string_view Field() const;
   // The i-th value field (from 0) as a number, when it was read.
   std::optional<int64_t> Number(size_t i) const;
   // The i-th value field as text, or "" when it was not read.
@@ -55,7 +59,7 @@ struct KeywordFieldRead {
   TextPosition where;
   // Indices into the records, in order: the records a field begins follow
   // each other.
-  std::ranges::iota_view<size_t, size_t> records;
+  std::ranges::iota_view<uint32_t, uint32_t> records;
   bool last_of_text = false;  // the last field of the text, never examined
 };
 
@@ -117,9 +121,12 @@ class DiagnosticRecorder : public ReadObserver {
   const std::deque<KeywordFieldRead>& keyword_fields() const { return keyword_fields_; }
   // The records of one kind, in reading order.
   const std::vector<const RecordRead*>& RecordsOf(std::string_view kind) const;
-  const ValueRead& value(size_t i) const { return values_[i]; }
-  // A text value kept at `number`.
-  std::string_view TextAt(int64_t number) const;
+  // The i-th of all values read: its number and whether it is a text.
+  int64_t NumberAt(size_t i) const;
+  TextPosition WhereAt(size_t i) const { return values_[i].where; }
+  // The text value i.
+  std::string_view TextAt(size_t i) const;
+  std::string_view FieldOf(const RecordRead& record) const;
   const std::vector<CommaComment>& comments() const { return comments_; }
   const std::vector<ErrorRead>& errors() const { return errors_; }
   const std::optional<FailureRead>& failure() const { return failure_; }
@@ -142,8 +149,16 @@ class DiagnosticRecorder : public ReadObserver {
   // Deques: no copy of a long list as it grows, and records stay in place.
   std::deque<RecordRead> records_;
   std::deque<ValueRead> values_;
-  std::string text_values_;           // every text value, one after another
-  std::deque<std::string> copies_;    // fields not found in a text at hand
+  std::string text_values_;  // every text value, one after another
+  struct TextPlace {
+    uint32_t start;
+    uint32_t length;
+  };
+  std::vector<TextPlace> text_places_;
+  std::map<size_t, int64_t> wide_numbers_;  // by value: those that need more than 31 bits
+  std::deque<std::string> copies_;          // fields not found in a text at hand
+  // The keyword fields of records not found in a text at hand, by place.
+  std::map<std::pair<Description, std::pair<int, int>>, std::string> record_fields_;
   std::optional<size_t> last_[2];     // the record that began last, per description
   mutable std::map<std::string_view, std::vector<const RecordRead*>> by_kind_;
   mutable bool indexed_ = false;

@@ -23,7 +23,7 @@ SourceIndex IndexCompile(const CompiledRun& run, const DescriptionTexts& texts) 
   const SourceLines train_lines(texts.train_text);
   for (const RecordRead& record : run.recorder.records()) {
     RecordSource source;
-    source.field = std::string(record.field);
+    source.field = std::string(record.Field());
     for (size_t i = 0; i < record.value_count; ++i) {
       if (const std::optional<int64_t> number = record.Number(i)) source.numbers.push_back(*number);
     }
