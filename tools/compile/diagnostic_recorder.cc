@@ -214,16 +214,16 @@ std::optional<size_t> DiagnosticRecorder::LastRecord(Description description) co
 
 const std::vector<const RecordRead*>& DiagnosticRecorder::RecordsOf(std::string_view kind) const {
   if (!indexed_) {
-    by_kind_.clear();
-    std::map<std::string_view, size_t> counts;
-    for (const RecordRead& record : records_) ++counts[record.kind.name()];
-    for (const auto& [kind, count] : counts) by_kind_[kind].reserve(count);
-    for (const RecordRead& record : records_) by_kind_[record.kind.name()].push_back(&record);
+    std::vector<size_t> counts(256);
+    for (const RecordRead& record : records_) ++counts[record.kind.code()];
+    by_kind_.assign(256, {});
+    for (size_t code = 0; code < 256; ++code) by_kind_[code].reserve(counts[code]);
+    for (const RecordRead& record : records_) by_kind_[record.kind.code()].push_back(&record);
     indexed_ = true;
   }
   static const std::vector<const RecordRead*> kNone;
-  auto found = by_kind_.find(kind);
-  return found == by_kind_.end() ? kNone : found->second;
+  const RecordKind wanted(kind);
+  return wanted.code() == 0 ? kNone : by_kind_[wanted.code()];
 }
 
 }  // namespace scenario

@@ -160,7 +160,7 @@ class DiagnosticRecorder : public ReadObserver {
   // The keyword fields of records not found in a text at hand, by place.
   std::map<std::pair<Description, std::pair<int, int>>, std::string> record_fields_;
   std::optional<size_t> last_[2];     // the record that began last, per description
-  mutable std::map<std::string_view, std::vector<const RecordRead*>> by_kind_;
+  mutable std::vector<std::vector<const RecordRead*>> by_kind_;  // by kind code
   mutable bool indexed_ = false;
   void AddValue(Description description, TextPosition where, int64_t number, bool text);
   // Whether the field that follows a comment stands on its line.

@@ -1,5 +1,6 @@
 #include "tools/compile/record_kind.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "descriptions/keywords.h"
@@ -29,9 +30,17 @@ const std::vector<const char*>& KindNames() {
 
 RecordKind::RecordKind(std::string_view name) {
   const std::vector<const char*>& names = KindNames();
-  for (size_t i = 0; i < names.size() && i < 255; ++i) {
-    // The readers name a record with the table's own text.
-    if (name.data() == names[i] || name == names[i]) {
+  const size_t count = std::min<size_t>(names.size(), 255);
+  // The readers name a record with the table's own text: its address is
+  // enough, and the letters are compared only for a name from elsewhere.
+  for (size_t i = 0; i < count; ++i) {
+    if (name.data() == names[i]) {
+      code_ = static_cast<uint8_t>(i + 1);
+      return;
+    }
+  }
+  for (size_t i = 0; i < count; ++i) {
+    if (name == names[i]) {
       code_ = static_cast<uint8_t>(i + 1);
       return;
     }

@@ -16,6 +16,7 @@ class RecordKind {
   explicit RecordKind(std::string_view name);
 
   std::string_view name() const;
+  uint8_t code() const { return code_; }
   operator std::string_view() const { return name(); }
   bool starts_with(std::string_view prefix) const { return name().starts_with(prefix); }
 

@@ -30,6 +30,13 @@ class WarningList {
   bool Wants(std::string_view name, Description description, TextPosition where) const;
   // Counts one that Wants() turned down.
   void Count(std::string_view name);
+  // Wants(), counting the warning found there when it is not wanted: the
+  // finder then builds no message for it.
+  bool Admit(std::string_view name, Description description, TextPosition where) {
+    if (Wants(name, description, where)) return true;
+    Count(name);
+    return false;
+  }
   void push_back(Diagnostic diagnostic);
 
   // The warnings kept, in the order they were found.
