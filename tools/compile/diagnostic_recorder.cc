@@ -99,14 +99,14 @@ void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view fie
     }
   }
   keyword_fields_.push_back(
-      KeywordFieldRead{scope, Kept(DescriptionOf(scope), field, where), where, {}, false});
+      KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, false});
 }
 
 void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view field,
                                             TextPosition where) {
   FollowComment(field, where, false);
   keyword_fields_.push_back(
-      KeywordFieldRead{scope, Kept(DescriptionOf(scope), field, where), where, {}, true});
+      KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, true});
 }
 
 void DiagnosticRecorder::OnRecord(Description description, std::string_view record,
