@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/status.h"
 
@@ -20,6 +21,18 @@ class DescriptionSource {
   virtual Status OpenLine(std::string* text) = 0;
   // The train description's whole text; likewise.
   virtual Status OpenTrain(std::string* text) = 0;
+  // The text to read: a view of the source's own text where it keeps one
+  // for as long as it lives, else the text opened into `storage`.
+  virtual Status ViewLine(std::string* storage, std::string_view* text) {
+    const Status opened = OpenLine(storage);
+    *text = *storage;
+    return opened;
+  }
+  virtual Status ViewTrain(std::string* storage, std::string_view* text) {
+    const Status opened = OpenTrain(storage);
+    *text = *storage;
+    return opened;
+  }
   // Close and delete; calling either twice, or for a missing file, is harmless.
   virtual void DeleteLine() = 0;
   virtual void DeleteTrain() = 0;
@@ -52,6 +65,30 @@ class MemorySource : public DescriptionSource {
 
   std::optional<std::string> line_;
   std::optional<std::string> train_;
+};
+
+// Texts that someone else holds for longer than the compile: read where they
+// are, never copied (a long description would otherwise be held twice).
+class TextViewSource : public DescriptionSource {
+ public:
+  TextViewSource(std::string_view line, std::string_view train) : line_(line), train_(train) {}
+  bool LineExists() override { return true; }
+  Status OpenLine(std::string* text) override { return View(line_, text); }
+  Status OpenTrain(std::string* text) override { return View(train_, text); }
+  Status ViewLine(std::string*, std::string_view* text) override { return View(line_, text); }
+  Status ViewTrain(std::string*, std::string_view* text) override { return View(train_, text); }
+  void DeleteLine() override {}
+  void DeleteTrain() override {}
+
+ private:
+  template <typename Out>
+  static Status View(std::string_view given, Out* text) {
+    *text = given;
+    return Status::OK();
+  }
+
+  std::string_view line_;
+  std::string_view train_;
 };
 
 }  // namespace scenario

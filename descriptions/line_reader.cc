@@ -58,8 +58,9 @@ bool ReadLineDescription(GeneratorState& state, DescriptionSource& source) {
     state.observer->OnError(Description::kLine, kErrorNoLineDescription, TextPosition{});
     return false;
   }
-  std::string text;
-  if (!source.OpenLine(&text).ok()) {
+  std::string storage;
+  std::string_view text;
+  if (!source.ViewLine(&storage, &text).ok()) {
     throw DescriptionFailure("the " + source.LineName() + " cannot be read", TextPosition{});
   }
   LineReading reading(state, source, text);

@@ -12,7 +12,7 @@
 
 namespace scenario {
 
-enum class Description { kLine, kTrain };
+enum class Description : uint8_t { kLine, kTrain };
 
 // Where a keyword field is examined: each place has its own record tests.
 enum class KeywordScope { kLineGeneral, kLineData, kTrainBody };

@@ -91,8 +91,9 @@ void Finish(TrainReading& reading) {
 }  // namespace
 
 void ReadTrainDescription(GeneratorState& state, DescriptionSource& source) {
-  std::string text;
-  if (!source.OpenTrain(&text).ok()) {
+  std::string storage;
+  std::string_view text;
+  if (!source.ViewTrain(&storage, &text).ok()) {
     throw DescriptionFailure("the " + source.TrainName() + " cannot be opened", TextPosition{});
   }
   TrainReading reading(state, source, text);

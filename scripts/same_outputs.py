@@ -81,6 +81,9 @@ def compile_once(build, line, train, out, extra):
     done = run([os.path.join(build, "scenario-compile"), *extra, "--report", report, line, train, out],
                env=headless_env())
     text = open(report, "rb").read() if os.path.exists(report) else b""
+    # Reports carry the count of warnings left out of them beyond the first
+    # 100 of a kind; none left out reads as an older build's report.
+    text = text.replace(b'  "omitted": {},\n', b"")
     return done.returncode, done.stderr.replace(out.encode(), b"OUT"), text.replace(out.encode(), b"OUT")
 
 

@@ -65,7 +65,7 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   CompileSummary summary;
   const std::string& line_text = texts.line;
   const std::string& train_text = texts.train;
-  MemorySource source(line_text, train_text);
+  TextViewSource source(line_text, train_text);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
   // The binary files in OUTDIR always come from one run: a second run
@@ -77,10 +77,13 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   });
   RemoveStaleTemporaries(options.out_dir, NamesInOutDir(options));
 
+  // The recorder keeps the fields it is told of as views into the texts.
+  const SourceLines line_lines(line_text);
+  const SourceLines train_lines(train_text);
   GeneratorState state;
   state.route_name = options.route;
   state.train_number = options.train;
-  DiagnosticRecorder recorder(state);
+  DiagnosticRecorder recorder(state, &line_lines, &train_lines);
   state.observer = &recorder;
   FreshFileWriter writer(options.faults);
   OutputGate gate(state, options.write_on_error, writer);
@@ -98,24 +101,21 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   std::sort(summary.held_back.begin(), summary.held_back.end());
   if (result.fatal_number != 0) summary.fatal = result.fatal_number;
 
-  const SourceLines line_lines(line_text);
-  const SourceLines train_lines(train_text);
   const DiagnosticContext context{state,          recorder,    options.line_path,
                                   options.train_path, &line_lines, &train_lines};
   summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
   summary.errors = static_cast<int>(summary.diagnostics.size());
   summary.reader_stops = ReaderStops(summary.diagnostics);
-  std::vector<Diagnostic> warnings = WarningDiagnostics(context, options.warnings);
-  summary.warnings = static_cast<int>(warnings.size());
+  WarningList found = WarningDiagnostics(context, options.warnings);
+  summary.warnings = static_cast<int>(found.found());
+  summary.omitted = found.omitted();
+  std::vector<Diagnostic> warnings = found.Take();
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
   summary.records_read = RecordsRead(context);
   summary.exit_status = ExitStatus(result, state, summary, options.warnings);
 
-  for (const Diagnostic& diagnostic : summary.diagnostics) {
-    const bool in_train = diagnostic.description == Description::kTrain;
-    err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
-  }
+  PrintDiagnostics(summary, line_lines, train_lines, err);
   if (!result.status.ok() && result.fatal_number == 0) {
     err << "scenario-compile: " << EscapeForTerminal(result.status.message()) << "\n";
   }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -59,7 +60,10 @@ struct CompileSummary {
   std::vector<std::string> held_back;   // not written because of the error code, sorted
   std::vector<Diagnostic> diagnostics;  // in the order they are printed
   int errors = 0;
-  int warnings = 0;
+  int warnings = 0;  // found, printed or not
+  // The warnings of each kind found beyond the ones printed (at most
+  // kWarningsPerKind of a kind are): counted, neither printed nor reported.
+  std::map<std::string, int64_t> omitted;
   std::vector<RecordCount> records_read;
   std::vector<ReaderStop> reader_stops;
 };

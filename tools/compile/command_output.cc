@@ -1,9 +1,11 @@
 #include "tools/compile/command_output.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "tools/compile/terminal_text.h"
+#include "tools/compile/warning_list.h"
 #include "tools/inspect/scenario_folder.h"
 #include "tools/inspect/svg.h"
 
@@ -39,6 +41,21 @@ std::vector<std::string> BandLines(const CompileOptions& options, const CompileS
 }
 
 }  // namespace
+
+void PrintDiagnostics(const CompileSummary& summary, const SourceLines& line_lines,
+                      const SourceLines& train_lines, std::ostream& err) {
+  std::map<std::string, size_t, std::less<>> printed;
+  for (const Diagnostic& diagnostic : summary.diagnostics) {
+    const bool in_train = diagnostic.description == Description::kTrain;
+    err << FormatDiagnostic(diagnostic, in_train ? train_lines : line_lines);
+    if (diagnostic.severity != Severity::kWarning) continue;
+    auto omitted = summary.omitted.find(diagnostic.warning);
+    if (omitted != summary.omitted.end() && ++printed[diagnostic.warning] == kWarningsPerKind) {
+      err << "scenario-compile: " << omitted->second << " more " << diagnostic.Tag()
+          << " warnings not shown: at most " << kWarningsPerKind << " of a kind are\n";
+    }
+  }
+}
 
 void PrintClosingLines(const CompileOptions& options, const CompileSummary& summary,
                        std::ostream& err) {

@@ -10,6 +10,11 @@
 
 namespace scenario {
 
+// Every diagnostic kept, each warning kind's last one followed by a line
+// that counts the ones of its kind left out.
+void PrintDiagnostics(const CompileSummary& summary, const SourceLines& line_lines,
+                      const SourceLines& train_lines, std::ostream& err);
+
 // The records read, where a reader stopped, why OUTDIR was left as it was,
 // and last the count of errors and warnings.
 void PrintClosingLines(const CompileOptions& options, const CompileSummary& summary,

@@ -14,8 +14,8 @@ std::string Diagnostic::Tag() const {
 
 SourceLines::SourceLines(std::string_view text) : text_(text) {
   // A final line end does not begin one more line.
-  for (size_t start = 0; start < text.size();) {
-    starts_.push_back(start);
+  for (size_t start = 0; start < text.size() && start <= UINT32_MAX;) {
+    starts_.push_back(static_cast<uint32_t>(start));
     const size_t end = text.find('\n', start);
     if (end == std::string_view::npos) break;
     start = end + 1;
@@ -30,6 +30,15 @@ std::optional<std::string> SourceLines::Line(int line) const {
   // A CR belongs to the line end only right before the LF.
   if (end < text_.size() && end > start && text_[end - 1] == '\r') --end;
   return std::string(text_.substr(start, end - start));
+}
+
+std::string_view SourceLines::At(TextPosition where, size_t length) const {
+  if (where.line < 1 || static_cast<size_t>(where.line) > starts_.size() || where.column < 1) {
+    return {};
+  }
+  const size_t at = starts_[static_cast<size_t>(where.line - 1)] + static_cast<size_t>(where.column - 1);
+  if (at > text_.size() || text_.size() - at < length) return {};
+  return text_.substr(at, length);
 }
 
 std::optional<std::string> SourceLine(std::string_view text, int line) {
@@ -129,15 +138,18 @@ std::string SummaryLine(int errors, int warnings) {
   return count(errors, "error") + ", " + count(warnings, "warning");
 }
 
+std::tuple<bool, int, int, int> PrintOrderKey(const Diagnostic& d) {
+  const bool whole_file = d.line == 0 || !d.description.has_value();
+  const int text = d.description == Description::kTrain ? 1 : 0;
+  return std::make_tuple(whole_file, whole_file ? 0 : text, whole_file ? 0 : d.line,
+                         whole_file ? 0 : d.column);
+}
+
 void SortDiagnostics(std::vector<Diagnostic>* diagnostics) {
-  auto key = [](const Diagnostic& d) {
-    const bool whole_file = d.line == 0 || !d.description.has_value();
-    const int text = d.description == Description::kTrain ? 1 : 0;
-    return std::make_tuple(whole_file, whole_file ? 0 : text, whole_file ? 0 : d.line,
-                           whole_file ? 0 : d.column);
-  };
   std::stable_sort(diagnostics->begin(), diagnostics->end(),
-                   [&](const Diagnostic& a, const Diagnostic& b) { return key(a) < key(b); });
+                   [](const Diagnostic& a, const Diagnostic& b) {
+                     return PrintOrderKey(a) < PrintOrderKey(b);
+                   });
 }
 
 }  // namespace scenario

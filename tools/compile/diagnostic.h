@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "descriptions/read_observer.h"
@@ -51,10 +52,14 @@ class SourceLines {
   // Line `line` (from 1) without its line end; nullopt when there is none.
   std::optional<std::string> Line(int line) const;
   int count() const { return static_cast<int>(starts_.size()); }
+  // The `length` bytes from a place in the text; "" when the text has no
+  // such place or they run past its end.
+  std::string_view At(TextPosition where, size_t length) const;
 
  private:
   std::string_view text_;
-  std::vector<size_t> starts_;  // where each line begins
+  // Where each line begins: a description is at most 1 GiB, read as it is.
+  std::vector<uint32_t> starts_;
 };
 
 // The first line, "FILE:LINE:COLUMN: error: MESSAGE [TAG]", then, when the
@@ -81,6 +86,10 @@ std::string ListText(const std::vector<std::string>& items);
 
 // "1 error, 2 warnings" and the like.
 std::string SummaryLine(int errors, int warnings);
+
+// Where a diagnostic comes in the printed order: whether it is about a whole
+// file, then the text (line description first), the line and the column.
+std::tuple<bool, int, int, int> PrintOrderKey(const Diagnostic& diagnostic);
 
 // Diagnostics pointing into the texts first, the line description before the
 // train description, by line and column; whole-file ones after them, each

@@ -21,7 +21,7 @@ Diagnostic ChainageError(const DiagnosticContext& context) {
   std::map<std::string, const RecordRead*> last_of_section;
   for (const RecordRead& record : context.recorder.records()) {
     if (record.description == Description::kLine && IsChainage(record)) {
-      last_of_section[record.kind] = &record;
+      last_of_section[std::string(record.kind)] = &record;
     }
   }
   for (const auto& [kind, section] : last_of_section) {
@@ -37,12 +37,12 @@ Diagnostic ChainageError(const DiagnosticContext& context) {
     if (*start % 50 != 0) {
       return context.Error(
           2, Description::kLine, record.At(0),
-          "the " + record.kind + " starts at " + std::to_string(*start) + " m" + tail);
+          "the " + std::string(record.kind) + " starts at " + std::to_string(*start) + " m" + tail);
     }
     if (adjusted % 50 != 0) {
       std::string with_flag = *flag == 1 ? " with the 100 m its flag 1 adds" : "";
       return context.Error(kErrorChainage, Description::kLine, record.At(1),
-                           "the " + record.kind + " has a chainage offset of " +
+                           "the " + std::string(record.kind) + " has a chainage offset of " +
                                std::to_string(adjusted) + " m" + with_flag + tail);
     }
   }
@@ -102,7 +102,7 @@ std::string DiagnosticContext::FieldAt(Description description, TextPosition whe
 }
 
 std::string RecordAt(const RecordRead& record) {
-  const std::string noun = record.kind == "speed boards" ? "speed board" : record.kind;
+  const std::string noun(record.kind == "speed boards" ? "speed board" : record.kind.name());
   const std::optional<int64_t> position = record.Number(0);
   if (!position) return "the " + noun + " record";
   std::string name;

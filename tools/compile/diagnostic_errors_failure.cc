@@ -36,14 +36,14 @@ std::optional<Diagnostic> ShortRecord(const DiagnosticContext& context,
   const std::string field = at_end ? "" : context.FieldAt(failure.description, failure.where);
   if (!at_end && !EndsRecord(failure.description, field)) return std::nullopt;
   const std::vector<std::string_view> names = ValueNames(*keyword);
-  const size_t found = record.values.size();
+  const size_t found = record.value_count;
   if (found >= names.size()) return std::nullopt;
   const char* before = at_end ? "the end of the text"
                        : field.empty() ? "an empty field"
                                        : "the next keyword";
   Diagnostic diagnostic = context.Error(
       kErrorReadFailure, failure.description, record.keyword,
-      "the " + record.kind + " record needs " + std::to_string(names.size()) + " values, " +
+      "the " + std::string(record.kind) + " record needs " + std::to_string(names.size()) + " values, " +
           ListText(names) + "; " + std::to_string(found) + " found before " + before +
           "; reading stops here, and the compile goes on with what was read before");
   if (at_end) return diagnostic;
@@ -77,7 +77,7 @@ Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& fai
       if (std::optional<Diagnostic> short_record = ShortRecord(context, failure, record)) {
         return *short_record;
       }
-      message += " (in the " + record.kind + " record of line " +
+      message += " (in the " + std::string(record.kind) + " record of line " +
                  std::to_string(record.keyword.line) + ")";
     }
   }

@@ -73,12 +73,12 @@ std::string StopsTooClose(const DiagnosticContext& context, const RecordRead& st
 
 std::string CurveError(const RecordRead& curve, TextPosition* at) {
   std::string digits;
-  for (char c : curve.field) {
+  for (char c : curve.Field()) {
     if (c >= '1' && c <= '6') digits += c;
   }
   if (digits.empty()) {
     *at = curve.keyword;
-    return "the curve keyword field \"" + curve.field +
+    return "the curve keyword field \"" + std::string(curve.Field()) +
            "\" names no radius class: it needs one of the digits 1 to 6";
   }
   *at = curve.At(1);
@@ -112,7 +112,7 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
       break;
     case kErrorRepetitionCodes:
       at = record.keyword;
-      message = "the signal repetition keyword field \"" + record.field +
+      message = "the signal repetition keyword field \"" + std::string(record.Field()) +
                 "\" names neither 4 nor 9 cab-signal codes: it must hold the digit 4 or 9";
       break;
     case kErrorSignBoardCell:

@@ -16,17 +16,6 @@ bool SamePosition(TextPosition a, TextPosition b) {
 
 }  // namespace
 
-std::optional<int64_t> RecordRead::Number(size_t i) const {
-  if (i >= values.size()) return std::nullopt;
-  return values[i].number;
-}
-
-std::string RecordRead::Text(size_t i) const { return i < values.size() ? values[i].text : ""; }
-
-TextPosition RecordRead::At(size_t i) const {
-  return i < values.size() ? values[i].where : keyword;
-}
-
 void DiagnosticRecorder::FollowComment(std::string_view field, TextPosition where,
                                        bool is_comment) {
   if (!pending_comment_) return;
@@ -63,38 +52,44 @@ void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view fie
       keyword_fields_.pop_back();
     }
   }
-  keyword_fields_.push_back(KeywordFieldRead{scope, std::string(field), where, {}, false});
+  keyword_fields_.push_back(
+      KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, false});
 }
 
 void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view field,
                                             TextPosition where) {
   FollowComment(field, where, false);
-  keyword_fields_.push_back(KeywordFieldRead{scope, std::string(field), where, {}, true});
+  keyword_fields_.push_back(
+      KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, true});
 }
 
 void DiagnosticRecorder::OnRecord(Description description, std::string_view record,
                                   TextPosition keyword) {
   // The current field still holds the keyword field when a record begins.
-  records_.push_back(
-      RecordRead{description, std::string(record), keyword, state_.current_field, {}});
+  RecordRead read;
+  read.recorder = this;
+  read.kind = RecordKind(record);
+  read.keyword = keyword;
+  read.field_length = static_cast<uint32_t>(state_.current_field.size());
+  const SourceLines* lines = description == Description::kLine ? line_ : train_;
+  if (lines == nullptr || lines->At(keyword, read.field_length) != state_.current_field) {
+    record_fields_[{description, {keyword.line, keyword.column}}] = state_.current_field;
+  }
+  read.first_value = static_cast<uint32_t>(values_.size());
+  read.description = description;
+  records_.push_back(read);
+  const size_t index = records_.size() - 1;
+  last_[static_cast<size_t>(description)] = index;
+  indexed_ = false;
   if (!keyword_fields_.empty()) {
     KeywordFieldRead& last = keyword_fields_.back();
     if (DescriptionOf(last.scope) == description && SamePosition(last.where, keyword)) {
-      last.records.push_back(records_.size() - 1);
+      const auto at = static_cast<uint32_t>(index);
+      const uint32_t first = last.records.empty() ? at : last.records.front();
+      if (last.records.empty() || last.records.back() + 1 == at) {
+        last.records = std::views::iota(first, at + 1);
+      }
     }
-  }
-}
-
-void DiagnosticRecorder::OnNumber(Description description, TextPosition where, int64_t value) {
-  if (std::optional<size_t> last = LastRecord(description)) {
-    records_[*last].values.push_back(ValueRead{where, value, ""});
-  }
-}
-
-void DiagnosticRecorder::OnText(Description description, TextPosition where,
-                                std::string_view text) {
-  if (std::optional<size_t> last = LastRecord(description)) {
-    records_[*last].values.push_back(ValueRead{where, std::nullopt, std::string(text)});
   }
 }
 
@@ -115,7 +110,10 @@ void DiagnosticRecorder::OnFailure(Description description, const std::string& r
 }
 
 void DiagnosticRecorder::OnPlace(int64_t cell, uint8_t cell_type) {
-  if (!records_.empty()) placed_by_[cell] = Placement{records_.size() - 1, cell_type};
+  if (records_.empty() || cell < 0 || cell >= state_.grid.cell_count()) return;
+  const size_t at = static_cast<size_t>(cell);
+  if (placed_by_.size() <= at) placed_by_.resize(static_cast<size_t>(state_.grid.cell_count()));
+  placed_by_[at] = Placement{static_cast<uint32_t>(records_.size()), cell_type};
 }
 
 const RecordRead* DiagnosticRecorder::PlacedBy(int64_t cell) const {
@@ -123,18 +121,15 @@ const RecordRead* DiagnosticRecorder::PlacedBy(int64_t cell) const {
 }
 
 const RecordRead* DiagnosticRecorder::PlacedBy(int64_t cell, uint8_t cell_type) const {
-  auto found = placed_by_.find(cell);
-  if (found == placed_by_.end()) return nullptr;
+  if (cell < 0 || static_cast<size_t>(cell) >= placed_by_.size()) return nullptr;
+  const Placement& placed = placed_by_[static_cast<size_t>(cell)];
   // The completion pass replaces tunnel markers without telling anyone.
-  if (cell_type != found->second.cell_type) return nullptr;
-  return &records_[found->second.record];
+  if (placed.record == 0 || cell_type != placed.cell_type) return nullptr;
+  return &records_[placed.record - 1];
 }
 
 std::optional<size_t> DiagnosticRecorder::LastRecord(Description description) const {
-  for (size_t i = records_.size(); i > 0; --i) {
-    if (records_[i - 1].description == description) return i - 1;
-  }
-  return std::nullopt;
+  return last_[static_cast<size_t>(description)];
 }
 
 }  // namespace scenario

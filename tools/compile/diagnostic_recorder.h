@@ -5,29 +5,46 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/generator_state.h"
 #include "descriptions/read_observer.h"
+#include "tools/compile/diagnostic.h"
+#include "tools/compile/record_kind.h"
 
 namespace scenario {
 
+class DiagnosticRecorder;
+
+// One value field of a record: where it stands and the number read (the
+// readers read at most 32 bits), or for a text value where the recorder
+// keeps the text.
 struct ValueRead {
   TextPosition where;
-  std::optional<int64_t> number;  // set for numbers
-  std::string text;               // set for text values
+  int32_t number = 0;
 };
 
+// The records of a description run into the millions, so each is kept in a
+// few words: its values are a slice of the recorder's one list of values,
+// its kind and its keyword field views of texts that outlive the recorder.
 struct RecordRead {
-  Description description = Description::kLine;
-  std::string kind;  // "gradient", "signal", "stop", ...
+  const DiagnosticRecorder* recorder = nullptr;
   TextPosition keyword;
-  std::string field;  // the keyword field
-  std::vector<ValueRead> values;
+  uint32_t first_value = 0;
+  uint32_t text_values = 0;  // bit i: the i-th value is a text
+  uint32_t field_length = 0;
+  uint16_t value_count = 0;
+  Description description = Description::kLine;
+  RecordKind kind;  // "gradient", "signal", "stop", ...
 
+  // The keyword field.
+  std::string_view Field() const;
   // The i-th value field (from 0) as a number, when it was read.
   std::optional<int64_t> Number(size_t i) const;
   // The i-th value field as text, or "" when it was not read.
@@ -36,12 +53,15 @@ struct RecordRead {
   TextPosition At(size_t i) const;
 };
 
+// In 40 bytes: the widest members first.
 struct KeywordFieldRead {
-  KeywordScope scope = KeywordScope::kLineData;
-  std::string field;
+  std::string_view field;
   TextPosition where;
-  std::vector<size_t> records;  // indices into the records, in order
-  bool last_of_text = false;    // the last field of the text, never examined
+  // Indices into the records, in order: the records a field begins follow
+  // each other.
+  std::ranges::iota_view<uint32_t, uint32_t> records;
+  KeywordScope scope = KeywordScope::kLineData;
+  bool last_of_text = false;  // the last field of the text, never examined
 };
 
 // A comment field that ended at a comma: another field followed it on its
@@ -80,7 +100,13 @@ struct FailureRead {
 
 class DiagnosticRecorder : public ReadObserver {
  public:
-  explicit DiagnosticRecorder(const GeneratorState& state) : state_(state) {}
+  // The lines of the texts being read, which outlive the recorder: the
+  // fields it keeps are views into them. Without them it keeps copies.
+  explicit DiagnosticRecorder(const GeneratorState& state, const SourceLines* line = nullptr,
+                              const SourceLines* train = nullptr)
+      : state_(state), line_(line), train_(train) {}
+  DiagnosticRecorder(const DiagnosticRecorder&) = delete;
+  DiagnosticRecorder& operator=(const DiagnosticRecorder&) = delete;
 
   void OnComment(KeywordScope scope, std::string_view field, TextPosition where) override;
   void OnKeywordField(KeywordScope scope, std::string_view field, TextPosition where) override;
@@ -92,8 +118,16 @@ class DiagnosticRecorder : public ReadObserver {
   void OnFailure(Description description, const std::string& reason, TextPosition where) override;
   void OnPlace(int64_t cell, uint8_t cell_type) override;
 
-  const std::vector<RecordRead>& records() const { return records_; }
-  const std::vector<KeywordFieldRead>& keyword_fields() const { return keyword_fields_; }
+  const std::deque<RecordRead>& records() const { return records_; }
+  const std::deque<KeywordFieldRead>& keyword_fields() const { return keyword_fields_; }
+  // The records of one kind, in reading order.
+  const std::vector<const RecordRead*>& RecordsOf(std::string_view kind) const;
+  // The i-th of all values read: its number and whether it is a text.
+  int64_t NumberAt(size_t i) const;
+  TextPosition WhereAt(size_t i) const { return values_[i].where; }
+  // The text value i.
+  std::string_view TextAt(size_t i) const;
+  std::string_view FieldOf(const RecordRead& record) const;
   const std::vector<CommaComment>& comments() const { return comments_; }
   const std::vector<ErrorRead>& errors() const { return errors_; }
   const std::optional<FailureRead>& failure() const { return failure_; }
@@ -107,22 +141,43 @@ class DiagnosticRecorder : public ReadObserver {
   std::optional<size_t> LastRecord(Description description) const;
 
  private:
+  // The field as a view into the text it was read from, or a kept copy.
+  std::string_view Kept(Description description, std::string_view field, TextPosition where);
+
   const GeneratorState& state_;
-  std::vector<RecordRead> records_;
+  const SourceLines* line_;
+  const SourceLines* train_;
+  // Deques: no copy of a long list as it grows, and records stay in place.
+  std::deque<RecordRead> records_;
+  std::deque<ValueRead> values_;
+  std::string text_values_;  // every text value, one after another
+  struct TextPlace {
+    uint32_t start;
+    uint32_t length;
+  };
+  std::vector<TextPlace> text_places_;
+  std::map<size_t, int64_t> wide_numbers_;  // by value: those that need more than 31 bits
+  std::deque<std::string> copies_;          // fields not found in a text at hand
+  // The keyword fields of records not found in a text at hand, by place.
+  std::map<std::pair<Description, std::pair<int, int>>, std::string> record_fields_;
+  std::optional<size_t> last_[2];     // the record that began last, per description
+  mutable std::vector<std::vector<const RecordRead*>> by_kind_;  // by kind code
+  mutable bool indexed_ = false;
+  void AddValue(Description description, TextPosition where, int64_t number, bool text);
   // Whether the field that follows a comment stands on its line.
   void FollowComment(std::string_view field, TextPosition where, bool is_comment);
 
-  std::vector<KeywordFieldRead> keyword_fields_;
+  std::deque<KeywordFieldRead> keyword_fields_;
   std::vector<CommaComment> comments_;
   std::optional<CommaComment> pending_comment_;  // the comment read last
   int train_candidate_line_ = 0;  // the line of the last train field kept as a candidate
   std::vector<ErrorRead> errors_;
   std::optional<FailureRead> failure_;
   struct Placement {
-    size_t record;
-    uint8_t cell_type;
+    uint32_t record = 0;  // the record's index + 1; 0: none
+    uint8_t cell_type = 0;
   };
-  std::map<int64_t, Placement> placed_by_;
+  std::vector<Placement> placed_by_;  // by cell
 };
 
 }  // namespace scenario

@@ -59,6 +59,10 @@ std::string CompileReportJson(const CompileSummary& summary) {
     diagnostics.push_back(std::move(entry));
   }
   report["diagnostics"] = std::move(diagnostics);
+  // The warnings of each kind beyond the ones reported, as on the terminal.
+  nlohmann::json omitted = nlohmann::json::object();
+  for (const auto& [warning, count] : summary.omitted) omitted[warning] = count;
+  report["omitted"] = std::move(omitted);
   return report.dump(2) + "\n";
 }
 

@@ -47,10 +47,8 @@ std::vector<RecordCount> RecordsRead(const DiagnosticContext& context) {
       const std::string_view kind = keyword.kind;
       if (!Counted(kind)) continue;
       if (kind == kCurveKeyword.kind && context.state.write_files == 0) continue;
-      RecordCount count{keyword.kind, 0};
-      for (size_t i = 0; i < recorder.records().size(); ++i) {
-        count.count += recorder.records()[i].kind == keyword.kind && !refused.contains(i);
-      }
+      RecordCount count{keyword.kind, static_cast<int>(recorder.RecordsOf(kind).size())};
+      for (size_t i : refused) count.count -= recorder.records()[i].kind == kind;
       counts.push_back(count);
     }
   }

@@ -76,20 +76,15 @@ Diagnostic Warning(const DiagnosticContext& context, const char* name, Descripti
   return diagnostic;
 }
 
-std::vector<Diagnostic> WarningDiagnostics(const DiagnosticContext& context,
-                                           const WarningOptions& options) {
-  std::vector<Diagnostic> all;
+WarningList WarningDiagnostics(const DiagnosticContext& context, const WarningOptions& options) {
+  WarningList all(&options.disabled);
   RecordWarnings(context, &all);
   FieldWarnings(context, &all);
   const std::vector<TextComma> commas = TextCommas(context);
   CommaWarnings(context, commas, &all);
   // A text of noise has a field that matches nothing on every line.
   if (!options.disabled.contains("unknown-keyword")) UnknownKeywordWarnings(context, commas, &all);
-  std::vector<Diagnostic> kept;
-  for (Diagnostic& diagnostic : all) {
-    if (!options.disabled.contains(diagnostic.warning)) kept.push_back(std::move(diagnostic));
-  }
-  return kept;
+  return all;
 }
 
 }  // namespace scenario

@@ -12,6 +12,7 @@
 
 #include "tools/compile/diagnostic.h"
 #include "tools/compile/diagnostic_errors.h"
+#include "tools/compile/warning_list.h"
 
 namespace scenario {
 
@@ -34,20 +35,20 @@ struct WarningOptions {
 // Returns an error message for an unknown name, else "".
 std::string TakeWarningSwitches(std::vector<std::string>* arguments, WarningOptions* options);
 
-// All warnings of one compile, the silenced ones left out.
-std::vector<Diagnostic> WarningDiagnostics(const DiagnosticContext& context,
-                                           const WarningOptions& options);
+// All warnings of one compile, the silenced ones left out, at most
+// kWarningsPerKind of each kind kept.
+WarningList WarningDiagnostics(const DiagnosticContext& context, const WarningOptions& options);
 
 // The pieces (warnings_*.cc); each appends what it finds.
 // Order, range and overlap of the profile, curve and stop records; stops of a
 // kind the grid ignores; the timetable.
-void RecordWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out);
+void RecordWarnings(const DiagnosticContext& context, WarningList* out);
 // Stops: order, kinds the grid ignores, the timetable, too few stops.
 void StopWarnings(const DiagnosticContext& context, const std::vector<const RecordRead*>& stops,
-                  std::vector<Diagnostic>* out);
+                  WarningList* out);
 // How keyword fields were read: comments taken as keywords, several records
 // in one field, records of the wrong section, the last field of a text.
-void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out);
+void FieldWarnings(const DiagnosticContext& context, WarningList* out);
 
 // A comma that ends a comment, a stop name or a sign text with more text
 // after it on the line, which is then read as fields of its own.
@@ -61,12 +62,12 @@ struct TextComma {
 std::vector<TextComma> TextCommas(const DiagnosticContext& context);
 // Comments and texts that end at a comma.
 void CommaWarnings(const DiagnosticContext& context, const std::vector<TextComma>& commas,
-                   std::vector<Diagnostic>* out);
+                   WarningList* out);
 // Keyword fields that match no record: misspelt, of the other description,
 // or not keywords at all. Fields after one of the commas on their line are
 // left to the comma's warning.
 void UnknownKeywordWarnings(const DiagnosticContext& context,
-                            const std::vector<TextComma>& commas, std::vector<Diagnostic>* out);
+                            const std::vector<TextComma>& commas, WarningList* out);
 
 // A warning at a field of a description (or about the whole file when the
 // position has no line).

@@ -1,6 +1,7 @@
 // Warnings about a comma that ends a field its author meant to go on: a
 // comment (what follows is read where a keyword is expected), a stop name or
 // a sign text (cut at the comma, the rest read as a field of its own).
+#include <deque>
 #include <algorithm>
 #include <string>
 #include <tuple>
@@ -22,9 +23,9 @@ std::string Trimmed(std::string_view text) {
 // The keyword fields stand in reading order: the line description's, then
 // the train description's, each by line and column. The first one of the
 // description at or after the place:
-std::vector<KeywordFieldRead>::const_iterator FirstFieldFrom(const DiagnosticContext& context,
+std::deque<KeywordFieldRead>::const_iterator FirstFieldFrom(const DiagnosticContext& context,
                                                              Description text, TextPosition at) {
-  const std::vector<KeywordFieldRead>& fields = context.recorder.keyword_fields();
+  const std::deque<KeywordFieldRead>& fields = context.recorder.keyword_fields();
   auto key = [](Description d, TextPosition p) {
     return std::make_tuple(d == Description::kTrain, p.line, p.column);
   };
@@ -36,7 +37,7 @@ std::vector<KeywordFieldRead>::const_iterator FirstFieldFrom(const DiagnosticCon
 
 std::vector<std::string> KindsOf(const DiagnosticContext& context, const KeywordFieldRead& read) {
   std::vector<std::string> kinds;
-  for (size_t index : read.records) kinds.push_back(context.recorder.records()[index].kind);
+  for (size_t index : read.records) kinds.emplace_back(context.recorder.records()[index].kind);
   return kinds;
 }
 
@@ -56,7 +57,7 @@ std::vector<std::string> RecordsBegunAt(const DiagnosticContext& context, Descri
 const KeywordFieldRead* RecordLaterOnLine(const DiagnosticContext& context,
                                           const CommaComment& comment) {
   const Description text = DescriptionOf(comment.scope);
-  const std::vector<KeywordFieldRead>& fields = context.recorder.keyword_fields();
+  const std::deque<KeywordFieldRead>& fields = context.recorder.keyword_fields();
   for (auto read = FirstFieldFrom(context, text, comment.where);
        read != fields.end() && DescriptionOf(read->scope) == text &&
        read->where.line == comment.where.line;
@@ -67,7 +68,7 @@ const KeywordFieldRead* RecordLaterOnLine(const DiagnosticContext& context,
 }
 
 void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
-                  std::vector<Diagnostic>* out) {
+                  WarningList* out) {
   const Description text = DescriptionOf(comment.scope);
   if (KeywordHeld(comment.scope, comment.field) != nullptr) {
     const KeywordFieldRead* later = RecordLaterOnLine(context, comment);
@@ -103,7 +104,7 @@ std::vector<TextComma> TextCommas(const DiagnosticContext& context) {
   }
   for (const RecordRead& record : context.recorder.records()) {
     const size_t text_value = record.kind == "stop" ? 16 : record.kind == "sign board" ? 1 : 0;
-    if (text_value == 0 || record.values.size() <= text_value) continue;
+    if (text_value == 0 || record.value_count <= text_value) continue;
     const TextPosition at = record.At(text_value);
     const std::optional<std::string> line = context.LineOf(record.description, at.line);
     const size_t comma = static_cast<size_t>(at.column - 1) + record.Text(text_value).size();
@@ -118,7 +119,7 @@ std::vector<TextComma> TextCommas(const DiagnosticContext& context) {
 }
 
 void CommaWarnings(const DiagnosticContext& context, const std::vector<TextComma>& commas,
-                   std::vector<Diagnostic>* out) {
+                   WarningList* out) {
   for (const TextComma& comma : commas) {
     if (comma.comment != nullptr) {
       CommentComma(context, *comma.comment, out);

@@ -2,6 +2,7 @@
 // limit that starts a record, one field read as several records, a record in
 // the section where it is not recognised, a general keyword in capitals, and
 // a record keyword that is the last field of its text.
+#include <deque>
 #include <string>
 
 #include "descriptions/field_stream.h"
@@ -13,7 +14,7 @@ namespace scenario {
 
 namespace {
 
-std::string Quoted(const std::string& field) { return "\"" + field + "\""; }
+std::string Quoted(std::string_view field) { return "\"" + std::string(field) + "\""; }
 
 // The section header that ended the general section.
 const KeywordFieldRead* GeneralSectionEnd(const DiagnosticRecorder& recorder) {
@@ -25,7 +26,7 @@ const KeywordFieldRead* GeneralSectionEnd(const DiagnosticRecorder& recorder) {
 }
 
 void CommentRead(const DiagnosticContext& context, const KeywordFieldRead& read,
-                 const std::vector<std::string>& kinds, std::vector<Diagnostic>* out) {
+                 const std::vector<std::string>& kinds, WarningList* out) {
   const std::string count = read.scope == KeywordScope::kLineGeneral ? "ten" : "two";
   const std::string where = read.scope == KeywordScope::kLineGeneral ? " in the general section"
                             : read.scope == KeywordScope::kLineData  ? " in the data sections"
@@ -39,7 +40,7 @@ void CommentRead(const DiagnosticContext& context, const KeywordFieldRead& read,
 
 void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead& read,
                        const KeywordFieldRead* general_end,
-                       std::vector<Diagnostic>* out) {
+                       WarningList* out) {
   const Description text = DescriptionOf(read.scope);
   if (read.scope == KeywordScope::kLineGeneral && !IsSectionHeader(read.field)) {
     const std::vector<std::string> data =
@@ -82,9 +83,9 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
 
 }  // namespace
 
-void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* out) {
+void FieldWarnings(const DiagnosticContext& context, WarningList* out) {
   const bool curves_read = context.state.write_files != 0;
-  const std::vector<RecordRead>& records = context.recorder.records();
+  const std::deque<RecordRead>& records = context.recorder.records();
   const KeywordFieldRead* general_end = GeneralSectionEnd(context.recorder);
   for (const KeywordFieldRead& read : context.recorder.keyword_fields()) {
     const Description text = DescriptionOf(read.scope);
@@ -98,7 +99,7 @@ void FieldWarnings(const DiagnosticContext& context, std::vector<Diagnostic>* ou
       continue;
     }
     std::vector<std::string> kinds;
-    for (size_t index : read.records) kinds.push_back(records[index].kind);
+    for (size_t index : read.records) kinds.emplace_back(records[index].kind);
     if (kinds.empty()) {
       UnrecognisedField(context, read, general_end, out);
       continue;

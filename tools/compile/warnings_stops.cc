@@ -68,7 +68,7 @@ bool TrainReadToTheEnd(const DiagnosticContext& context) {
 }
 
 void ApproachValues(const DiagnosticContext& context, const RecordRead& stop,
-                    std::vector<Diagnostic>* out) {
+                    WarningList* out) {
   std::string listed;
   TextPosition first;
   for (size_t i = 0; i < std::size(kApproachNames); ++i) {
@@ -87,7 +87,7 @@ void ApproachValues(const DiagnosticContext& context, const RecordRead& stop,
 
 // The reader stores tab as 0 for the first stop and for a zone under 600 m.
 void ClearedTab(const DiagnosticContext& context, const RecordRead& stop, bool first,
-                std::vector<Diagnostic>* out) {
+                WarningList* out) {
   const std::optional<int64_t> tab = stop.Number(kTabValue);
   const std::optional<int64_t> length = stop.Number(kLengthValue);
   if (!tab || *tab == 0 || !length) return;
@@ -107,7 +107,7 @@ void ClearedTab(const DiagnosticContext& context, const RecordRead& stop, bool f
 }  // namespace
 
 void StopWarnings(const DiagnosticContext& context, const std::vector<const RecordRead*>& stops,
-                  std::vector<Diagnostic>* out) {
+                  WarningList* out) {
   const bool whole = TrainReadToTheEnd(context);
   const RecordRead* previous = nullptr;
   const RecordRead* timed = nullptr;  // the last stop with a scheduled time

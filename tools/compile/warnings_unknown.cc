@@ -65,7 +65,7 @@ std::string Message(KeywordScope scope, std::string_view field) {
 }  // namespace
 
 void UnknownKeywordWarnings(const DiagnosticContext& context,
-                            const std::vector<TextComma>& commas, std::vector<Diagnostic>* out) {
+                            const std::vector<TextComma>& commas, WarningList* out) {
   // The lines (of a description) that already have their warning, and on
   // each line the first comma after which it belongs to a comment or a text.
   std::set<std::pair<Description, int>> done;

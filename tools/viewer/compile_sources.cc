@@ -23,12 +23,12 @@ SourceIndex IndexCompile(const CompiledRun& run, const DescriptionTexts& texts) 
   const SourceLines train_lines(texts.train_text);
   for (const RecordRead& record : run.recorder.records()) {
     RecordSource source;
-    source.field = record.field;
-    for (const ValueRead& value : record.values) {
-      if (value.number) source.numbers.push_back(*value.number);
+    source.field = std::string(record.Field());
+    for (size_t i = 0; i < record.value_count; ++i) {
+      if (const std::optional<int64_t> number = record.Number(i)) source.numbers.push_back(*number);
     }
     source.where = Where(texts, line_lines, train_lines, record.description, record.keyword.line);
-    index.AddRecord(record.kind, std::move(source));
+    index.AddRecord(std::string(record.kind), std::move(source));
   }
   const int64_t cells = run.state.grid.cell_count();
   for (int64_t cell = 0; cell < cells; ++cell) {
