@@ -93,7 +93,7 @@ class RouteWalk {
       ++row_;
       return {0.0, static_cast<double>(row)};
     }
-    Point point;
+    Point point{0.0, 0.0};  // set by the one row Reals gives
     Reals(1, [&point](double x, double y) { point = {x, y}; });
     return point;
   }

@@ -80,7 +80,9 @@ TEST_P(WarningCapTest, PrintsAndReportsAtMostAHundredOfAKindAndCountsTheRest) {
   // (after the general section and the header) onwards.
   int expected_line = 5;
   for (const Diagnostic& d : run.summary.diagnostics) {
-    if (d.warning == "gradient-order") EXPECT_EQ(d.line, expected_line++);
+    if (d.warning == "gradient-order") {
+      EXPECT_EQ(d.line, expected_line++);
+    }
   }
 }
 
