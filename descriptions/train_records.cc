@@ -71,7 +71,7 @@ ReadOutcome ReadSlowdown(TrainReading& reading) {
   int32_t x = reading.Int32(), v = reading.Int32(), l = reading.Int32();
   int32_t f_tt = reading.Int32(), f_ta = reading.Int32(), d_v = reading.Int32();
   GeneratorState& state = reading.state;
-  if (!state.grid.PositionFits(x, kRecordMargin) || !SlowdownCellsInGrid(state.grid, x, l, f_ta)) {
+  if (!state.grid.PositionFits(x, kRecordMargin) || !SlowdownCellsInGrid(state.grid, x, l)) {
     return reading.Beyond(x);
   }
   memo_rallentamento(state, x, v, l, f_tt, f_ta, d_v);

@@ -25,8 +25,9 @@ struct SlowdownCells {
 
 SlowdownCells SlowdownCellsFor(int32_t x, int32_t l);
 
-// Whether every cell the slowdown would write lies in 0 .. N: start and end,
-// and beyond 1500 m the warning board and, with f_ta, the pre-warning block.
-bool SlowdownCellsInGrid(const TrackGrid& grid, int32_t x, int32_t l, int32_t f_ta);
+// Whether every cell the slowdown would write lies in 0 .. N. Only its start
+// and end can fall outside: beyond 1500 m the warning board and the
+// pre-warning block lie from cell 3 on and before the start cell.
+bool SlowdownCellsInGrid(const TrackGrid& grid, int32_t x, int32_t l);
 
 }  // namespace scenario

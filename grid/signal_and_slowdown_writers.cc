@@ -23,13 +23,9 @@ SlowdownCells SlowdownCellsFor(int32_t x, int32_t l) {
   return cells;
 }
 
-bool SlowdownCellsInGrid(const TrackGrid& grid, int32_t x, int32_t l, int32_t f_ta) {
+bool SlowdownCellsInGrid(const TrackGrid& grid, int32_t x, int32_t l) {
   const SlowdownCells cells = SlowdownCellsFor(x, l);
-  if (!grid.Contains(cells.start) || !grid.Contains(cells.end)) return false;
-  if (x <= kSlowdownBoardsFrom) return true;
-  if (!grid.Contains(cells.warning)) return false;
-  if (f_ta == 0) return true;
-  return grid.Contains(cells.first_prewarning) && grid.Contains(cells.first_prewarning - 3);
+  return grid.Contains(cells.start) && grid.Contains(cells.end);
 }
 
 void memo_segnale(GeneratorState& state, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2,

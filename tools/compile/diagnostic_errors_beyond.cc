@@ -61,8 +61,7 @@ std::string BeyondGridMessage(const DiagnosticContext& context, const ErrorRead&
       record.kind == "signal"
           ? grid.Contains(SignalCell(static_cast<int32_t>(p)))
           : SlowdownCellsInGrid(grid, static_cast<int32_t>(p),
-                                static_cast<int32_t>(record.Number(2).value_or(0)),
-                                static_cast<int32_t>(record.Number(4).value_or(0)));
+                                static_cast<int32_t>(record.Number(2).value_or(0)));
   if (const ErrorRead* line = LineBeyond(context);
       object && in_grid && line != nullptr && error.description == Description::kTrain) {
     return RecordAt(record) + " is written, and then the line description's error 15 (line " +

@@ -3,6 +3,10 @@
 // the field to blame and keep their code.
 #include <gtest/gtest.h>
 
+#include "descriptions/description_source.h"
+#include "descriptions/line_reader.h"
+#include "tools/compile/diagnostic_errors.h"
+#include "tools/compile/diagnostic_recorder.h"
 #include "tools/compile/test_support.h"
 
 namespace scenario {
@@ -158,6 +162,23 @@ INSTANTIATE_TEST_SUITE_P(
                   TrainText({kOrigin, Signal("0", "2, 0, 1, 0, 0, 2, 0, 0, 0, 0")}), true,
                   "segnale", "0"}),
     [](const ::testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
+
+// scenario-compile refuses a description it cannot read before compiling;
+// the reader still reports a line description its source lacks, as the
+// packager's folder may, and the diagnostic is about the whole file.
+TEST(CompileErrorTest, MissingLineDescriptionReachesTheObserverAs101) {
+  GeneratorState state;
+  DiagnosticRecorder recorder(state);
+  state.observer = &recorder;
+  MemorySource source(std::nullopt, TrainText({kOrigin}));
+  EXPECT_FALSE(ReadLineDescription(state, source));
+  EXPECT_EQ(state.error_code, 101);
+  const std::vector<Diagnostic> diagnostics =
+      ErrorDiagnostics(DiagnosticContext{state, recorder, "line.txt", "train.txt"}, std::nullopt);
+  ASSERT_EQ(diagnostics.size(), 1u);
+  EXPECT_EQ(FormatDiagnostic(diagnostics[0], ""),
+            "line.txt: error: the line description does not exist or cannot be read [error 101]\n");
+}
 
 TEST(CompileErrorTest, FatalReportStopsTheFilesAndNamesTheNumber) {
   CompileRun run;
