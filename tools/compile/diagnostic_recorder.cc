@@ -87,7 +87,7 @@ void DiagnosticRecorder::OnRecord(Description description, std::string_view reco
       const auto at = static_cast<uint32_t>(index);
       const uint32_t first = last.records.empty() ? at : last.records.front();
       if (last.records.empty() || last.records.back() + 1 == at) {
-        last.records = std::views::iota(first, at + 1);
+        last.records = RecordIndices(first, at + 1);
       }
     }
   }

@@ -8,7 +8,6 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,13 +52,40 @@ struct RecordRead {
   TextPosition At(size_t i) const;
 };
 
+// Record indices first .. end - 1, in order; a range-for gives each. (The
+// standard's iota_view does the same, but clang 14 cannot compile it
+// against this C++ library, and the sanitizer build uses clang.)
+class RecordIndices {
+ public:
+  struct Iterator {
+    uint32_t index;
+    uint32_t operator*() const { return index; }
+    Iterator& operator++() {
+      ++index;
+      return *this;
+    }
+    bool operator!=(const Iterator& other) const { return index != other.index; }
+  };
+  RecordIndices() = default;
+  RecordIndices(uint32_t first, uint32_t end) : first_(first), end_(end) {}
+  Iterator begin() const { return {first_}; }
+  Iterator end() const { return {end_}; }
+  bool empty() const { return first_ == end_; }
+  uint32_t front() const { return first_; }
+  uint32_t back() const { return end_ - 1; }
+
+ private:
+  uint32_t first_ = 0;
+  uint32_t end_ = 0;
+};
+
 // In 40 bytes: the widest members first.
 struct KeywordFieldRead {
   std::string_view field;
   TextPosition where;
   // Indices into the records, in order: the records a field begins follow
   // each other.
-  std::ranges::iota_view<uint32_t, uint32_t> records;
+  RecordIndices records;
   KeywordScope scope = KeywordScope::kLineData;
   bool last_of_text = false;  // the last field of the text, never examined
 };
