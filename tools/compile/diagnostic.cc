@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "tools/compile/terminal_text.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -98,7 +99,7 @@ std::string Located(const std::string& file, int line, int column, const std::st
   out += EscapeForTerminal(head) + "\n";
   if (line > 0) {
     if (std::optional<std::string> text = source.Line(line)) {
-      out += EscapeForTerminal(*text) + "\n";
+      out += CodePageToUtf8(*text) + "\n";
       if (column > 0) out += EscapedCaretLine(*text, column) + "\n";
     }
   }

@@ -47,9 +47,11 @@ TEST(FormatDiagnosticTest, PointsIntoTheSourceText) {
             "          ^~~\n");
 }
 
-TEST(FormatDiagnosticTest, ControlBytesAndBytesAbove127AreShownEscaped) {
+TEST(FormatDiagnosticTest, ControlBytesAreEscapedAndTheCodePageShownAsUtf8) {
   // Printed raw, the first would set the terminal's title and the second
-  // clear its screen. The caret still stands under the field it names.
+  // clear its screen. Bytes above 127 are the code page's characters (0xC0 is
+  // A grave, 0x9B a single right angle quote, never a terminal's CSI). The
+  // caret still stands under the field it names.
   const struct {
     std::string source_line;
     int column;
@@ -59,8 +61,8 @@ TEST(FormatDiagnosticTest, ControlBytesAndBytesAbove127AreShownEscaped) {
       {"pendenza\x1b[2J, 400, 3", 15, "pendenza\\x1b[2J, 400, 3", "                 ^~~"},
       {"cartello, 6200, \x1b]0;pwned\x07", 17, "cartello, 6200, \\x1b]0;pwned\\x07",
        std::string(16, ' ') + "^" + std::string(15, '~')},
-      {"cartello, 6200, CITT\xc0 \x7f, 5", 17, "cartello, 6200, CITT\\xc0 \\x7f, 5",
-       std::string(16, ' ') + "^" + std::string(12, '~')},
+      {"cartello, 6200, CITT\xc0 \x7f, 5", 17, "cartello, 6200, CITT\xc3\x80 \\x7f, 5",
+       std::string(16, ' ') + "^" + std::string(9, '~')},
       {"\tx\x01,\ty", 6, "\tx\\x01,\ty", "\t      \t^"},
       {"a\rb, c", 6, "a\\x0db, c", "        ^"},
   };
@@ -72,7 +74,7 @@ TEST(FormatDiagnosticTest, ControlBytesAndBytesAbove127AreShownEscaped) {
     d.column = c.column;
     d.message = "a board \x9b" "31m";
     EXPECT_EQ(FormatDiagnostic(d, "first\r\n" + c.source_line + "\r\n"),
-              "line\\x1b.txt:2:" + std::to_string(c.column) + ": error: a board \\x9b31m [error 16]\n" +
+              "line\\x1b.txt:2:" + std::to_string(c.column) + ": error: a board \xe2\x80\xba" "31m [error 16]\n" +
                   c.shown + "\n" + c.caret + "\n")
         << c.shown;
   }

@@ -2,8 +2,8 @@
 // terminal. Descriptions are 8-bit text in the system's code page, and a
 // field may hold anything: printed raw, an escape sequence (ESC ] 0; ... BEL
 // sets the terminal's title, ESC [ 2 J clears it) would act on the author's
-// terminal instead of being shown. Control bytes (below 32 except the tab,
-// and 127) and bytes above 127 are shown as \x1b style escapes.
+// terminal instead of being shown. Text is shown as DisplayText shows it:
+// the code page's characters in UTF-8, control bytes as \x1b style escapes.
 #pragma once
 
 #include <cstddef>
@@ -12,10 +12,11 @@
 
 namespace scenario {
 
-// The text with every such byte escaped.
+// The text as DisplayText shows it.
 std::string EscapeForTerminal(std::string_view text);
 
-// How many characters the byte takes once escaped: 4 or 1.
+// How many characters a byte of a description's line takes once shown: 4
+// or 1.
 size_t EscapedWidth(unsigned char byte);
 
 }  // namespace scenario

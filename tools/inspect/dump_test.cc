@@ -153,12 +153,12 @@ TEST(InspectDumpTest, RouteSummaryOfAStraightLine) {
 
 TEST(InspectDumpTest, NamesAreShownSafely) {
   ScenarioTable table = inspect_test::NamedTable();
-  table[1].name = std::string("A\"B\x01") + static_cast<char>(0xE8);  // e grave in Latin-1
+  table[1].name = std::string("A\"B\x01") + static_cast<char>(0xE8);  // e grave in the code page
   table[1].position = 50;
   InspectedFile file = Decoded("x.sim", EncodeScenarioFile(table));
   EXPECT_NE(Dump(file).find("\"A\\\"B\\x01\xC3\xA8\""), std::string::npos) << Dump(file);
   auto json = InspectedFileToJson(file);
-  EXPECT_EQ(json["rows"][0]["name"], "A\"B\x01\xC3\xA8");
+  EXPECT_EQ(json["rows"][0]["name"], "A\"B\\x01\xC3\xA8");
   EXPECT_NO_THROW(json.dump());
 }
 

@@ -18,7 +18,7 @@ json ScenarioJson(const ScenarioTable& table) {
   for (int i = 0; i < kScenarioRowCount; ++i) {
     const ScenarioRow& row = table[i];
     if (RowIsEmpty(row)) continue;
-    json entry = {{"row", i}, {"role", RowRoleName(RoleOfRow(table, i))}, {"name", Latin1ToUtf8(row.name)}};
+    json entry = {{"row", i}, {"role", RowRoleName(RoleOfRow(table, i))}, {"name", CodePageToUtf8(row.name)}};
     for (const NamedValue& c : NumericColumns(row)) entry[c.name] = c.value;
     if (RoleOfRow(table, i) == RowRole::kStop) entry["as_written"] = AsWrittenJson(StopAsWritten(row));
     std::vector<NamedValue> meaning = RoleMeaning(table, i);

@@ -26,11 +26,11 @@ std::string CompileStatusJson(const CompileSummary& summary, const DescriptionTe
                         {"line", d.line},
                         {"column", d.column},
                         {"location", DisplayText(location)},
-                        {"message", Latin1ToUtf8(d.message)}};
+                        {"message", DisplayText(d.message)}};
     const SourceLines& lines = d.description == Description::kTrain ? train_lines : line_lines;
     if (d.description && d.line > 0) {
       if (std::optional<std::string> source = lines.Line(d.line)) {
-        entry["source"] = Latin1ToUtf8(*source);
+        entry["source"] = CodePageToUtf8(*source);
         if (d.column > 0) entry["caret"] = CaretLine(*source, d.column);
       }
     }
@@ -45,7 +45,7 @@ std::string CompileStatusJson(const CompileSummary& summary, const DescriptionTe
 std::string ReadFailureStatusJson(const std::string& failure) {
   return DumpStatus(StatusJson{{"mode", "compile"},
                                {"failed", true},
-                               {"summary", Latin1ToUtf8(failure)},
+                               {"summary", DisplayText(failure)},
                                {"diagnostics", StatusJson::array()}});
 }
 

@@ -38,7 +38,7 @@ Json SceneObject(const SceneContext& context, std::string kind, int64_t at, int6
 
 void AddSource(const SourceRef* source, Json* object) {
   if (source == nullptr) return;
-  (*object)["source"] = {{"file", source->file}, {"line", source->line}, {"text", Latin1ToUtf8(source->text)}};
+  (*object)["source"] = {{"file", source->file}, {"line", source->line}, {"text", CodePageToUtf8(source->text)}};
 }
 
 Json SceneJson(const ScenarioFolder& folder, const SourceIndex* sources) {
@@ -61,15 +61,15 @@ Json SceneJson(const ScenarioFolder& folder, const SourceIndex* sources) {
   }
 
   Json warnings = Json::array();
-  for (const std::string& warning : folder.warnings) warnings.push_back(Latin1ToUtf8(warning));
+  for (const std::string& warning : folder.warnings) warnings.push_back(DisplayText(warning));
 
   Json lanes = Json::array();
   lanes.push_back(CurveLane(context));
   lanes.push_back(TunnelLane(context));
   for (Json& lane : ObjectLanes(context)) lanes.push_back(std::move(lane));
 
-  return Json{{"route", Latin1ToUtf8(table[kRouteRow].name)},
-              {"train", Latin1ToUtf8(table[kTrainRow].name)},
+  return Json{{"route", CodePageToUtf8(table[kRouteRow].name)},
+              {"train", CodePageToUtf8(table[kTrainRow].name)},
               {"length", folder.RouteLength()},
               {"extent", extent},
               {"cells", folder.grid.cells.size()},

@@ -43,10 +43,10 @@ Json StopLane(const SceneContext& context) {
     const bool stops_here = cell >= 0;
     Json object = SceneObject(context, stops_here ? "stop" : "passing point", row.position,
                               stops_here ? cell : RoundDiv(row.position, kCellMetres),
-                              Latin1ToUtf8(CompactText(row.name)));
+                              CodePageToUtf8(CompactText(row.name)));
     object["zone"] = {row.span_start, row.span_end};
     object["row"] = r;
-    object["values"].push_back({"name", Latin1ToUtf8(row.name)});
+    object["values"].push_back({"name", CodePageToUtf8(row.name)});
     AddValues(StopAuthorValues(row), &object);
     for (const NamedValue& column : NumericColumns(row)) object["raw"].push_back({column.name, column.value});
     const size_t index = static_cast<size_t>(r - kFirstStopRow);
@@ -62,7 +62,7 @@ std::string CellLabel(const ScenarioTable& table, const Cell& cell, const std::v
       return values.empty() ? "" : values[0].text;
     case kSignBoard:
       return cell.value_a >= 0 && cell.value_a < kScenarioRowCount
-                 ? Latin1ToUtf8(CompactText(table[cell.value_a].name))
+                 ? CodePageToUtf8(CompactText(table[cell.value_a].name))
                  : "";
     case kSlowdownStart:
     case kSlowdownWarning:

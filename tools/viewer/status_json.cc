@@ -10,7 +10,7 @@ std::string DumpStatus(const StatusJson& json) {
 
 std::string InspectStatusJson(const std::string& failure, const std::vector<std::string>& warnings) {
   StatusJson shown = StatusJson::array();
-  for (const std::string& warning : warnings) shown.push_back(Latin1ToUtf8(warning));
+  for (const std::string& warning : warnings) shown.push_back(DisplayText(warning));
   return DumpStatus(StatusJson{{"mode", "inspect"},
                                {"failed", !failure.empty()},
                                {"message", DisplayText(failure)},
