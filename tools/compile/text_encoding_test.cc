@@ -113,6 +113,18 @@ TEST(TextWarningTest, Utf8NameShowsAsTheSimulatorShowsItEverywhere) {
   }
   EXPECT_EQ(reported, 2);
 
+  CompileRun error;
+  error.Run(kCleanLine, TrainText({kOrigin, "stazione, 700, 2, 800, 0,1,0, 1,1,0, 4,1,1, 60, "
+                                            "0,0,0, CITT\xC3\x80, R\xC3\x89STO",
+                                   kTerminus}));
+  ASSERT_NE(error.Error(22), nullptr) << error.err;
+  EXPECT_NE(error.Error(22)->message.find("stop " + shown + " at 700 m"), std::string::npos)
+      << error.err;
+  ASSERT_NE(error.Warning("name-comma"), nullptr) << error.err;
+  EXPECT_NE(error.Warning("name-comma")->message.find("R\xC3\x83\xE2\x80\xB0STO"),
+            std::string::npos)
+      << error.err;
+
   // The scenario file holds the author's bytes; the dump and the picture
   // show the code page's characters for them.
   InspectedFile file;
