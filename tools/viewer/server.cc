@@ -132,6 +132,11 @@ void ViewerServer::AddRoutes() {
       res.set_content(std::string(file.bytes), std::string(file.content_type).c_str());
     });
   }
+  // Browsers ask for /favicon.ico wherever a page names no icon.
+  s.Get("/favicon.ico", [](const httplib::Request&, httplib::Response& res) {
+    const PageFile* icon = FindPageFile("favicon.svg");
+    res.set_content(std::string(icon->bytes), std::string(icon->content_type).c_str());
+  });
   s.Get("/scene", [this](const httplib::Request&, httplib::Response& res) {
     const ViewSnapshot snapshot = view_.Current();
     res.set_header("X-Instance", instance_);

@@ -1,6 +1,7 @@
-// The live page: loads the scene and the status, follows the server's events
-// (a new version: refetch the status, and the scene only when it changed),
-// and redraws on every zoom, pan and new scene, keeping the part in view.
+// The live page: follows the server's events (a new version: refetch the
+// status, and the scene only when it changed; a new server: everything), says
+// when the server is gone, and redraws on every zoom, pan and new scene,
+// keeping the part in view.
 import { el } from './svg.js';
 import { Chainage } from './chainage.js';
 import { View, LEFT, RIGHT } from './view.js';
@@ -8,10 +9,14 @@ import { drawAxis } from './axis.js';
 import { drawLanes, lanesHeight, prepareLanes } from './lanes.js';
 import { drawProfiles, prepareProfiles, profilesHeight } from './profiles.js';
 import { drawPlan, PLAN_HEIGHT } from './plan.js';
-import { itemOf, showHover, showSource, showStatus } from './panel.js';
+import { itemOf, showHover, showServerLost, showSource, showStatus } from './panel.js';
+import { askPlan, askScene, askStatus, planQuestion, sameQuestion } from './answers.js';
+import { linkToServer } from './link.js';
+import { singular } from './svg.js';
 import { attachControls } from './controls.js';
 
-const state = { scene: null, sceneVersion: 0, version: 0, status: null, plan: null, planKey: '', planAsked: 0 };
+const state = { instance: null, scene: null, sceneVersion: 0, version: 0, status: null, plan: null,
+                asking: null, lost: false };
 const view = new View();
 const picture = document.getElementById('picture');
 const chart = document.getElementById('chart');
@@ -19,25 +24,28 @@ let chainage = new Chainage([]);
 let frame = 0;
 
 function counts(scene) {
-  return scene.lanes.map(l => `${l.objects.length} ${l.name}`).join(', ');
+  return scene.lanes.map(l => `${l.objects.length} ${l.objects.length === 1 ? singular(l.name) : l.name}`).join(', ');
 }
 
-function planKey() {
-  return `${state.sceneVersion}:${Math.round(view.from)}:${Math.round(view.to)}:${Math.round(view.width)}`;
-}
+const currentQuestion = () => planQuestion(state.instance, state.sceneVersion, view);
 
+// Asks for the plan of the view in sight, once per view; an answer for any
+// other view (the view moved on while it travelled) is dropped.
 async function fetchPlan() {
-  const key = planKey();
-  if (key === state.planKey) return;
-  state.planKey = key;
-  const asked = ++state.planAsked;
-  const query = `from=${Math.floor(view.from)}&to=${Math.ceil(view.to)}&px=${Math.round(view.width)}&v=${state.sceneVersion}`;
-  const response = await fetch('/plan?' + query);
-  const plan = await response.json();
-  if (asked !== state.planAsked) return;  // a later view asked again meanwhile
+  const question = currentQuestion();
+  if (sameQuestion(question, state.asking)) return;
+  state.asking = question;
+  let plan = null;
+  try {
+    plan = await askPlan(question);
+  } catch {
+    // The server is gone; the question is asked again when it is back.
+  }
+  if (sameQuestion(question, state.asking)) state.asking = null;
+  if (!plan || !sameQuestion(plan.question, currentQuestion())) return;
   state.plan = plan;
   // Only the plan panel changes: the rest of the picture is already drawn.
-  if (frame || !planSlot || key !== planKey()) return redraw();
+  if (frame || !planSlot) return redraw();
   drawPlanSlot(true);
 }
 
@@ -63,9 +71,11 @@ function draw() {
   const height = 10 + PLAN_HEIGHT + 12 + lanesHeight(scene) + profilesHeight(scene) + 70;
   picture.setAttribute('width', view.width + LEFT + RIGHT);
   picture.setAttribute('height', height);
+  // The grid goes first, under every marker.
+  const grid = el('g', { id: 'grid' });
   const g = el('g', {});
   let y = 10;
-  const planReady = Boolean(state.plan) && state.planKey === planKey();
+  const planReady = Boolean(state.plan) && sameQuestion(state.plan.question, currentQuestion());
   planSlot = null;
   drawPlanSlot(planReady);
   g.appendChild(planSlot);
@@ -73,8 +83,10 @@ function draw() {
   const lanesTop = y;
   y += drawLanes(g, scene, view, y);
   y += drawProfiles(g, scene, view, y);
-  drawAxis(g, view, chainage, y + 4, lanesTop);
-  picture.appendChild(g);
+  drawAxis(g, grid, view, chainage, y + 4, lanesTop);
+  // The lanes' ground, under the grid (their frames are drawn unfilled).
+  grid.prepend(el('rect', { class: 'ground', x: view.x(view.from), y: lanesTop, width: view.width, height: y - lanesTop }));
+  picture.append(grid, g);
   document.getElementById('range').textContent =
     `${Math.round(view.from)} m to ${Math.round(view.to)} m (${(view.span / 1000).toFixed(view.span < 10000 ? 2 : 0)} km in view)`;
   const body = document.body.dataset;
@@ -89,25 +101,18 @@ export function redraw() {
   if (!frame) frame = requestAnimationFrame(draw);
 }
 
-// The scene's JSON, asked for as soon as its version is known, so that it
-// travels beside the status rather than after it.
-function fetchScene() {
-  return fetch('/scene').then(async r => ({ version: Number(r.headers.get('X-Scene-Version')), scene: await r.json() }));
-}
-
 async function loadScene(sceneVersion, asked) {
   let answer = await asked;
   // The scene may have been compiled again between the two answers.
-  if (answer.version !== sceneVersion) answer = await fetchScene();
+  if (answer && answer.version !== sceneVersion) answer = await askScene(state.instance);
+  if (!answer || !answer.scene) return;
   const scene = answer.scene;
-  sceneVersion = answer.version;
-  if (!scene) return;
   const first = state.scene === null;
   prepareLanes(scene);
   prepareProfiles(scene);
   chainage = new Chainage(scene.chainage);
   state.scene = scene;
-  state.sceneVersion = sceneVersion;
+  state.sceneVersion = answer.version;
   view.setExtent(scene.extent, !first);
   document.getElementById('title').textContent = `Route ${scene.route}, train ${scene.train}`;
   document.getElementById('counts').textContent = `${scene.length} m: ${counts(scene)}`;
@@ -117,18 +122,25 @@ async function loadScene(sceneVersion, asked) {
   redraw();
 }
 
-// version and sceneVersion come from the event (unknown on the first look).
-async function follow(version, sceneVersion) {
+// What the event stream said: the server's instance and versions. A server
+// not seen before (a restarted one starts its versions again) is followed
+// from scratch: its status and its scene are loaded whatever their versions.
+async function follow({ instance, version, scene_version: sceneVersion }) {
+  if (instance !== state.instance) {
+    Object.assign(state, { instance, version: -1, sceneVersion: 0, plan: null, asking: null });
+    document.body.dataset.instance = instance;
+  }
   if (version === state.version) return;
-  // On the first look (sceneVersion 0) the scene is asked for at once too.
-  const early = sceneVersion !== state.sceneVersion ? fetchScene() : null;
-  const doc = await (await fetch('/status')).json();
+  // A new scene is asked for at once, beside the status.
+  const early = sceneVersion !== state.sceneVersion ? askScene(instance) : null;
+  const doc = await askStatus(instance);
+  if (!doc || instance !== state.instance) return;
   state.version = doc.version;
   state.status = doc.status;
   if (doc.scene_version !== state.sceneVersion && doc.scene_version > 0) {
-    await loadScene(doc.scene_version, early || fetchScene());
+    await loadScene(doc.scene_version, early || askScene(instance));
   }
-  showStatus(doc.status);
+  if (!state.lost) showStatus(doc.status);
   document.body.dataset.version = doc.version;
 }
 
@@ -150,13 +162,22 @@ picture.addEventListener('click', e => {
 
 attachControls(chart, view, redraw);
 window.addEventListener('resize', redraw);
-const events = new EventSource('/events');
-// One event at a time: a quick second save waits for the first to be shown.
-// The first look does not wait for the event stream to open.
-let following = follow(-1, 0).catch(() => {});
-events.onmessage = e => {
-  const { version, scene_version: sceneVersion } = JSON.parse(e.data);
-  following = following.then(() => follow(version, sceneVersion)).catch(() => {});
-};
+// One message at a time: a quick second save waits for the first to be shown.
+let following = Promise.resolve();
+linkToServer(message => {
+  const body = document.body.dataset;
+  if (message.type === 'lost') {
+    state.lost = true;
+    body.server = 'lost';
+    showServerLost(location.origin + '/');
+    return;
+  }
+  if (state.lost) {
+    state.lost = false;
+    if (state.status) showStatus(state.status);
+  }
+  body.server = 'live';
+  following = following.then(() => follow(message)).catch(() => {});
+});
 // For tests and the benchmark: the view in route positions.
 window.viewer = { view, state, redraw };
