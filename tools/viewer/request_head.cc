@@ -79,6 +79,21 @@ HeadVerdict JudgeHead(std::string_view received, const ServeAddress& served) {
   return HeadVerdict{200, end, ""};
 }
 
+std::string WithoutAcceptEncoding(std::string_view head) {
+  std::string out;
+  out.reserve(head.size());
+  for (size_t at = 0; at < head.size();) {
+    const size_t next = std::min(head.find('\n', at), head.size() - 1) + 1;
+    const std::string_view line = head.substr(at, next - at);
+    const size_t colon = line.find(':');
+    if (at == 0 || colon == std::string_view::npos || !SameName(Trimmed(line.substr(0, colon)), "Accept-Encoding")) {
+      out += line;
+    }
+    at = next;
+  }
+  return out;
+}
+
 std::string RefusalResponse(const HeadVerdict& verdict) {
   static const std::pair<int, const char*> kReasons[] = {
       {400, "Bad Request"},         {403, "Forbidden"},

@@ -33,6 +33,12 @@ struct HeadVerdict {
 // answers GET only and reads no body).
 HeadVerdict JudgeHead(std::string_view received, const ServeAddress& served);
 
+// The head without its Accept-Encoding lines: the server sends everything
+// as it is. Compressing (the HTTP library would, the scene at the slowest
+// setting) takes far longer than sending over the loopback, and the pages
+// of many tabs would wait for one another.
+std::string WithoutAcceptEncoding(std::string_view head);
+
 // A complete answer to a refused request; the connection closes after it.
 std::string RefusalResponse(const HeadVerdict& verdict);
 

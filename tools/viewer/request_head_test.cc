@@ -58,6 +58,11 @@ TEST(RequestHeadTest, TheHeadEndsAtTheEmptyLineAndTheRestIsTheNextRequest) {
   EXPECT_EQ(verdict.head_size, first.size());
 }
 
+TEST(RequestHeadTest, AcceptEncodingIsTakenOutAndNothingElse) {
+  const std::string head = "GET / HTTP/1.1\r\n" + kHost + "accept-encoding: gzip, br\r\nAccept: */*\r\n\r\n";
+  EXPECT_EQ(WithoutAcceptEncoding(head), "GET / HTTP/1.1\r\n" + kHost + "Accept: */*\r\n\r\n");
+}
+
 TEST(RequestHeadTest, ARefusalIsAWholeAnswerThatClosesTheConnection) {
   const std::string answer = RefusalResponse({413, 0, "no request body is read here"});
   EXPECT_EQ(answer.rfind("HTTP/1.1 413 Payload Too Large\r\n", 0), 0u) << answer;

@@ -11,6 +11,7 @@
 #include "tools/viewer/connection_gate.h"
 #include "tools/viewer/page_files.h"
 #include "tools/viewer/plan_points.h"
+#include "tools/viewer/request_head.h"
 #include "tools/viewer/request_stream.h"
 
 namespace scenario::viewer {
@@ -89,7 +90,7 @@ Status ViewerServer::Start(const ServeAddress& address) {
 }
 
 void ViewerServer::Answer(int fd, std::string head, std::string rest) {
-  RequestStream stream(fd, std::move(head));
+  RequestStream stream(fd, WithoutAcceptEncoding(head));
   bool closed = false;
   const bool written = server_->Answer(stream, !server_->is_running(), closed);
   if (written && !closed && server_->is_running()) {

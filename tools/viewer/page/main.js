@@ -165,6 +165,7 @@ window.addEventListener('resize', redraw);
 // One message at a time: a quick second save waits for the first to be shown.
 let following = Promise.resolve();
 linkToServer(message => {
+  window.viewer.heardAt = performance.timeOrigin + performance.now();
   const body = document.body.dataset;
   if (message.type === 'lost') {
     state.lost = true;
