@@ -72,9 +72,9 @@ function labelFaults() {
 
 test('labels never overlap, never leave the plot and name their marks exactly', async () => {
   const extent = await page.evaluate(() => window.viewer.view.extent);
-  const spans = [extent, 100000, 10000, 1000, 200, 50];
+  const spans = [extent, 100000, 5000, 200, 50];
   let views = 0;
-  for (const width of [800, 1280, 1920, 2560]) {
+  for (const width of [800, 1920, 2560]) {
     await page.setViewportSize({ width, height: 1000 });
     for (const span of spans) {
       for (const from of [0, 503000 - span / 2, extent - span]) {

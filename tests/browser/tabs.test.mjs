@@ -19,13 +19,12 @@ before(async () => {
   const context = await browser.newContext({ viewport: { width: 1200, height: 800 } });
   failed = [];
   context.on('response', response => { if (response.status() >= 400) failed.push(response.url()); });
-  pages = [];
-  for (let i = 0; i < TABS; i++) {
+  pages = await Promise.all(Array.from({ length: TABS }, async () => {
     const page = await context.newPage();
     await page.goto(url);
-    pages.push(page);
-  }
-  await Promise.all(pages.map(page => waitDrawn(page)));
+    await waitDrawn(page);
+    return page;
+  }));
 });
 
 after(async () => {

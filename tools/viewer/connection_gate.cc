@@ -17,11 +17,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // A refused request's answer is followed by this long a wait, with what the
-// client still sends thrown away unread (up to kLingerBytes), so that it can
-// read the answer before the connection closes; without it a client still
-// sending its body would see the connection reset instead.
+// client still sends thrown away as it comes (into one small buffer), so
+// that it can read the answer before the connection closes: closing with
+// bytes unread resets the connection, and a client still sending its body
+// could lose the answer with it.
 constexpr std::chrono::milliseconds kLinger{1000};
-constexpr size_t kLingerBytes = size_t{1} << 20;
 
 void CloseSocket(int fd) {
   ::shutdown(fd, SHUT_RDWR);
@@ -36,7 +36,6 @@ struct ConnectionGate::Waiting {
   Clock::time_point since;
   Clock::time_point deadline;
   bool lingering = false;
-  size_t discarded = 0;
 };
 
 ConnectionGate::ConnectionGate(ServeAddress served, Dispatch dispatch)
@@ -147,7 +146,7 @@ void ConnectionGate::Run() {
       const size_t room = w.lingering ? sizeof scratch : std::min(sizeof scratch, kMaxRequestHead + 1 - w.received.size());
       const ssize_t got = room ? ::recv(w.fd, scratch, room, 0) : 0;
       if (got < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-      if (got <= 0 || (w.lingering && (w.discarded += got) > kLingerBytes)) {
+      if (got <= 0) {
         w.deadline = Clock::time_point::min();  // closed on the next turn
         w.lingering = true;
         continue;

@@ -8,11 +8,12 @@ export async function askStatus(instance) {
   return doc.instance === instance ? doc : null;
 }
 
+// The scene as its JSON text, passed on to the pages as it is.
 export async function askScene(instance) {
   const response = await fetch('/scene');
-  const scene = await response.json();
+  const text = await response.text();
   if (response.headers.get('X-Instance') !== instance) return null;
-  return { version: Number(response.headers.get('X-Scene-Version')), scene };
+  return { version: Number(response.headers.get('X-Scene-Version')), text };
 }
 
 // The plan of one view: route positions from .. to over px pixels, for the

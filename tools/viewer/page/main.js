@@ -1,8 +1,8 @@
-// The live page: follows the server's events (a new version: refetch the
-// status, and the scene only when it changed; a new server: everything), says
+// The live page: shows what the server says through the link all the pages
+// of the browser share (link.js: each new status, and each new scene), says
 // when the server is gone, and redraws on every zoom, pan and new scene,
 // keeping the part in view.
-import { el } from './svg.js';
+import { el, singular } from './svg.js';
 import { Chainage } from './chainage.js';
 import { View, LEFT, RIGHT } from './view.js';
 import { drawAxis } from './axis.js';
@@ -10,9 +10,8 @@ import { drawLanes, lanesHeight, prepareLanes } from './lanes.js';
 import { drawProfiles, prepareProfiles, profilesHeight } from './profiles.js';
 import { drawPlan, PLAN_HEIGHT } from './plan.js';
 import { itemOf, showHover, showServerLost, showSource, showStatus } from './panel.js';
-import { askPlan, askScene, askStatus, planQuestion, sameQuestion } from './answers.js';
+import { askPlan, planQuestion, sameQuestion } from './answers.js';
 import { linkToServer } from './link.js';
-import { singular } from './svg.js';
 import { attachControls } from './controls.js';
 
 const state = { instance: null, scene: null, sceneVersion: 0, version: 0, status: null, plan: null,
@@ -101,18 +100,13 @@ export function redraw() {
   if (!frame) frame = requestAnimationFrame(draw);
 }
 
-async function loadScene(sceneVersion, asked) {
-  let answer = await asked;
-  // The scene may have been compiled again between the two answers.
-  if (answer && answer.version !== sceneVersion) answer = await askScene(state.instance);
-  if (!answer || !answer.scene) return;
-  const scene = answer.scene;
+function loadScene(scene, sceneVersion) {
   const first = state.scene === null;
   prepareLanes(scene);
   prepareProfiles(scene);
   chainage = new Chainage(scene.chainage);
   state.scene = scene;
-  state.sceneVersion = answer.version;
+  state.sceneVersion = sceneVersion;
   view.setExtent(scene.extent, !first);
   document.getElementById('title').textContent = `Route ${scene.route}, train ${scene.train}`;
   document.getElementById('counts').textContent = `${scene.length} m: ${counts(scene)}`;
@@ -122,25 +116,22 @@ async function loadScene(sceneVersion, asked) {
   redraw();
 }
 
-// What the event stream said: the server's instance and versions. A server
-// not seen before (a restarted one starts its versions again) is followed
-// from scratch: its status and its scene are loaded whatever their versions.
-async function follow({ instance, version, scene_version: sceneVersion }) {
+// What the server said (events.js): its instance, status and new scene. A
+// server not seen before (a restarted one starts its versions again) is
+// followed from scratch: nothing of the last one's answers is kept but the
+// picture, until the new scene replaces it.
+function follow({ instance, status: doc, scene }) {
   if (instance !== state.instance) {
     Object.assign(state, { instance, version: -1, sceneVersion: 0, plan: null, asking: null });
     document.body.dataset.instance = instance;
   }
-  if (version === state.version) return;
-  // A new scene is asked for at once, beside the status.
-  const early = sceneVersion !== state.sceneVersion ? askScene(instance) : null;
-  const doc = await askStatus(instance);
-  if (!doc || instance !== state.instance) return;
+  if (scene && scene.version !== state.sceneVersion) {
+    const parsed = JSON.parse(scene.text);
+    if (parsed) loadScene(parsed, scene.version);
+  }
   state.version = doc.version;
   state.status = doc.status;
-  if (doc.scene_version !== state.sceneVersion && doc.scene_version > 0) {
-    await loadScene(doc.scene_version, early || askScene(instance));
-  }
-  if (!state.lost) showStatus(doc.status);
+  showStatus(doc.status);
   document.body.dataset.version = doc.version;
 }
 
@@ -162,10 +153,7 @@ picture.addEventListener('click', e => {
 
 attachControls(chart, view, redraw);
 window.addEventListener('resize', redraw);
-// One message at a time: a quick second save waits for the first to be shown.
-let following = Promise.resolve();
 linkToServer(message => {
-  window.viewer.heardAt = performance.timeOrigin + performance.now();
   const body = document.body.dataset;
   if (message.type === 'lost') {
     state.lost = true;
@@ -173,12 +161,9 @@ linkToServer(message => {
     showServerLost(location.origin + '/');
     return;
   }
-  if (state.lost) {
-    state.lost = false;
-    if (state.status) showStatus(state.status);
-  }
+  state.lost = false;
   body.server = 'live';
-  following = following.then(() => follow(message)).catch(() => {});
+  follow(message);
 });
 // For tests and the benchmark: the view in route positions.
 window.viewer = { view, state, redraw };
