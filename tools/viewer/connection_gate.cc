@@ -36,6 +36,7 @@ struct ConnectionGate::Waiting {
   Clock::time_point since;
   Clock::time_point deadline;
   bool lingering = false;
+  bool fresh = true;  // to be judged: new, back with bytes, or grown (HeadWorthJudging)
 };
 
 ConnectionGate::ConnectionGate(ServeAddress served, Dispatch dispatch)
@@ -104,7 +105,8 @@ void ConnectionGate::Run() {
     // poll), close what is out of time, and poll the rest.
     std::vector<Waiting> kept;
     for (Waiting& w : waiting) {
-      if (!w.lingering && !w.received.empty()) {
+      if (!w.lingering && w.fresh && !w.received.empty()) {
+        w.fresh = false;
         const HeadVerdict verdict = JudgeHead(w.received, served_);
         if (verdict.status == 200) {
           dispatch_({w.fd, w.received.substr(0, verdict.head_size), w.received.substr(verdict.head_size)});
@@ -153,7 +155,9 @@ void ConnectionGate::Run() {
       }
       if (w.lingering) continue;
       if (w.received.empty()) w.deadline = Clock::now() + kHeadTimeout;
+      const size_t before = w.received.size();
       w.received.append(scratch, static_cast<size_t>(got));
+      w.fresh = w.fresh || HeadWorthJudging(w.received, before);
     }
   }
   for (Waiting& w : waiting) CloseSocket(w.fd);

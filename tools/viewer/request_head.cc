@@ -79,6 +79,15 @@ HeadVerdict JudgeHead(std::string_view received, const ServeAddress& served) {
   return HeadVerdict{200, end, ""};
 }
 
+bool HeadWorthJudging(std::string_view received, size_t before) {
+  const size_t from = before >= 2 ? before - 2 : 0;
+  for (size_t i = received.find('\n', from); i != std::string_view::npos; i = received.find('\n', i + 1)) {
+    const std::string_view next = received.substr(i + 1, 2);
+    if (next.substr(0, 1) == "\n" || next == "\r\n") return true;
+  }
+  return (before <= kMaxRequestLine && received.size() > kMaxRequestLine) || received.size() > kMaxRequestHead;
+}
+
 std::string WithoutAcceptEncoding(std::string_view head) {
   std::string out;
   out.reserve(head.size());

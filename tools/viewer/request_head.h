@@ -33,6 +33,12 @@ struct HeadVerdict {
 // answers GET only and reads no body).
 HeadVerdict JudgeHead(std::string_view received, const ServeAddress& served);
 
+// Whether a head that has grown from `before` bytes may now be whole (an
+// empty line came) or has passed a limit: only then need it be judged
+// again, so that a head trickling in a byte at a time costs each byte's
+// worth of work rather than a look at the whole head.
+bool HeadWorthJudging(std::string_view received, size_t before);
+
 // The head without its Accept-Encoding lines: the server sends everything
 // as it is. Compressing (the HTTP library would, the scene at the slowest
 // setting) takes far longer than sending over the loopback, and the pages

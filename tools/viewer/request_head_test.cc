@@ -48,6 +48,16 @@ TEST(RequestHeadTest, JudgesEachHead) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(JudgeHead(c.received, kServed).status, c.status) << c.received.substr(0, 80);
+    // Arriving a byte at a time and judged only when HeadWorthJudging says
+    // so, as the gate does, each head meets the same verdict.
+    int verdict = 0;
+    bool due = true;
+    for (size_t size = 1; size <= c.received.size() && verdict == 0; ++size) {
+      due = due || HeadWorthJudging(std::string_view(c.received).substr(0, size), size - 1);
+      if (due) verdict = JudgeHead(std::string_view(c.received).substr(0, size), kServed).status;
+      due = false;
+    }
+    EXPECT_EQ(verdict, c.status) << "byte by byte: " << c.received.substr(0, 80);
   }
 }
 
