@@ -52,6 +52,12 @@ export function showSource(item, mode) {
   else box.textContent = `${item.source.file}:${item.source.line}\n${item.source.text}`;
 }
 
+// Control characters (a line break in a file name) written as \xNN, so that
+// the band stays one readable line.
+function visible(text) {
+  return text.replace(/[\x00-\x1f\x7f]/g, c => '\\x' + c.charCodeAt(0).toString(16).padStart(2, '0'));
+}
+
 export function showStatus(status) {
   const band = $('band');
   const list = $('diagnostic-list');
@@ -85,7 +91,7 @@ export function showStatus(status) {
   band.hidden = !status.failed;
   // A compile that never got to its diagnostics (a description that cannot
   // be read) says why in its summary.
-  const reason = first ? `${first.location}: ${first.message} ${first.tag}` : status.summary;
+  const reason = visible(first ? `${first.location}: ${first.message} ${first.tag}` : status.summary);
   band.textContent = status.failed
     ? `The last compile failed${reason ? `: ${reason}` : ''}. The picture is the last good one.`
     : '';
