@@ -45,7 +45,6 @@ std::string CompileStatusJson(const CompileSummary& summary, const DescriptionTe
 std::string ReadFailureStatusJson(const std::string& failure) {
   return DumpStatus(StatusJson{{"mode", "compile"},
                                {"failed", true},
-                               // The message names the path as given.
                                {"summary", DisplayText(failure)},
                                {"diagnostics", StatusJson::array()}});
 }
