@@ -1,9 +1,10 @@
 // Saves while the page is open: a save that breaks the line description
 // shows the red band with the diagnostic's file:line:col and keeps the last
-// good picture; fixing it clears the band; the zoom survives both.
+// good picture; fixing it clears the band; the zoom survives both. A
+// description that cannot be read is named in the band with the reason.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync, writeFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { scratch, writeTexts, serve, launch, openPage, showRange, viewRange, waitDrawn } from './support.mjs';
 
 let folder, texts, run, browser, page;
@@ -60,4 +61,19 @@ test('a broken save shows the band and keeps the picture; the fix clears it; the
   assert.deepEqual(await viewRange(page), zoom);
   // Timings are the benchmark's (bench/viewer.mjs); this only reports one.
   console.log(`band shown ${shownAfter} ms after the save`);
+});
+
+test('a description that cannot be read: the band says which and why', async () => {
+  const good = readFileSync(texts.line);
+  rmSync(texts.line);
+  mkdirSync(texts.line);
+  try {
+    await page.waitForSelector('#band:not([hidden])', { timeout: 10000 });
+    const band = await page.textContent('#band');
+    assert.ok(band.includes(`cannot read ${texts.line}: it is a directory`), band);
+  } finally {
+    rmSync(texts.line, { recursive: true });
+    writeFileSync(texts.line, good);
+  }
+  await page.waitForFunction(() => document.getElementById('band').hidden, null, { timeout: 10000 });
 });

@@ -1,7 +1,8 @@
 // The generated 1,000,000 m line: the page loads it, asks the server only
-// for the plan rows its width can show, and a zoom step redraws a bounded
-// picture. The long tasks of the zoom step are measured and reported; the
-// timings themselves belong to the benchmark (bench/viewer.mjs).
+// for the plan rows its width can show, a zoom step redraws a bounded
+// picture, and a plan answered for a view already left is never drawn. The
+// long tasks of the zoom step are measured and reported; the timings
+// themselves belong to the benchmark (bench/viewer.mjs).
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { scratch, writeTexts, serve, launch, openPage, viewRange, waitDrawn } from './support.mjs';
@@ -65,4 +66,43 @@ test('a zoom step redraws a bounded picture', async () => {
   const longTasks = await page.evaluate(() => window.longTasks);
   console.log(`zoom step: ${took} ms to a settled picture, ${elements} elements, ` +
               `long tasks: ${longTasks.length ? longTasks.map(t => t.toFixed(0) + ' ms').join(', ') : 'none'}`);
+});
+
+test('a plan answered for an older view is never drawn, nor marks the page settled', async () => {
+  const held = [];
+  await page.route('**/plan?*', route => { held.push(route); });
+  const frames = () => page.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
+  const settled = () => page.evaluate(() => document.body.dataset.settled);
+  const drawnView = () => page.evaluate(() => window.viewer.state.plan && window.viewer.state.plan.question.view);
+  const show = (from, to) => page.evaluate(([a, b]) => { window.viewer.view.set(a, b); window.viewer.redraw(); }, [from, to]);
+  const heldCount = async n => {
+    for (let i = 0; i < 100 && held.length < n; i++) await new Promise(r => setTimeout(r, 50));
+    assert.equal(held.length, n);
+  };
+  try {
+    await show(100000, 900000);
+    await heldCount(1);
+    // Zoomed to one 50 m cell while the wide view's plan travels; any redraw
+    // meanwhile must not take the plan in hand for this view.
+    await show(503000, 503050);
+    await heldCount(2);
+    await page.evaluate(() => window.viewer.redraw());
+    await frames();
+    assert.equal(await settled(), '0');
+    const px = await page.evaluate(() => Math.round(window.viewer.view.width));
+
+    const older = page.waitForResponse(r => r.url().includes('from=100000'));
+    await held[0].continue();
+    await older;
+    await frames();
+    assert.equal(await settled(), '0');
+    assert.notEqual(await drawnView(), `100000 900000 ${px}`);
+
+    await held[1].continue();
+    await waitDrawn(page);
+    assert.equal(await drawnView(), `503000 503050 ${px}`);
+  } finally {
+    await page.unroute('**/plan?*');
+    for (const route of held.slice(2)) await route.continue().catch(() => {});
+  }
 });

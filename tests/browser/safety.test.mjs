@@ -40,7 +40,8 @@ function ask(path, { method = 'GET', host = `127.0.0.1:${port}` } = {}) {
 }
 
 test('only the page, its data and its events are answered', async () => {
-  for (const path of ['/', '/index.html', '/main.js', '/viewer.css', '/scene', '/status', '/plan?from=0&to=100&px=10']) {
+  for (const path of ['/', '/index.html', '/main.js', '/viewer.css', '/favicon.svg', '/favicon.ico', '/scene', '/status',
+                      '/plan?from=0&to=100&px=10']) {
     assert.equal((await ask(path)).status, 200, path);
   }
   for (const path of ['/nothing', '/../etc/passwd', '/%2e%2e/%2e%2e/etc/passwd', '/..%2fmain.js',

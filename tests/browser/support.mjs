@@ -25,10 +25,10 @@ export function writeTexts(dir, length) {
   return { line: join(dir, 'line.txt'), train: join(dir, 'train.txt'), out: join(dir, 'out') };
 }
 
-// Starts `command --serve 0 ...args` and waits for the line that names the
-// address it serves.
-export function serve(command, args) {
-  const child = spawn(join(BUILD, command), ['--serve', '0', ...args], { stdio: ['ignore', 'ignore', 'pipe'] });
+// Starts `command --serve PORT ...args` (port 0: a free one) and waits for
+// the line that names the address it serves.
+export function serve(command, args, port = 0) {
+  const child = spawn(join(BUILD, command), ['--serve', String(port), ...args], { stdio: ['ignore', 'ignore', 'pipe'] });
   let stderr = '';
   const started = new Promise((resolvePromise, reject) => {
     const timer = setTimeout(() => reject(new Error('no address after 20 s:\n' + stderr)), 20000);

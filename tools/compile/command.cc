@@ -13,6 +13,7 @@
 #include "tools/compile/diagnostic_errors.h"
 #include "tools/compile/diagnostic_recorder.h"
 #include "tools/compile/diagnostic_report.h"
+#include "tools/compile/input_conversion.h"
 #include "tools/compile/inputs.h"
 #include "tools/compile/output_gate.h"
 #include "tools/compile/terminal_text.h"
@@ -63,8 +64,13 @@ CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
 CompileSummary CompileTexts(const CompileOptions& options, const DescriptionTexts& texts,
                             std::ostream& err) {
   CompileSummary summary;
-  const std::string& line_text = texts.line;
-  const std::string& train_text = texts.train;
+  // The compile reads texts in the code page; positions then count one
+  // column for each character the author typed.
+  DescriptionTexts in_code_page;
+  const bool utf8 = options.input_encoding == InputEncoding::kUtf8;
+  if (utf8 && !ConvertDescriptions(options, texts, &in_code_page, &summary, err)) return summary;
+  const std::string& line_text = utf8 ? in_code_page.line : texts.line;
+  const std::string& train_text = utf8 ? in_code_page.train : texts.train;
   TextViewSource source(line_text, train_text);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
@@ -111,14 +117,17 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   summary.diagnostics = ErrorDiagnostics(context, summary.fatal);
   summary.errors = static_cast<int>(summary.diagnostics.size());
   summary.reader_stops = ReaderStops(summary.diagnostics);
-  WarningList found = WarningDiagnostics(context, options.warnings);
+  // Converted texts hold code-page bytes that only look like UTF-8.
+  WarningOptions warning_options = options.warnings;
+  if (utf8) warning_options.disabled.insert("utf8-text");
+  WarningList found = WarningDiagnostics(context, warning_options);
   summary.warnings = static_cast<int>(found.found());
   summary.omitted = found.omitted();
   std::vector<Diagnostic> warnings = found.Take();
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
   summary.records_read = RecordsRead(context);
-  summary.exit_status = ExitStatus(result, state, summary, options.warnings);
+  summary.exit_status = ExitStatus(result, state, summary, warning_options);
 
   PrintDiagnostics(summary, line_lines, train_lines, err);
   if (!result.status.ok() && result.fatal_number == 0) {

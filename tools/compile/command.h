@@ -15,6 +15,7 @@
 
 #include "records/fresh_file.h"
 #include "tools/compile/diagnostic.h"
+#include "tools/compile/input_encoding.h"
 #include "tools/compile/reading_summary.h"
 #include "tools/compile/warnings.h"
 
@@ -43,10 +44,14 @@ struct CompileOptions {
   // the packager does; without it OUTDIR is then left as it was.
   bool write_on_error = false;
   WarningOptions warnings;
+  // The encoding the descriptions are saved in; UTF-8 is converted to the
+  // code page before they are read.
+  InputEncoding input_encoding = InputEncoding::kCodePage;
   std::string line_path;
   std::string train_path;
   std::string out_dir;
   std::string serve;  // --serve [HOST:]PORT; empty: no live page
+  std::string template_dir;  // --template DIR: write the blank descriptions there instead
   std::function<void(const CompiledRun&)> on_compiled;  // empty: nobody listens
   FileFaults* faults = nullptr;  // tests: makes a file's writing fail
 };

@@ -49,12 +49,23 @@ std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program
   app.add_option("--serve", options.serve,
                  "[HOST:]PORT: compile as --watch does and serve a live page of the scenario "
                  "(on 127.0.0.1 unless a host is given; port 0 takes a free one)");
+  std::string encoding = "cp1252";
+  app.add_option("--input-encoding", encoding,
+                 "cp1252 (the default: the simulator's code page, Windows-1252) or utf-8: "
+                 "descriptions saved in UTF-8 are converted to the code page before they are "
+                 "read")
+      ->check([](const std::string& name) {
+        return InputEncodingNamed(name) ? std::string() : "not cp1252 or utf-8: " + name;
+      });
   bool as_errors = false;
   app.add_flag("--warnings-as-errors", as_errors,
                "Warnings count as errors for the exit status (also -Werror)");
-  app.add_option("LINE.txt", options.line_path, "Line description")->required();
-  app.add_option("TRAIN.txt", options.train_path, "Train description")->required();
-  app.add_option("OUTDIR", options.out_dir, "Folder that receives the binary files")->required();
+  app.add_option("--template", options.template_dir,
+                 "Write line.txt and train.txt, blank descriptions with every record explained, "
+                 "into this folder (never over existing files) and compile nothing");
+  app.add_option("LINE.txt", options.line_path, "Line description");
+  app.add_option("TRAIN.txt", options.train_path, "Train description");
+  app.add_option("OUTDIR", options.out_dir, "Folder that receives the binary files");
   try {
     app.parse(static_cast<int>(rest.size()), rest.data());
   } catch (const CLI::ParseError& e) {
@@ -62,6 +73,14 @@ std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program
     *exit_status = code == 0 ? 0 : 2;
     return std::nullopt;
   }
+  // The three paths are needed unless the run only writes the template.
+  if (options.template_dir.empty() &&
+      (options.line_path.empty() || options.train_path.empty() || options.out_dir.empty())) {
+    err << "LINE.txt, TRAIN.txt and OUTDIR are required\nRun with --help for more information.\n";
+    *exit_status = 2;
+    return std::nullopt;
+  }
+  options.input_encoding = *InputEncodingNamed(encoding);
   return options;
 }
 

@@ -10,6 +10,7 @@ namespace scenario {
 
 std::string Diagnostic::Tag() const {
   if (severity == Severity::kWarning) return "[-W" + warning + "]";
+  if (!tag.empty()) return "[" + tag + "]";
   return std::string(fatal ? "[fatal error " : "[error ") + std::to_string(code) + "]";
 }
 

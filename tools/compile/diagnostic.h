@@ -33,6 +33,7 @@ struct Diagnostic {
   int32_t code = 0;     // errors: the error code, or 1250 / 1251 for a fatal report
   bool fatal = false;   // the stamp step's fatal report
   std::string warning;  // warnings: the name of the switch that silences it
+  std::string tag;      // errors found before the compile, which have no code: what refused them
   std::optional<Description> description;  // the text it points into, if any
   std::string file;
   int line = 0;    // 0: the whole file
@@ -40,7 +41,7 @@ struct Diagnostic {
   std::string message;
   std::vector<DiagnosticNote> notes;
 
-  // "[error 16]", "[fatal error 1250]" or "[-Wname]".
+  // "[error 16]", "[fatal error 1250]", "[-Wname]" or "[tag]".
   std::string Tag() const;
 };
 

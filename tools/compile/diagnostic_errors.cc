@@ -7,6 +7,7 @@
 #include "app/error_codes.h"
 #include "descriptions/field_stream.h"
 #include "descriptions/keywords.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -106,7 +107,8 @@ std::string RecordAt(const RecordRead& record) {
   const std::optional<int64_t> position = record.Number(0);
   if (!position) return "the " + noun + " record";
   std::string name;
-  if (record.kind == "stop" && !record.Text(16).empty()) name = " " + record.Text(16);
+  // The name as the simulator will show it, whatever bytes it holds.
+  if (record.kind == "stop" && !record.Text(16).empty()) name = " " + CodePageToUtf8(record.Text(16));
   return "the " + noun + name + " at " + std::to_string(*position) + " m";
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/compile/command_line.h"
+#include "tools/compile/template.h"
 #include "tools/compile/watch.h"
 #include "tools/viewer/serve_compile.h"
 
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
   const std::optional<scenario::CompileOptions> options = scenario::ParseCompileCommandLine(
       argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, &exit_status);
   if (!options) return exit_status;
+  if (!options->template_dir.empty()) {
+    scenario::FreshFileWriter writer;
+    return scenario::WriteTemplate(options->template_dir, writer, std::cout, std::cerr);
+  }
   if (!options->serve.empty()) {
     scenario::viewer::ServeAddress address;
     if (scenario::Status parsed = scenario::viewer::ParseServeAddress(options->serve, &address); !parsed.ok()) {

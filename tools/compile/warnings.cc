@@ -27,6 +27,8 @@ const std::vector<WarningKind>& AllWarnings() {
       {"comment-comma", "a comment that ends at a comma, the rest read as fields"},
       {"name-comma", "a stop name or sign text cut at a comma"},
       {"tab-cleared", "a stop's tab stored as 0 (a zone under 600 m, or the first stop)"},
+      {"utf8-text", "a stop name or sign text in UTF-8, shown otherwise by the simulator"},
+      {"control-byte", "a stop name or sign text holding a control byte (NUL, tab, CR, ...)"},
   };
   return kWarnings;
 }
@@ -82,6 +84,7 @@ WarningList WarningDiagnostics(const DiagnosticContext& context, const WarningOp
   FieldWarnings(context, &all);
   const std::vector<TextComma> commas = TextCommas(context);
   CommaWarnings(context, commas, &all);
+  TextWarnings(context, &all);
   // A text of noise has a field that matches nothing on every line.
   if (!options.disabled.contains("unknown-keyword")) UnknownKeywordWarnings(context, commas, &all);
   return all;

@@ -69,6 +69,9 @@ void CommaWarnings(const DiagnosticContext& context, const std::vector<TextComma
 void UnknownKeywordWarnings(const DiagnosticContext& context,
                             const std::vector<TextComma>& commas, WarningList* out);
 
+// Stop names and sign texts in UTF-8 or holding control bytes.
+void TextWarnings(const DiagnosticContext& context, WarningList* out);
+
 // A warning at a field of a description (or about the whole file when the
 // position has no line).
 Diagnostic Warning(const DiagnosticContext& context, const char* name, Description description,

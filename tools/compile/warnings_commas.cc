@@ -8,6 +8,7 @@
 
 #include "tools/compile/warnings.h"
 #include "tools/compile/warnings_keywords.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -125,7 +126,7 @@ void CommaWarnings(const DiagnosticContext& context, const std::vector<TextComma
         context, "name-comma", comma.description, comma.comma,
         std::string(stop ? "the name of the stop" : "the text of the sign board") +
             " ends at this comma, since " + (stop ? "a name" : "a text") +
-            " cannot hold one, and what follows it, \"" + comma.rest +
+            " cannot hold one, and what follows it, \"" + CodePageToUtf8(comma.rest) +
             "\", is read as the next field"));
   }
 }

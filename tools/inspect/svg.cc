@@ -6,6 +6,7 @@
 #include "tools/inspect/route_summary.h"
 #include "tools/inspect/scenario_rows.h"
 #include "tools/inspect/svg_parts.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -80,7 +81,8 @@ double DrawHeading(const ScenarioFolder& f, double top, const ProfileFrame& fram
   int stops = 0;
   for (int row = 0; row < kScenarioRowCount; ++row) stops += RoleOfRow(table, row) == RowRole::kStop;
   svg.WithText("text", {{"class", "heading"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top + 18)}},
-               "Route " + table[kRouteRow].name + ", train " + table[kTrainRow].name);
+               "Route " + CodePageToUtf8(table[kRouteRow].name) + ", train " +
+                   CodePageToUtf8(table[kTrainRow].name));
   std::string summary =
       "route " + std::to_string(f.RouteLength()) + " m, " + std::to_string(stops) + " stops, " +
       std::to_string(CountCells(f, {kSignal})) + " signals, " + std::to_string(SignBoardCount(table)) +

@@ -46,8 +46,8 @@ bool IsEscapedByte(unsigned char byte) {
          (byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] == 0);
 }
 
-// The length of the strict UTF-8 sequence at bytes[i] and its character, or
-// 0 when none starts there.
+}  // namespace
+
 size_t Utf8SequenceAt(std::string_view bytes, size_t i, char32_t* character) {
   const auto at = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
   const unsigned char lead = at(i);
@@ -76,8 +76,6 @@ size_t Utf8SequenceAt(std::string_view bytes, size_t i, char32_t* character) {
   *character = c;
   return length;
 }
-
-}  // namespace
 
 char32_t CodePageChar(unsigned char byte) {
   if (byte < 0x80 || byte >= 0xA0) return byte;

@@ -31,6 +31,10 @@ char32_t CodePageChar(unsigned char byte);
 // no byte for it.
 std::optional<unsigned char> CodePageByte(char32_t character);
 
+// The length of the strict UTF-8 sequence at bytes[i] and its character in
+// *character, or 0 when none starts there.
+size_t Utf8SequenceAt(std::string_view bytes, size_t i, char32_t* character);
+
 // Strict UTF-8: no overlong form, no surrogate, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
 

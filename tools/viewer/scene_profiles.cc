@@ -48,7 +48,7 @@ Json CurveLane(const SceneContext& context) {
   for (const RouteCurve& curve : SummariseRoute(context.folder.route.route).curves) {
     const std::optional<int> curve_class = CurveClassOfTurn(curve.turn_per_metre);
     const bool left = curve.turn_degrees < 0;
-    std::string label = curve_class ? "R " + std::to_string(CurveRadius(*curve_class)) : "curve";
+    std::string label = curve_class ? "R " + std::to_string(CurveRadius(*curve_class)) + " m" : "curve";
     Json object = SceneObject(context, "curve", curve.start_row, RoundDiv(curve.start_row, kCellMetres), label);
     object["end"] = curve.end_row;
     object["hand"] = left ? "left" : "right";

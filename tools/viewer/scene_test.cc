@@ -116,9 +116,9 @@ TEST_F(CarriedSceneTest, CurvesWithClassRadiusAndHand) {
   const Json& curve = At("curves", 500);
   EXPECT_EQ(curve["end"], 800);
   EXPECT_EQ(curve["hand"], "right");
-  EXPECT_EQ(curve["label"], "R 5000");
+  EXPECT_EQ(curve["label"], "R 5000 m");
   EXPECT_EQ(At("curves", 1000)["hand"], "left");
-  EXPECT_EQ(At("curves", 1000)["label"], "R 2500");
+  EXPECT_EQ(At("curves", 1000)["label"], "R 2500 m");
   EXPECT_EQ(Source(At("curves", 1000)), "line.txt:147: curvas3,  1000,  900");
 }
 

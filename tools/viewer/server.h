@@ -3,8 +3,15 @@
 // whose Host names the served address, and to nothing else. It reads no
 // file: everything it sends is built into the executable or held by the
 // live view.
+//
+// Connections wait in the ConnectionGate until their request head is whole
+// and acceptable; only then does a thread answer them, through the HTTP
+// library's routing. Each run of the server has an identity of its own, sent
+// beside the versions, so that a page can tell a restarted server (whose
+// versions start again) from the one it knew.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <thread>
@@ -14,10 +21,13 @@
 #include "tools/viewer/serve_address.h"
 
 namespace httplib {
-class Server;
+class ThreadPool;
 }
 
 namespace scenario::viewer {
+
+class AnsweringServer;
+class ConnectionGate;
 
 class ViewerServer {
  public:
@@ -36,10 +46,15 @@ class ViewerServer {
 
  private:
   void AddRoutes();
+  void Answer(int fd, std::string head, std::string rest);
 
   LiveView& view_;
   ServeAddress bound_;
-  std::unique_ptr<httplib::Server> server_;
+  const std::string instance_;
+  std::unique_ptr<AnsweringServer> server_;
+  std::unique_ptr<ConnectionGate> gate_;
+  std::unique_ptr<httplib::ThreadPool> answering_;
+  std::atomic<int> event_streams_{0};
   std::thread thread_;
 };
 

@@ -47,8 +47,13 @@ export function formatChainage(metres) {
   return 'km ' + (metres < 0 ? '-' : '') + Math.floor(m / 1000) + '+' + String(m % 1000).padStart(3, '0');
 }
 
-// A short mark label: "km 219" on whole kilometres, "219.2" otherwise.
-export function shortChainage(metres) {
+// A short mark label, exact for marks `step` metres apart: "km 219" on whole
+// kilometres, otherwise kilometres with as many decimals as the step needs
+// ("219.2" every 100 m, "219.25" every 10 m, "503.005" every 5 m).
+export function shortChainage(metres, step) {
   if (metres % 1000 === 0) return 'km ' + metres / 1000;
-  return (metres / 1000).toFixed(metres % 100 === 0 ? 1 : 2);
+  const decimals = step >= 100 ? 1 : step >= 10 ? 2 : 3;
+  const m = Math.abs(metres);
+  const rest = String(m % 1000).padStart(3, '0').slice(0, decimals);
+  return (metres < 0 ? '-' : '') + Math.floor(m / 1000) + '.' + rest;
 }

@@ -2,7 +2,7 @@
 // and objects closer together than a marker is wide share one marker (its
 // data-count says how many it stands for), so the longest line draws as
 // fast as a short one. Labels are thinned out so that none overlaps another.
-import { el, LabelRows, lowerBound, textWidth } from './svg.js';
+import { el, insideEdges, LabelRows, lowerBound, textWidth } from './svg.js';
 import { drawMarker, LANE_STYLES } from './markers.js';
 
 // Adds what the page needs to every lane once per scene: objects in order of
@@ -57,9 +57,11 @@ function drawLane(parent, lane, view, top) {
     if (o.label && style.labelRows > 0) {
       const width = textWidth(o.label, 10);
       const x = view.x(Math.max(o.at, view.from));
-      // Right of the marker, or left of it near the end of the plot.
-      const at = x + 4 + width > view.x(view.to) ? x - 4 - width : x + 4;
-      const row = labels.place(at, width);
+      // Right of the marker, or left of it near the end of the plot; never
+      // past the plot's edges.
+      const left = x + 4 + width > view.x(view.to);
+      const at = insideEdges(left ? x - 4 : x + 4, width, left ? 'end' : 'start', view.x(view.from), view.x(view.to));
+      const row = at === null ? -1 : labels.place(at, width);
       if (row >= 0) {
         el('text', { class: 'label', x: at, y: top + style.labelTop + row * 11 }, g, o.label);
       }

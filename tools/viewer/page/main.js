@@ -1,17 +1,21 @@
-// The live page: loads the scene and the status, follows the server's events
-// (a new version: refetch the status, and the scene only when it changed),
-// and redraws on every zoom, pan and new scene, keeping the part in view.
-import { el } from './svg.js';
+// The live page: shows what the server says through the link all the pages
+// of the browser share (link.js: each new status, and each new scene), says
+// when the server is gone, and redraws on every zoom, pan and new scene,
+// keeping the part in view.
+import { el, singular } from './svg.js';
 import { Chainage } from './chainage.js';
 import { View, LEFT, RIGHT } from './view.js';
 import { drawAxis } from './axis.js';
 import { drawLanes, lanesHeight, prepareLanes } from './lanes.js';
 import { drawProfiles, prepareProfiles, profilesHeight } from './profiles.js';
 import { drawPlan, PLAN_HEIGHT } from './plan.js';
-import { itemOf, showHover, showSource, showStatus } from './panel.js';
+import { itemOf, showHover, showServerLost, showSource, showStatus } from './panel.js';
+import { askPlan, planQuestion, sameQuestion } from './answers.js';
+import { linkToServer } from './link.js';
 import { attachControls } from './controls.js';
 
-const state = { scene: null, sceneVersion: 0, version: 0, status: null, plan: null, planKey: '', planAsked: 0 };
+const state = { instance: null, scene: null, sceneVersion: 0, version: 0, status: null, plan: null,
+                asking: null, lost: false };
 const view = new View();
 const picture = document.getElementById('picture');
 const chart = document.getElementById('chart');
@@ -19,25 +23,28 @@ let chainage = new Chainage([]);
 let frame = 0;
 
 function counts(scene) {
-  return scene.lanes.map(l => `${l.objects.length} ${l.name}`).join(', ');
+  return scene.lanes.map(l => `${l.objects.length} ${l.objects.length === 1 ? singular(l.name) : l.name}`).join(', ');
 }
 
-function planKey() {
-  return `${state.sceneVersion}:${Math.round(view.from)}:${Math.round(view.to)}:${Math.round(view.width)}`;
-}
+const currentQuestion = () => planQuestion(state.instance, state.sceneVersion, view);
 
+// Asks for the plan of the view in sight, once per view; an answer for any
+// other view (the view moved on while it travelled) is dropped.
 async function fetchPlan() {
-  const key = planKey();
-  if (key === state.planKey) return;
-  state.planKey = key;
-  const asked = ++state.planAsked;
-  const query = `from=${Math.floor(view.from)}&to=${Math.ceil(view.to)}&px=${Math.round(view.width)}&v=${state.sceneVersion}`;
-  const response = await fetch('/plan?' + query);
-  const plan = await response.json();
-  if (asked !== state.planAsked) return;  // a later view asked again meanwhile
+  const question = currentQuestion();
+  if (sameQuestion(question, state.asking)) return;
+  state.asking = question;
+  let plan = null;
+  try {
+    plan = await askPlan(question);
+  } catch {
+    // The server is gone; the question is asked again when it is back.
+  }
+  if (sameQuestion(question, state.asking)) state.asking = null;
+  if (!plan || !sameQuestion(plan.question, currentQuestion())) return;
   state.plan = plan;
   // Only the plan panel changes: the rest of the picture is already drawn.
-  if (frame || !planSlot || key !== planKey()) return redraw();
+  if (frame || !planSlot) return redraw();
   drawPlanSlot(true);
 }
 
@@ -63,9 +70,11 @@ function draw() {
   const height = 10 + PLAN_HEIGHT + 12 + lanesHeight(scene) + profilesHeight(scene) + 70;
   picture.setAttribute('width', view.width + LEFT + RIGHT);
   picture.setAttribute('height', height);
+  // The grid goes first, under every marker.
+  const grid = el('g', { id: 'grid' });
   const g = el('g', {});
   let y = 10;
-  const planReady = Boolean(state.plan) && state.planKey === planKey();
+  const planReady = Boolean(state.plan) && sameQuestion(state.plan.question, currentQuestion());
   planSlot = null;
   drawPlanSlot(planReady);
   g.appendChild(planSlot);
@@ -73,8 +82,10 @@ function draw() {
   const lanesTop = y;
   y += drawLanes(g, scene, view, y);
   y += drawProfiles(g, scene, view, y);
-  drawAxis(g, view, chainage, y + 4, lanesTop);
-  picture.appendChild(g);
+  drawAxis(g, grid, view, chainage, y + 4, lanesTop);
+  // The lanes' ground, under the grid (their frames are drawn unfilled).
+  grid.prepend(el('rect', { class: 'ground', x: view.x(view.from), y: lanesTop, width: view.width, height: y - lanesTop }));
+  picture.append(grid, g);
   document.getElementById('range').textContent =
     `${Math.round(view.from)} m to ${Math.round(view.to)} m (${(view.span / 1000).toFixed(view.span < 10000 ? 2 : 0)} km in view)`;
   const body = document.body.dataset;
@@ -89,19 +100,7 @@ export function redraw() {
   if (!frame) frame = requestAnimationFrame(draw);
 }
 
-// The scene's JSON, asked for as soon as its version is known, so that it
-// travels beside the status rather than after it.
-function fetchScene() {
-  return fetch('/scene').then(async r => ({ version: Number(r.headers.get('X-Scene-Version')), scene: await r.json() }));
-}
-
-async function loadScene(sceneVersion, asked) {
-  let answer = await asked;
-  // The scene may have been compiled again between the two answers.
-  if (answer.version !== sceneVersion) answer = await fetchScene();
-  const scene = answer.scene;
-  sceneVersion = answer.version;
-  if (!scene) return;
+function loadScene(scene, sceneVersion) {
   const first = state.scene === null;
   prepareLanes(scene);
   prepareProfiles(scene);
@@ -117,17 +116,21 @@ async function loadScene(sceneVersion, asked) {
   redraw();
 }
 
-// version and sceneVersion come from the event (unknown on the first look).
-async function follow(version, sceneVersion) {
-  if (version === state.version) return;
-  // On the first look (sceneVersion 0) the scene is asked for at once too.
-  const early = sceneVersion !== state.sceneVersion ? fetchScene() : null;
-  const doc = await (await fetch('/status')).json();
+// What the server said (events.js): its instance, status and new scene. A
+// server not seen before (a restarted one starts its versions again) is
+// followed from scratch: nothing of the last one's answers is kept but the
+// picture, until the new scene replaces it.
+function follow({ instance, status: doc, scene }) {
+  if (instance !== state.instance) {
+    Object.assign(state, { instance, version: -1, sceneVersion: 0, plan: null, asking: null });
+    document.body.dataset.instance = instance;
+  }
+  if (scene && scene.version !== state.sceneVersion) {
+    const parsed = JSON.parse(scene.text);
+    if (parsed) loadScene(parsed, scene.version);
+  }
   state.version = doc.version;
   state.status = doc.status;
-  if (doc.scene_version !== state.sceneVersion && doc.scene_version > 0) {
-    await loadScene(doc.scene_version, early || fetchScene());
-  }
   showStatus(doc.status);
   document.body.dataset.version = doc.version;
 }
@@ -150,13 +153,17 @@ picture.addEventListener('click', e => {
 
 attachControls(chart, view, redraw);
 window.addEventListener('resize', redraw);
-const events = new EventSource('/events');
-// One event at a time: a quick second save waits for the first to be shown.
-// The first look does not wait for the event stream to open.
-let following = follow(-1, 0).catch(() => {});
-events.onmessage = e => {
-  const { version, scene_version: sceneVersion } = JSON.parse(e.data);
-  following = following.then(() => follow(version, sceneVersion)).catch(() => {});
-};
+linkToServer(message => {
+  const body = document.body.dataset;
+  if (message.type === 'lost') {
+    state.lost = true;
+    body.server = 'lost';
+    showServerLost(location.origin + '/');
+    return;
+  }
+  state.lost = false;
+  body.server = 'live';
+  follow(message);
+});
 // For tests and the benchmark: the view in route positions.
 window.viewer = { view, state, redraw };

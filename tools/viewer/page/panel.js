@@ -52,6 +52,12 @@ export function showSource(item, mode) {
   else box.textContent = `${item.source.file}:${item.source.line}\n${item.source.text}`;
 }
 
+// Control characters (a line break in a file name) written as \xNN, so that
+// the band stays one readable line.
+function visible(text) {
+  return text.replace(/[\x00-\x1f\x7f]/g, c => '\\x' + c.charCodeAt(0).toString(16).padStart(2, '0'));
+}
+
 export function showStatus(status) {
   const band = $('band');
   const list = $('diagnostic-list');
@@ -83,8 +89,19 @@ export function showStatus(status) {
     if (!first && d.severity === 'error') first = d;
   }
   band.hidden = !status.failed;
+  // A compile that never got to its diagnostics (a description that cannot
+  // be read) says why in its summary.
+  const reason = visible(first ? `${first.location}: ${first.message} ${first.tag}` : status.summary);
   band.textContent = status.failed
-    ? `The last compile failed${first ? `: ${first.location}: ${first.message} ${first.tag}` : ''}. ` +
-      'The picture is the last good one.'
+    ? `The last compile failed${reason ? `: ${reason}` : ''}. The picture is the last good one.`
     : '';
+}
+
+// The server is gone: the band says so over the last picture until the
+// server answers again (then showStatus gives the band back to the status).
+export function showServerLost(url) {
+  const band = $('band');
+  band.hidden = false;
+  band.textContent = `The server at ${url} does not answer: the picture is the last one it sent. ` +
+    'The page follows the server again as soon as it is back.';
 }

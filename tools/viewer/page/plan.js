@@ -72,14 +72,19 @@ export function drawPlan(parent, plan, scene, view, chainage, top) {
   el('path', { class: 'track', d: track }, g);
   if (overrun) el('path', { class: 'overrun', d: overrun }, g);
 
+  // Labels stay inside the frame.
   const placed = [];
-  for (const mark of chainage.marks(view.from, view.to, chainageStep(view))) {
+  const inside = box => box.x >= view.x(view.from) + 2 && box.x + box.w <= view.x(view.to) - 2 &&
+                        box.y >= top + 2 && box.y + box.h <= top + PLAN_HEIGHT - 2;
+  const markStep = chainageStep(view);
+  for (const mark of chainage.marks(view.from, view.to, markStep)) {
     const at = pointAt(points, mark.at);
     if (!at) continue;
     const q = page(at);
     el('circle', { class: 'plan-mark', cx: q.x, cy: q.y, r: 2.5 }, g);
-    const label = shortChainage(mark.chainage);
-    if (fits(placed, { x: q.x + 4, y: q.y - 14, w: textWidth(label, 10), h: 12 })) {
+    const label = shortChainage(mark.chainage, markStep);
+    const box = { x: q.x + 4, y: q.y - 14, w: textWidth(label, 10), h: 12 };
+    if (inside(box) && fits(placed, box)) {
       el('text', { class: 'plan-mark-label', x: q.x + 4, y: q.y - 4 }, g, label);
     }
   }
@@ -90,7 +95,8 @@ export function drawPlan(parent, plan, scene, view, chainage, top) {
     if (!at) continue;
     const q = page(at);
     el('circle', { class: 'plan-stop', cx: q.x, cy: q.y, r: 3.5 }, g);
-    if (fits(placed, { x: q.x + 5, y: q.y + 4, w: textWidth(o.label, 11), h: 13 })) {
+    const box = { x: q.x + 5, y: q.y + 4, w: textWidth(o.label, 11), h: 13 };
+    if (inside(box) && fits(placed, box)) {
       el('text', { x: q.x + 5, y: q.y + 15 }, g, o.label);
     }
   }

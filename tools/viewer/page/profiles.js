@@ -33,8 +33,9 @@ function drawProfile(parent, p, view, top) {
   const inner = height - 24;
   const y = v => top + 16 + (p.high - v) / (p.high - p.low) * inner;
   if (p.low < 0) el('line', { class: 'zero-line', x1: view.x(view.from), x2: view.x(view.to), y1: y(0), y2: y(0) }, g);
-  el('text', { class: 'note label', x: view.x(view.to) - 4, y: top + 10, 'text-anchor': 'end' }, g,
-     stepText(p, p.high));
+  // The scale's ends, under the profile's name: not a value of the line.
+  el('text', { class: 'scale-label', x: view.x(view.from) - 8, y: top + height / 2 + 17 }, g,
+     (p.low < 0 ? '±' : '0 .. ') + stepText(p, p.high));
 
   const steps = p.steps;
   let d = '';

@@ -15,9 +15,28 @@ export function group(attrs) {
   return el('g', attrs || {});
 }
 
-// A rough width of a label: the picture uses one small font everywhere.
+// The width of a label in the picture's font (sans-serif at fontSize px),
+// measured, so that labels placed side by side never overlap.
+const measure = document.createElement('canvas').getContext('2d');
+let measuredSize = 0;
 export function textWidth(text, fontSize) {
-  return String(text).length * fontSize * 0.6;
+  if (fontSize !== measuredSize) measure.font = `${fontSize}px sans-serif`;
+  measuredSize = fontSize;
+  return Math.ceil(measure.measureText(String(text)).width) + 1;
+}
+
+// The left edge of a label of `width` meant to sit at `x` (`anchor`:
+// 'start', 'middle' or 'end'), moved inside [left, right] when it would
+// cross an edge; null when it cannot fit.
+export function insideEdges(x, width, anchor, left, right) {
+  if (width > right - left) return null;
+  const start = anchor === 'middle' ? x - width / 2 : anchor === 'end' ? x - width : x;
+  return Math.min(Math.max(start, left), right - width);
+}
+
+// "1 tunnel", "2 tunnels": the lanes' names are plurals in -s.
+export function singular(name) {
+  return name.replace(/s$/, '');
 }
 
 // Places labels on a few rows so that none overlaps another: each row keeps
