@@ -43,21 +43,20 @@ CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
   }
 
   const FileNames names = MakeFileNames(state.route_name, state.train_number);
-  auto produce = [&](const std::string& name, auto&& bytes) {
-    result.status = writer.Write(folder / name, bytes);
-    if (!result.status.ok()) return false;
-    result.written.push_back(name);
-    return true;
-  };
-  if (state.write_files != 0) {
-    // The route file (20 MB at the longest route) and the grid file go out
-    // piece by piece and are never held whole.
-    RouteFilePieces route_pieces(state.route);
-    if (!produce(names.route_file, route_pieces)) return result;
-  }
-  if (!produce(names.scenario_file, EncodeScenarioFile(state.scenario))) return result;
+  // The route file (20 MB at the longest route) and the grid file go out
+  // piece by piece and are never held whole. The files are one set: after
+  // a failure none of them is new.
+  RouteFilePieces route_pieces(state.route);
+  const std::string scenario_bytes = EncodeScenarioFile(state.scenario);
+  WholeBytes scenario_piece(scenario_bytes);
   GridFilePieces grid_pieces(state.grid);
-  if (!produce(names.grid_file, grid_pieces)) return result;
+  std::vector<SetFile> files;
+  if (state.write_files != 0) files.push_back({folder / names.route_file, &route_pieces});
+  files.push_back({folder / names.scenario_file, &scenario_piece});
+  files.push_back({folder / names.grid_file, &grid_pieces});
+  result.status = writer.WriteSet(files);
+  if (!result.status.ok()) return result;
+  for (const SetFile& file : files) result.written.push_back(file.path.filename().string());
   return result;
 }
 

@@ -1,5 +1,7 @@
 #include "app/folder_source.h"
 
+#include <unistd.h>
+
 #include <system_error>
 
 namespace scenario {
@@ -10,9 +12,9 @@ bool FolderSource::LineExists() {
 }
 
 void FolderSource::Delete(const std::filesystem::path& path) {
-  // A text that is already gone needs no deleting.
-  std::error_code error;
-  std::filesystem::remove(path, error);
+  // A text that is already gone needs no deleting; a directory is never
+  // one of the texts, and stays.
+  unlink(path.c_str());
 }
 
 }  // namespace scenario

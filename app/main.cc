@@ -1,30 +1,29 @@
 // scenario-packager: writes the carried scenario's documents into the folder
 // of the executable and compiles its binary files there. No arguments.
-#include <unistd.h>
-
-#include <climits>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 
+#include "app/executable_folder.h"
 #include "app/packager_run.h"
 
-namespace {
-
-// The folder of the running binary, not the working directory.
-std::filesystem::path ExecutableFolder(const char* argv0) {
-  std::error_code error;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) self = std::filesystem::absolute(argv0, error);
-  return self.parent_path();
-}
-
-}  // namespace
-
 int main(int /*argc*/, char** argv) {
+  // Past the file size limit a write fails with EFBIG and is reported as a
+  // file failure, instead of the signal ending the run without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
+  const std::filesystem::path folder =
+      scenario::ExecutableFolder(scenario::CluesOfThisProcess(argv[0]));
+  if (folder.empty()) {
+    // Never the working directory in its place: the files belong beside
+    // the executable.
+    std::cerr << "scenario-packager: cannot find the folder of the executable (no /proc/self/exe, "
+                 "and neither the path it was started by nor PATH leads to it)\n";
+    return scenario::kExitFailure;
+  }
   scenario::GeneratorState state;
   scenario::FreshFileWriter writer;
   try {
-    return scenario::Form_Load(state, ExecutableFolder(argv[0]), scenario::DefaultPlatform(), writer);
+    return scenario::Form_Load(state, folder, scenario::DefaultPlatform(), writer);
   } catch (const std::exception& failure) {
     std::cerr << "scenario-packager: " << failure.what() << "\n";
     return scenario::kExitFailure;

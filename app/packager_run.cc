@@ -1,41 +1,17 @@
 #include "app/packager_run.h"
 
 #include <iostream>
-#include <system_error>
 
 #include "app/compile_step.h"
 #include "app/emitters.h"
 #include "app/error_codes.h"
 #include "app/file_names.h"
 #include "app/folder_source.h"
+#include "app/passing_texts.h"
 #include "records/folder_lock.h"
 #include "records/temporary_file.h"
 
 namespace scenario {
-
-namespace {
-
-// The two description texts pass through the folder only while the run
-// reads them: whatever ends the run (a file that cannot be written, the
-// fatal report, an unhandled failure), they do not stay behind.
-class TextsRemoved {
- public:
-  TextsRemoved(std::filesystem::path line, std::filesystem::path train)
-      : line_(std::move(line)), train_(std::move(train)) {}
-  ~TextsRemoved() {
-    std::error_code ignored;
-    std::filesystem::remove(line_, ignored);
-    std::filesystem::remove(train_, ignored);
-  }
-  TextsRemoved(const TextsRemoved&) = delete;
-  TextsRemoved& operator=(const TextsRemoved&) = delete;
-
- private:
-  std::filesystem::path line_;
-  std::filesystem::path train_;
-};
-
-}  // namespace
 
 std::string FatalMessage(const std::string& number) { return " Errore n. " + number; }
 
@@ -64,10 +40,19 @@ int Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platfo
     std::cerr << "scenario-packager: another run is working in " << folder.string()
               << ", waiting for it to end\n";
   });
+  if (!lock.held()) return Unhandled(platform, lock.Failure());
   RemoveStaleTemporaries(folder, AllFileNames(names));
-  TextsRemoved texts(folder / names.line_text, folder / names.train_text);
+  // Texts left by a run that was killed go before this run writes its own.
+  RemoveLeftText(folder / names.line_text);
+  RemoveLeftText(folder / names.train_text);
+  PassingTexts texts(folder / names.line_text, folder / names.train_text);
 
-  for (auto emitter : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
+  int which = 0;
+  for (auto emitter : {dati_linea, dati_treno}) {
+    Status written = texts.Write(which++, [&] { return emitter(state, folder, writer); });
+    if (!written.ok()) return Unhandled(platform, written.message());
+  }
+  for (auto emitter : {dati_note, dati_rallentamenti, dati_scheda}) {
     if (Status written = emitter(state, folder, writer); !written.ok()) {
       return Unhandled(platform, written.message());
     }

@@ -3,7 +3,9 @@
 // no file written, changed or removed outside OUTDIR but the report and
 // the picture asked for; no temporary file left; a name that is not plain
 // refused; after a compile that ends well, its binary files in OUTDIR and a
-// report that is JSON. Crashes and leaks the sanitizers catch.
+// report that is JSON; the binary files of OUTDIR one set (all new or all as
+// they were) after any run, one in four of them with a write or a rename
+// made to fail. Crashes and leaks the sanitizers catch.
 #pragma once
 
 #include <map>
@@ -13,7 +15,10 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "app/file_names.h"
+#include "records/fresh_file.h"
 #include "fuzz/command_line_input.h"
 #include "fuzz/fuzz_input.h"
 #include "tools/compile/command_line.h"
@@ -42,6 +47,33 @@ inline bool Below(const std::string& path, const std::string& folder) {
 inline bool PlainName(const std::string& name) {
   return !name.empty() && name != "." && name.find('/') == std::string::npos &&
          name.find("..") == std::string::npos && name.find('\0') == std::string::npos;
+}
+
+// One step of one binary file made to fail, as a full disk or a refused
+// rename would, in one run of four: which one follows from the texts' sizes.
+class InjectedFault : public FileFaults {
+ public:
+  InjectedFault(const CommandLineCase& c, const FileNames& names) {
+    const size_t seed = c.line_text.size() + 7 * c.train_text.size();
+    if (seed % 4 != 0) return;
+    step_ = static_cast<FileStep>(seed / 4 % 4);
+    const std::string* targets[] = {&names.route_file, &names.scenario_file, &names.grid_file};
+    target_ = *targets[seed / 16 % 3];
+  }
+  bool ShouldFail(FileStep step, const fs::path& target) override {
+    return !target_.empty() && step == step_ && target.filename() == target_;
+  }
+
+ private:
+  FileStep step_ = FileStep::kCreate;
+  std::string target_;  // empty: no fault
+};
+
+// Which file a name holds, if any: a file replaced has a new inode.
+inline std::string Identity(const fs::path& path) {
+  struct stat held;
+  if (lstat(path.c_str(), &held) != 0) return "absent";
+  return std::to_string(held.st_ino) + ":" + std::to_string(held.st_size);
 }
 
 struct CommandLineOutcome {
@@ -83,7 +115,20 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   if (!plain) return outcome;
   if (!options->no_route_file && MayAskForLongRoute(c.line_text, kLongestFuzzedRoute)) return outcome;
 
-  const CompileSummary summary = RunCompile(*options, err);
+  const FileNames names = MakeFileNames(options->route, options->train);
+  std::vector<std::string> set_names = BinaryFileNames(names);
+  if (options->no_route_file) std::erase(set_names, names.route_file);
+  std::vector<std::string> set_before;
+  for (const std::string& name : set_names) set_before.push_back(Identity(paths.out / name));
+  InjectedFault fault(c, names);
+  CompileOptions faulted = *options;
+  faulted.faults = &fault;
+  const CompileSummary summary = RunCompile(faulted, err);
+  size_t replaced = 0;
+  for (size_t i = 0; i < set_names.size(); ++i) replaced += Identity(paths.out / set_names[i]) != set_before[i];
+  expect(replaced == 0 || replaced == set_names.size(),
+         std::to_string(replaced) + " of the " + std::to_string(set_names.size()) +
+             " binary files replaced: not one set");
   exit_status = outcome.compile_status = summary.exit_status;
   expect(exit_status >= 0 && exit_status <= 2, "exit status " + std::to_string(exit_status));
   const auto after = Snapshot(root);
@@ -114,7 +159,6 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   // as they were, unless --write-on-error asks for them.
   const bool held_back = summary.error_code != 0 && !options->write_on_error;
   if (compiled) {
-    const FileNames names = MakeFileNames(options->route, options->train);
     for (const std::string& name : BinaryFileNames(names)) {
       if (name == names.route_file && options->no_route_file) continue;
       const std::string path = (paths.out / name).lexically_relative(root).string();

@@ -5,13 +5,19 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace scenario {
 
-FolderLock::FolderLock(const std::filesystem::path& folder, const std::function<void()>& on_wait) {
-  const std::filesystem::path name = folder.empty() ? std::filesystem::path(".") : folder;
-  int fd = open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
+FolderLock::FolderLock(const std::filesystem::path& folder, const std::function<void()>& on_wait)
+    : folder_(folder.empty() ? std::filesystem::path(".") : folder) {
+  // flock() needs a descriptor opened for reading: a folder that cannot be
+  // read cannot be locked.
+  int fd = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    error_ = errno;
+    return;
+  }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     if (errno == EWOULDBLOCK && on_wait) on_wait();
     int locked;
@@ -19,11 +25,19 @@ FolderLock::FolderLock(const std::filesystem::path& folder, const std::function<
       locked = flock(fd, LOCK_EX);
     } while (locked != 0 && errno == EINTR);
     if (locked != 0) {
+      error_ = errno;
       close(fd);
       return;
     }
   }
   fd_ = fd;
+}
+
+std::string FolderLock::Failure() const {
+  if (held()) return "";
+  std::string reason = std::strerror(error_);
+  if (error_ == EACCES) reason += " (the folder must be readable to be locked)";
+  return "cannot lock " + folder_.string() + ": " + reason;
 }
 
 FolderLock::~FolderLock() {

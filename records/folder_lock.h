@@ -8,15 +8,17 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace scenario {
 
 class FolderLock {
  public:
   // Takes the lock, waiting as long as another run holds it; `on_wait` is
-  // called once before waiting. A folder that cannot be opened, or a file
-  // system without locks, gives no lock: the run goes on, and its writes
-  // report whatever is wrong with the folder.
+  // called once before waiting. A folder that cannot be opened (one that
+  // may be written but not read, mode 0333, among them), or a file system
+  // without locks, gives no lock: the run must then be refused, since
+  // another one could be writing the same files.
   explicit FolderLock(const std::filesystem::path& folder,
                       const std::function<void()>& on_wait = {});
   ~FolderLock();
@@ -24,9 +26,13 @@ class FolderLock {
   FolderLock& operator=(const FolderLock&) = delete;
 
   bool held() const { return fd_ >= 0; }
+  // Why the lock is not held: "cannot lock FOLDER: REASON".
+  std::string Failure() const;
 
  private:
+  std::filesystem::path folder_;
   int fd_ = -1;
+  int error_ = 0;  // errno of the failure, 0 when held
 };
 
 }  // namespace scenario

@@ -4,27 +4,16 @@
 
 #include <cerrno>
 #include <cstring>
-#include <utility>
 
 #include "records/temporary_file.h"
 
 namespace scenario {
 
-namespace {
-
-Status Describe(const std::filesystem::path& path, const char* step, int error) {
+Status FileFailure(const std::filesystem::path& path, const char* step, int error) {
   return Status::Error("cannot write " + path.string() + ": " + step + ": " + std::strerror(error));
 }
 
-// The whole file as one piece.
-class OnePiece : public ByteSource {
- public:
-  explicit OnePiece(std::string_view bytes) : bytes_(bytes) {}
-  std::string_view NextPiece() override { return std::exchange(bytes_, std::string_view()); }
-
- private:
-  std::string_view bytes_;
-};
+namespace {
 
 // Writes all of the piece; false with errno set on failure.
 bool WriteAll(int fd, std::string_view piece) {
@@ -42,7 +31,7 @@ bool WriteAll(int fd, std::string_view piece) {
 }  // namespace
 
 Status FreshFileWriter::Write(const std::filesystem::path& path, std::string_view bytes) {
-  OnePiece source(bytes);
+  WholeBytes source(bytes);
   return Write(path, source);
 }
 
@@ -50,19 +39,28 @@ Status FreshFileWriter::Write(const std::filesystem::path& path, ByteSource& sou
   // The temporary file removes itself, unless renamed, when it goes out of
   // scope: every early return below leaves the folder as it was.
   TemporaryFile temp;
-  if (Fails(FileStep::kCreate, path)) return Describe(path, "create", EACCES);
-  const bool unnamed_allowed = faults_ == nullptr || !faults_->RefuseUnnamed();
-  if (int error = temp.Create(path, unnamed_allowed)) return Describe(path, "create", error);
+  if (Status staged = Stage(path, source, temp, false); !staged.ok()) return staged;
+  if (Fails(FileStep::kRename, path)) return FileFailure(path, "rename", EACCES);
+  if (int error = temp.RenameOver(path)) return FileFailure(path, "rename", error);
+  return Status::OK();
+}
 
-  if (Fails(FileStep::kWrite, path)) return Describe(path, "write", EIO);
+Status FreshFileWriter::Stage(const std::filesystem::path& path, ByteSource& source,
+                              TemporaryFile& temp, bool sync) {
+  if (Fails(FileStep::kCreate, path)) return FileFailure(path, "create", EACCES);
+  const bool unnamed_allowed = faults_ == nullptr || !faults_->RefuseUnnamed();
+  if (int error = temp.Create(path, unnamed_allowed)) return FileFailure(path, "create", error);
+
+  if (Fails(FileStep::kWrite, path)) return FileFailure(path, "write", EIO);
   for (std::string_view piece = source.NextPiece(); !piece.empty(); piece = source.NextPiece()) {
-    if (!WriteAll(temp.fd(), piece)) return Describe(path, "write", errno);
+    if (!WriteAll(temp.fd(), piece)) return FileFailure(path, "write", errno);
   }
-  if (Fails(FileStep::kFlush, path)) return Describe(path, "flush", EIO);
-  if (int error = temp.LinkIn()) return Describe(path, "link", error);
-  if (int error = temp.CloseWritten()) return Describe(path, "flush", error);
-  if (Fails(FileStep::kRename, path)) return Describe(path, "rename", EACCES);
-  if (int error = temp.RenameOver(path)) return Describe(path, "rename", error);
+  if (Fails(FileStep::kFlush, path)) return FileFailure(path, "flush", EIO);
+  // A file system that finds no room for the bytes only when it writes them
+  // out says so here, while the older file still has its name.
+  if (sync && fdatasync(temp.fd()) != 0) return FileFailure(path, "flush", errno);
+  if (int error = temp.LinkIn()) return FileFailure(path, "link", error);
+  if (int error = temp.CloseWritten()) return FileFailure(path, "flush", error);
   return Status::OK();
 }
 

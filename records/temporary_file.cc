@@ -103,6 +103,14 @@ int TemporaryFile::CreateNamed() {
   return EEXIST;
 }
 
+std::string TemporaryNameBeside(const std::filesystem::path& target) {
+  return (FolderOf(target) / TemporaryPrefix(target.filename().string())).string() + RandomPart();
+}
+
+bool TemporaryFile::IsNamedBy(const std::filesystem::path& path) const {
+  return NameIsFile(path.string(), fd_ >= 0 ? fd_ : lock_);
+}
+
 int TemporaryFile::LinkIn() {
   if (!unnamed_ || !name_.empty()) return 0;
   const std::string prefix = (FolderOf(target_) / TemporaryPrefix(target_.filename().string())).string();

@@ -39,6 +39,9 @@ class TemporaryFile {
   int RenameOver(const std::filesystem::path& target);
   // The temporary name, empty while the file has none.
   const std::string& name() const { return name_; }
+  // Whether the path names this file (after RenameOver, the target does
+  // until something else takes the name).
+  bool IsNamedBy(const std::filesystem::path& path) const;
 
  private:
   int CreateNamed();
@@ -52,6 +55,11 @@ class TemporaryFile {
 // The temporary name pattern's prefix and suffix for a target file name:
 // `.NAME.tmp.` followed by six letters or digits.
 std::string TemporaryPrefix(const std::string& target_name);
+
+// A name of the temporary pattern beside the target, not yet taken when
+// it was made; for files that must be cleared away like temporary ones if
+// the run is killed.
+std::string TemporaryNameBeside(const std::filesystem::path& target);
 
 // Removes from the folder the temporary files of the given target names
 // whose writer is gone: those whose lock can be taken. A live writer's file

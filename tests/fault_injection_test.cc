@@ -163,22 +163,48 @@ TEST(FaultInjectionTest, NoDescriptionTextStaysWhateverEndsTheRun) {
   }
 }
 
-TEST(FaultInjectionTest, FilesWrittenBeforeTheFailureStay) {
-  TestFolder folder;
-  FailOneFile faults(FileStep::kRename, kNames.grid_file);
-  PackagerRun run = RunPackager(folder, &faults);
-  ASSERT_EQ(run.status, 2);
-  const std::set<std::string> names = testing::EntryNames(folder.path());
-  // The documents and the route and scenario files are complete; the two
-  // description texts were read and deleted.
-  for (const std::string& name : {kNames.notes, kNames.slowdowns, kNames.timetable,
-                                  kNames.route_file, kNames.scenario_file}) {
-    EXPECT_EQ(names.count(name), 1u) << name;
+TEST(FaultInjectionTest, TheDocumentsStayButTheBinaryFilesAreOneSet) {
+  // The grid file's rename fails after the route and scenario files were
+  // renamed in: they go again, since the three are loaded as one scenario.
+  for (bool older : {false, true}) {
+    SCOPED_TRACE(older ? "an older set" : "no older set");
+    TestFolder folder;
+    const std::string binaries[] = {kNames.route_file, kNames.scenario_file, kNames.grid_file};
+    for (const std::string& name : binaries) {
+      if (older) WriteFile(folder / name, "older " + name);
+    }
+    FailOneFile faults(FileStep::kRename, kNames.grid_file);
+    PackagerRun run = RunPackager(folder, &faults);
+    ASSERT_EQ(run.status, 2);
+    const std::set<std::string> names = testing::EntryNames(folder.path());
+    for (const std::string& name : {kNames.notes, kNames.slowdowns, kNames.timetable}) {
+      EXPECT_EQ(names.count(name), 1u) << name;
+    }
+    EXPECT_EQ(names.count(kNames.line_text), 0u);
+    EXPECT_EQ(names.count(kNames.train_text), 0u);
+    for (const std::string& name : binaries) {
+      if (older) {
+        EXPECT_EQ(ReadFile(folder / name), "older " + name);
+      } else {
+        EXPECT_EQ(names.count(name), 0u) << name;
+      }
+    }
+    EXPECT_EQ(names.size(), older ? 6u : 3u);
   }
-  EXPECT_EQ(names.count(kNames.line_text), 0u);
-  EXPECT_EQ(names.count(kNames.train_text), 0u);
-  EXPECT_EQ(names.count(kNames.grid_file), 0u);
-  EXPECT_EQ(std::filesystem::file_size(folder / kNames.route_file), 5539964u);
+}
+
+TEST(FaultInjectionTest, ADirectoryNamedLikeADescriptionTextStays) {
+  for (const std::string& text : {kNames.line_text, kNames.train_text}) {
+    SCOPED_TRACE(text);
+    TestFolder folder;
+    std::filesystem::create_directory(folder / text);
+    PackagerRun run = RunPackager(folder, nullptr);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(text), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::is_directory(folder / text));
+    const std::set<std::string> names = testing::EntryNames(folder.path());
+    EXPECT_EQ(names.count(kNames.line_text) + names.count(kNames.train_text), 1u);
+  }
 }
 
 TEST(FaultInjectionTest, ATargetNameThatIsAFolderEndsTheRun) {

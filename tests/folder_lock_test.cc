@@ -5,14 +5,19 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <memory>
 #include <set>
+#include <sstream>
 
 #include "tests/child_process.h"
 #include "tests/test_folder.h"
+#include "tools/compile/command.h"
+#include "tools/compile/inputs.h"
 #include "tools/compile/test_support.h"
 
 namespace scenario {
@@ -77,6 +82,44 @@ TEST(FolderLockTest, ScenarioCompileWaitsForTheRunThatHoldsOutdir) {
   EXPECT_EQ(testing::EntryNames(folder / "out"), (std::set<std::string>{"Corvena_Lidra1_linea.dat",
                                                             "Corvena_Lidra1_7304.sim",
                                                             "Corvena_Lidra1_7304.dat"}));
+}
+
+// In a child process that has given up the superuser's rights for those of
+// "nobody": whether a compile into a folder that may be written but not
+// read (mode 0333) was refused with a message naming the folder. 77 when
+// the rights cannot be given up.
+int CompileIntoUnreadableFolder(const std::filesystem::path& out) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(77);
+    CompileOptions options;
+    options.line_path = "line.txt";
+    options.train_path = "train.txt";
+    options.out_dir = out.string();
+    const DescriptionTexts texts{testing::LineText({}),
+                                 testing::TrainText({testing::kOrigin, testing::kTerminus})};
+    std::ostringstream err;
+    const CompileSummary summary = CompileTexts(options, texts, err);
+    const bool refused = summary.exit_status == 2 &&
+                         err.str().find("cannot lock " + out.string() + ": Permission denied") !=
+                             std::string::npos;
+    _exit(refused ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST(FolderLockTest, AFolderThatCannotBeReadIsNotLockedAndTheRunIsRefused) {
+  TestFolder folder;
+  std::filesystem::create_directory(folder / "out");
+  chmod(folder.path().c_str(), 0711);
+  chmod((folder / "out").c_str(), 0333);
+  const int refused = CompileIntoUnreadableFolder(folder / "out");
+  if (refused == 77) GTEST_SKIP() << "cannot give up the rights of this user";
+  EXPECT_EQ(refused, 0);
+  chmod((folder / "out").c_str(), 0755);
+  EXPECT_TRUE(testing::EntryNames(folder / "out").empty());
 }
 
 TEST(FolderLockTest, TwoPackagersStartedTogetherBothEndWithOneScenario) {

@@ -87,9 +87,33 @@ TEST(PackagerRunTest, ATargetNameHeldByAFolderEndsWithStatusTwoAndAMessage) {
   ProcessResult run = RunPackagerIn(folder);
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("Corvena_Lidra1_7304.sim"), std::string::npos) << run.err;
-  // The route file came before it and stays; the grid file after it is not written.
-  EXPECT_TRUE(std::filesystem::exists(folder / "Corvena_Lidra1_linea.dat"));
+  // The binary files are one set: the route file, renamed in before it,
+  // goes again, and the grid file is not written.
+  EXPECT_FALSE(std::filesystem::exists(folder / "Corvena_Lidra1_linea.dat"));
   EXPECT_FALSE(std::filesystem::exists(folder / "Corvena_Lidra1_7304.dat"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "Corvena_Lidra1_7304.sim"));
+}
+
+// Without /proc, started by its name through PATH from another working
+// directory, the packager still finds its own folder (through the path the
+// shell gave execve). The test needs a mount namespace to hide /proc in.
+TEST(PackagerRunTest, WithoutProcItWritesBesideItselfNotInTheWorkingDirectory) {
+  if (std::system("unshare --mount --propagation private true 2>/dev/null") != 0) {
+    GTEST_SKIP() << "no mount namespace to run without /proc in";
+  }
+  TestFolder folder;
+  std::filesystem::create_directory(folder / "bin");
+  std::filesystem::create_directory(folder / "work");
+  std::filesystem::copy_file(SCENARIO_PACKAGER_PATH, folder / "bin" / "scenario-packager");
+  const std::string command =
+      "unshare --mount --propagation private sh -c 'mount -t tmpfs none /proc && test ! -e "
+      "/proc/self/exe && cd \"$0\" && env -u DISPLAY PATH=\"$1:$PATH\" scenario-packager' '" +
+      (folder / "work").string() + "' '" + (folder / "bin").string() + "' 2>/dev/null";
+  const int raw = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 0);
+  EXPECT_TRUE(testing::EntryNames(folder / "work").empty());
+  EXPECT_EQ(FileNamesIn(folder / "bin").size(), 7u);
 }
 
 }  // namespace

@@ -81,6 +81,11 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
         << ", waiting for it to end\n";
     err.flush();
   });
+  if (!lock.held()) {
+    err << "scenario-compile: " << EscapeForTerminal(lock.Failure()) << "\n";
+    summary.exit_status = kExitFailure;
+    return summary;
+  }
   RemoveStaleTemporaries(options.out_dir, NamesInOutDir(options));
 
   // The recorder keeps the fields it is told of as views into the texts.

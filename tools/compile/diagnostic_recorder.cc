@@ -3,7 +3,10 @@
 #include <utility>
 
 #include "app/error_codes.h"
+#include "descriptions/field_stream.h"
+#include "descriptions/keywords.h"
 #include "tools/compile/diagnostic_cells.h"
+#include "tools/compile/warning_list.h"
 #include "tools/compile/warnings_keywords.h"
 
 namespace scenario {
@@ -33,31 +36,58 @@ void DiagnosticRecorder::FollowComment(std::string_view field, TextPosition wher
 
 void DiagnosticRecorder::OnComment(KeywordScope scope, std::string_view field,
                                    TextPosition where) {
+  SettleLastField();
   FollowComment(field, where, true);
+  comma_line_[static_cast<size_t>(DescriptionOf(scope))] = where.line;
   pending_comment_ = CommaComment{scope, std::string(field), where, "", {}, false};
+}
+
+void DiagnosticRecorder::SettleLastField() {
+  if (keyword_fields_.empty()) return;
+  const KeywordFieldRead& last = keyword_fields_.back();
+  if (last.last_of_text || last.settled) return;
+  keyword_fields_.back().settled = true;
+  if (!last.records.empty()) {
+    // Only several records, or a comment mark, make a field tell more than
+    // the record it began (which knows where its keyword stands).
+    const uint32_t begun = last.records.back() - last.records.front() + 1;
+    if (begun == 1 && !ContainsExact(last.field, kCommentMark)) keyword_fields_.pop_back();
+    return;
+  }
+  if (FieldWarningsNeed(last.scope, last.field)) return;
+  const auto text = static_cast<size_t>(DescriptionOf(last.scope));
+  // Only the first field of a line that may be a misspelt keyword can get
+  // the line's warning.
+  if (!MayBeUnknownKeyword(last.field) || last.where.line == candidate_line_[text]) {
+    keyword_fields_.pop_back();
+    return;
+  }
+  candidate_line_[text] = last.where.line;
+  // A comma before it on its line, after a comment or a text, may take the
+  // warning over: which one is told once every comma is known.
+  if (last.where.line == comma_line_[text]) return;
+  if (KnownHere(last.scope, last.field)) {
+    keyword_fields_.pop_back();
+  } else if (unknown_kept_[text] < kWarningsPerKind) {
+    ++unknown_kept_[text];
+  } else {
+    // Past the ones printed first, a warning costs a count, not a field.
+    ++unknown_counted_;
+    keyword_fields_.pop_back();
+  }
 }
 
 void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view field,
                                         TextPosition where) {
+  SettleLastField();
   FollowComment(field, where, false);
-  // A train field that began no record tells nothing (the train has no
-  // sections to be in the wrong one of) unless it may be a misspelt keyword;
-  // a text of noise has millions, so one such field a line is kept.
-  if (!keyword_fields_.empty() && keyword_fields_.back().scope == KeywordScope::kTrainBody &&
-      keyword_fields_.back().records.empty() && !keyword_fields_.back().last_of_text) {
-    const KeywordFieldRead& last = keyword_fields_.back();
-    if (last.where.line != train_candidate_line_ && MayBeUnknownKeyword(last.field)) {
-      train_candidate_line_ = last.where.line;
-    } else {
-      keyword_fields_.pop_back();
-    }
-  }
   keyword_fields_.push_back(
       KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, false});
 }
 
 void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view field,
                                             TextPosition where) {
+  SettleLastField();
   FollowComment(field, where, false);
   keyword_fields_.push_back(
       KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, true});

@@ -79,7 +79,9 @@ class RecordIndices {
   uint32_t end_ = 0;
 };
 
-// In 40 bytes: the widest members first.
+// In 40 bytes: the widest members first. Kept only for the fields a
+// diagnostic may need (DiagnosticRecorder::SettleLastField): a text has one
+// at every comma, and most tell nothing.
 struct KeywordFieldRead {
   std::string_view field;
   TextPosition where;
@@ -88,6 +90,7 @@ struct KeywordFieldRead {
   RecordIndices records;
   KeywordScope scope = KeywordScope::kLineData;
   bool last_of_text = false;  // the last field of the text, never examined
+  bool settled = false;       // kept for good, its records known
 };
 
 // A comment field that ended at a comma: another field followed it on its
@@ -145,7 +148,15 @@ class DiagnosticRecorder : public ReadObserver {
   void OnPlace(int64_t cell, uint8_t cell_type) override;
 
   const std::deque<RecordRead>& records() const { return records_; }
+  // The keyword fields a diagnostic may need, in reading order: those that
+  // began several records or hold a comment mark; of those that began none,
+  // the ones the field warnings look at, and on each line the first that
+  // may be a misspelt keyword, as long as fewer than a text shows of the
+  // unknown-keyword warnings were kept, or the line holds a comment or a
+  // text whose comma may take the warning over.
   const std::deque<KeywordFieldRead>& keyword_fields() const { return keyword_fields_; }
+  // The unknown-keyword warnings past those kept, counted but not kept.
+  int64_t unknown_keywords_counted() const { return unknown_counted_; }
   // The records of one kind, in reading order.
   const std::vector<const RecordRead*>& RecordsOf(std::string_view kind) const;
   // The i-th of all values read: its number and whether it is a text.
@@ -192,11 +203,20 @@ class DiagnosticRecorder : public ReadObserver {
   void AddValue(Description description, TextPosition where, int64_t number, bool text);
   // Whether the field that follows a comment stands on its line.
   void FollowComment(std::string_view field, TextPosition where, bool is_comment);
+  // Keeps the field read last, now that its records are known, or counts
+  // or drops it (see keyword_fields()).
+  void SettleLastField();
 
   std::deque<KeywordFieldRead> keyword_fields_;
   std::vector<CommaComment> comments_;
   std::optional<CommaComment> pending_comment_;  // the comment read last
-  int train_candidate_line_ = 0;  // the line of the last train field kept as a candidate
+  // Per description: the line of the last field that may be a misspelt
+  // keyword, the last line that held a comment or a text value, and the
+  // unknown-keyword warnings whose fields were kept.
+  int candidate_line_[2] = {0, 0};
+  int comma_line_[2] = {0, 0};
+  size_t unknown_kept_[2] = {0, 0};
+  int64_t unknown_counted_ = 0;
   std::vector<ErrorRead> errors_;
   std::optional<FailureRead> failure_;
   struct Placement {

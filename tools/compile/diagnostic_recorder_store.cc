@@ -80,6 +80,9 @@ void DiagnosticRecorder::OnNumber(Description description, TextPosition where, i
 
 void DiagnosticRecorder::OnText(Description description, TextPosition where,
                                 std::string_view text) {
+  // A comma after a stop name or a sign text may take over the warning of
+  // a field later on its line.
+  comma_line_[static_cast<size_t>(description)] = where.line;
   text_places_.push_back(
       TextPlace{static_cast<uint32_t>(text_values_.size()), static_cast<uint32_t>(text.size())});
   text_values_.append(text);

@@ -1,6 +1,7 @@
 // scenario-compile: compiles a line and a train description into the three
 // binary files, with the packager's own compile step, and says in compiler
 // style what is wrong and where.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "tools/viewer/serve_compile.h"
 
 int main(int argc, char** argv) {
+  // Past the file size limit a write fails with EFBIG and is reported as a
+  // file failure, instead of the signal ending the run without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   int exit_status = 0;
   const std::optional<scenario::CompileOptions> options = scenario::ParseCompileCommandLine(
       argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, &exit_status);

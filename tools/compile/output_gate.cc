@@ -18,4 +18,10 @@ Status OutputGate::Write(const std::filesystem::path& path, ByteSource& source) 
   return Status::OK();
 }
 
+Status OutputGate::WriteSet(const std::vector<SetFile>& files) {
+  if (Open()) return files_.WriteSet(files);
+  for (const SetFile& file : files) held_back_.push_back(file.path.filename().string());
+  return Status::OK();
+}
+
 }  // namespace scenario

@@ -24,6 +24,7 @@ class OutputGate : public FileWriter {
 
   Status Write(const std::filesystem::path& path, std::string_view bytes) override;
   Status Write(const std::filesystem::path& path, ByteSource& source) override;
+  Status WriteSet(const std::vector<SetFile>& files) override;
 
   // The names of the files held back, in writing order.
   const std::vector<std::string>& held_back() const { return held_back_; }

@@ -195,6 +195,36 @@ TEST(CompileOutputsTest, AReportOrPictureThatCannotBeWrittenIsAFileFailure) {
   }
 }
 
+// A write or a rename of a binary file that fails leaves OUTDIR's three as
+// they were, with --write-on-error too: the files go through the output gate
+// as one set.
+TEST(CompileOutputsTest, AFileFailureLeavesTheOlderSetWhole) {
+  for (const char* name : kNames) {
+    for (FileStep step : {FileStep::kWrite, FileStep::kRename}) {
+      for (bool write_on_error : {false, true}) {
+        SCOPED_TRACE(std::string(name) + (step == FileStep::kWrite ? " write" : " rename") +
+                     (write_on_error ? " --write-on-error" : ""));
+        CompileRun run;
+        std::filesystem::create_directory(run.out_dir);
+        for (const char* older : kNames) WriteFile(std::filesystem::path(run.out_dir) / older, older);
+        testing::FailOneFile faults(step, name);
+        CompileOptions options;
+        options.faults = &faults;
+        options.write_on_error = write_on_error;
+        options.report_path = (run.folder / "report.json").string();
+        run.Run(ReadFile(kExamples + "line.txt"), ReadFile(kExamples + "train.txt"), options);
+        EXPECT_EQ(run.summary.exit_status, 2);
+        EXPECT_NE(run.err.find("cannot write " + (std::filesystem::path(run.out_dir) / name).string()),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(testing::EntryNames(run.out_dir), std::set<std::string>(std::begin(kNames), std::end(kNames)));
+        for (const char* older : kNames) EXPECT_EQ(ReadFile(std::filesystem::path(run.out_dir) / older), older);
+        EXPECT_EQ(nlohmann::json::parse(ReadFile(options.report_path))["files"], nlohmann::json::array());
+      }
+    }
+  }
+}
+
 TEST(CompileOutputsTest, AnOlderLargerReportIsReplacedWhole) {
   CompileRun run;
   CompileOptions options;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/compile/command.h"
 #include "tools/compile/diagnostic_report.h"
 #include "tools/compile/test_support.h"
 #include "tools/compile/warning_list.h"
@@ -89,6 +90,39 @@ TEST_P(WarningCapTest, PrintsAndReportsAtMostAHundredOfAKindAndCountsTheRest) {
 INSTANTIATE_TEST_SUITE_P(Counts, WarningCapTest,
                          ::testing::Values(CapCase{1, 0}, CapCase{100, 99}, CapCase{101, 100},
                                            CapCase{3000, 150}));
+
+// Past the warnings a text can show, an unknown keyword costs a count, not
+// a kept field, and a record's keyword field is not kept beside the record:
+// whatever its length, a text of noise or of curves keeps a bounded number
+// of fields, and every warning is still counted.
+TEST(WarningCapTest, FieldsPastTheShownWarningsAreCountedNotKept) {
+  const struct {
+    int lines;
+    bool curves;
+  } cases[] = {{150, false}, {6000, false}, {6000, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.lines) + (c.curves ? " curves" : " unknown keywords"));
+    std::vector<std::string> data{"[curve]"};
+    for (int i = 0; i < c.lines; ++i) {
+      data.push_back(c.curves ? "curvad2, " + std::to_string(100 + 2 * i) + ", 1"
+                              : "zzkw" + std::to_string(i) + ", " + std::to_string(i));
+    }
+    CompileRun run;
+    size_t fields_kept = 0;
+    CompileOptions options;
+    options.on_compiled = [&](const CompiledRun& compiled) {
+      fields_kept = compiled.recorder.keyword_fields().size();
+    };
+    run.Run(LineText(data), TrainText({kOrigin, kTerminus}), options);
+    const int unknown = c.curves ? 0 : c.lines;
+    EXPECT_EQ(run.summary.warnings, unknown);
+    EXPECT_EQ(run.CountWarnings("unknown-keyword"), std::min(unknown, 100));
+    const nlohmann::json report = nlohmann::json::parse(CompileReportJson(run.summary));
+    EXPECT_EQ(report["omitted"].value("unknown-keyword", 0), std::max(unknown - 100, 0));
+    // The sections' headers, the train's records and a hundred shown.
+    EXPECT_LE(fields_kept, 130u);
+  }
+}
 
 // Found in any order, the warnings kept of a kind are those printed first;
 // the order they were found in is kept among them.

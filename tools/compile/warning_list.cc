@@ -39,10 +39,10 @@ bool WarningList::Wants(std::string_view name, Description description,
                        PrintOrderKey(last.diagnostic), last.order);
 }
 
-void WarningList::Count(std::string_view name) {
-  if (Silenced(name)) return;
-  ++found_;
-  ++omitted_[std::string(name)];
+void WarningList::Count(std::string_view name, int64_t count) {
+  if (Silenced(name) || count == 0) return;
+  found_ += count;
+  omitted_[std::string(name)] += count;
 }
 
 void WarningList::push_back(Diagnostic diagnostic) {

@@ -28,8 +28,8 @@ class WarningList {
   // Whether a warning of this kind at this place would be kept now: the
   // ones that would not are counted without building their message.
   bool Wants(std::string_view name, Description description, TextPosition where) const;
-  // Counts one that Wants() turned down.
-  void Count(std::string_view name);
+  // Counts one that Wants() turned down, or `count` of them.
+  void Count(std::string_view name, int64_t count = 1);
   // Wants(), counting the warning found there when it is not wanted: the
   // finder then builds no message for it.
   bool Admit(std::string_view name, Description description, TextPosition where) {

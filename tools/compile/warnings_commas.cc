@@ -21,63 +21,58 @@ std::string Trimmed(std::string_view text) {
   return std::string(text.substr(start, end - start + 1));
 }
 
-// The keyword fields stand in reading order: the line description's, then
-// the train description's, each by line and column. The first one of the
-// description at or after the place:
-std::deque<KeywordFieldRead>::const_iterator FirstFieldFrom(const DiagnosticContext& context,
-                                                             Description text, TextPosition at) {
-  const std::deque<KeywordFieldRead>& fields = context.recorder.keyword_fields();
+// The records stand in reading order: the line description's, then the
+// train description's, each by where its keyword field stands. The first one
+// of the description whose keyword field stands at or after the place:
+std::deque<RecordRead>::const_iterator FirstRecordFrom(const DiagnosticContext& context,
+                                                       Description text, TextPosition at) {
+  const std::deque<RecordRead>& records = context.recorder.records();
   auto key = [](Description d, TextPosition p) {
     return std::make_tuple(d == Description::kTrain, p.line, p.column);
   };
-  return std::lower_bound(fields.begin(), fields.end(), key(text, at),
-                          [&](const KeywordFieldRead& read, const auto& wanted) {
-                            return key(DescriptionOf(read.scope), read.where) < wanted;
+  return std::lower_bound(records.begin(), records.end(), key(text, at),
+                          [&](const RecordRead& read, const auto& wanted) {
+                            return key(read.description, read.keyword) < wanted;
                           });
 }
 
-std::vector<std::string> KindsOf(const DiagnosticContext& context, const KeywordFieldRead& read) {
+// The kinds of the records the keyword field at this place began.
+std::vector<std::string> RecordsBegunAt(const DiagnosticContext& context, Description text,
+                                        TextPosition where) {
   std::vector<std::string> kinds;
-  for (size_t index : read.records) kinds.emplace_back(context.recorder.records()[index].kind);
+  const std::deque<RecordRead>& records = context.recorder.records();
+  for (auto read = FirstRecordFrom(context, text, where);
+       read != records.end() && read->description == text && read->keyword.line == where.line &&
+       read->keyword.column == where.column;
+       ++read) {
+    kinds.emplace_back(read->kind);
+  }
   return kinds;
 }
 
-// The records the keyword field at this place began.
-std::vector<std::string> RecordsBegunAt(const DiagnosticContext& context, Description text,
-                                        TextPosition where) {
-  const auto found = FirstFieldFrom(context, text, where);
-  if (found == context.recorder.keyword_fields().end() || DescriptionOf(found->scope) != text ||
-      found->where.line != where.line || found->where.column != where.column) {
-    return {};
-  }
-  return KindsOf(context, *found);
-}
-
-// A keyword field further on the line that began records, for a record
-// switched off by a hyphen: its values are read field by field.
-const KeywordFieldRead* RecordLaterOnLine(const DiagnosticContext& context,
-                                          const CommaComment& comment) {
+// The first record begun further on the line, for a record switched off by
+// a hyphen: its values are read field by field.
+const RecordRead* RecordLaterOnLine(const DiagnosticContext& context,
+                                    const CommaComment& comment) {
   const Description text = DescriptionOf(comment.scope);
-  const std::deque<KeywordFieldRead>& fields = context.recorder.keyword_fields();
-  for (auto read = FirstFieldFrom(context, text, comment.where);
-       read != fields.end() && DescriptionOf(read->scope) == text &&
-       read->where.line == comment.where.line;
-       ++read) {
-    if (!read->records.empty()) return &*read;
+  const auto read = FirstRecordFrom(context, text, comment.where);
+  if (read == context.recorder.records().end() || read->description != text ||
+      read->keyword.line != comment.where.line) {
+    return nullptr;
   }
-  return nullptr;
+  return &*read;
 }
 
 void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
                   WarningList* out) {
   const Description text = DescriptionOf(comment.scope);
   if (KeywordHeld(comment.scope, comment.field) != nullptr) {
-    const KeywordFieldRead* later = RecordLaterOnLine(context, comment);
+    const RecordRead* later = RecordLaterOnLine(context, comment);
     if (later == nullptr) return;
-    const std::vector<std::string> kinds = KindsOf(context, *later);
+    const std::vector<std::string> kinds = RecordsBegunAt(context, text, later->keyword);
     out->push_back(Warning(context, "comment-comma", text, comment.Comma(),
                            "the record switched off by the hyphen ends at this comma: \"" +
-                               Trimmed(later->field) +
+                               Trimmed(later->Field()) +
                                "\", further on the line, is read as a keyword field and begins a " +
                                ListText(kinds) + " record"));
     return;

@@ -40,4 +40,24 @@ std::vector<std::string> GeneralRecordsInOtherCase(std::string_view field) {
   return kinds;
 }
 
+bool KnownHere(KeywordScope scope, std::string_view field) {
+  if (KeywordHeld(scope, field) != nullptr) return true;
+  if (scope == KeywordScope::kLineGeneral) return KeywordHeld(KeywordScope::kLineData, field);
+  if (scope == KeywordScope::kLineData) return KeywordHeld(KeywordScope::kLineGeneral, field);
+  return false;
+}
+
+bool FieldWarningsNeed(KeywordScope scope, std::string_view field) {
+  switch (scope) {
+    case KeywordScope::kLineGeneral:
+      return IsSectionHeader(field) || !RecordsStartedBy(KeywordScope::kLineData, field, true).empty() ||
+             !GeneralRecordsInOtherCase(field).empty();
+    case KeywordScope::kLineData:
+      return !RecordsStartedBy(KeywordScope::kLineGeneral, field, true).empty() ||
+             !GeneralRecordsInOtherCase(field).empty();
+    case KeywordScope::kTrainBody: return false;
+  }
+  return true;
+}
+
 }  // namespace scenario

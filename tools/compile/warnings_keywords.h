@@ -33,4 +33,14 @@ bool MayBeUnknownKeyword(std::string_view field);
 // route table); null when it holds none.
 const RecordKeyword* KeywordHeld(KeywordScope scope, std::string_view field);
 
+// Whether the field holds a keyword the line reader knows where the field
+// stands: a general record in the data sections and the reverse have
+// warnings of their own, so such a field is no unknown keyword.
+bool KnownHere(KeywordScope scope, std::string_view field);
+
+// Whether the warnings about keyword fields read where they count for
+// nothing (wrong-section, keyword-case) or about the general section's end
+// need this field that began no record.
+bool FieldWarningsNeed(KeywordScope scope, std::string_view field);
+
 }  // namespace scenario

@@ -4,7 +4,7 @@
 // misspelt keyword are read as keyword fields too, and are not the fault.
 #include <algorithm>
 #include <map>
-#include <set>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -23,15 +23,6 @@ const char* PlaceName(KeywordScope scope) {
     case KeywordScope::kTrainBody: return "the train description";
   }
   return "";
-}
-
-// A keyword the reader knows in another place: a general record in the
-// data sections and the reverse have warnings of their own.
-bool KnownHere(KeywordScope scope, std::string_view field) {
-  if (KeywordHeld(scope, field) != nullptr) return true;
-  if (scope == KeywordScope::kLineGeneral) return KeywordHeld(KeywordScope::kLineData, field);
-  if (scope == KeywordScope::kLineData) return KeywordHeld(KeywordScope::kLineGeneral, field);
-  return false;
 }
 
 bool OfTheOtherDescription(KeywordScope scope, std::string_view field) {
@@ -66,25 +57,30 @@ std::string Message(KeywordScope scope, std::string_view field) {
 
 void UnknownKeywordWarnings(const DiagnosticContext& context,
                             const std::vector<TextComma>& commas, WarningList* out) {
-  // The lines (of a description) that already have their warning, and on
-  // each line the first comma after which it belongs to a comment or a text.
-  std::set<std::pair<Description, int>> done;
+  // On each line (of a description) the first comma after which it belongs
+  // to a comment or a text.
   std::map<std::pair<Description, int>, int> first_comma;
   for (const TextComma& comma : commas) {
     auto [at, added] = first_comma.try_emplace({comma.description, comma.comma.line},
                                                comma.comma.column);
     if (!added) at->second = std::min(at->second, comma.comma.column);
   }
+  // The fields stand in reading order, so the lines that already have their
+  // warning are those up to the last one that got it.
+  std::optional<std::pair<Description, int>> done;
   for (const KeywordFieldRead& read : context.recorder.keyword_fields()) {
     if (read.last_of_text || !read.records.empty() || !MayBeUnknownKeyword(read.field)) continue;
     const std::pair<Description, int> line{DescriptionOf(read.scope), read.where.line};
-    if (!done.insert(line).second) continue;
+    if (done == line) continue;
+    done = line;
     const auto comma = first_comma.find(line);
     const bool after_comma = comma != first_comma.end() && comma->second < read.where.column;
     if (after_comma || KnownHere(read.scope, read.field)) continue;
     out->push_back(Warning(context, "unknown-keyword", line.first, read.where,
                            Message(read.scope, read.field)));
   }
+  // Those past the ones a text can show were counted as they were read.
+  out->Count("unknown-keyword", context.recorder.unknown_keywords_counted());
 }
 
 }  // namespace scenario
