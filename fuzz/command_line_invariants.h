@@ -2,7 +2,9 @@
 // names and whatever the descriptions hold: an exit status of 0, 1 or 2;
 // no file written, changed or removed outside OUTDIR but the report and
 // the picture asked for; no temporary file left; a name that is not plain
-// refused; after a compile that ends well, its binary files in OUTDIR and a
+// refused; no description written over, and a report or picture named like
+// a description, a binary file or each other refused before anything is
+// written; after a compile that ends well, its binary files in OUTDIR and a
 // report that is JSON. Crashes and leaks the sanitizers catch.
 #pragma once
 
@@ -75,7 +77,9 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
     return outcome;
   }
   const bool plain = PlainName(options->route) && PlainName(options->train);
-  expect(CheckCompileOptions(*options).ok() == plain,
+  const bool checked_plain =
+      CheckPlainName("--route", options->route).ok() && CheckPlainName("--train", options->train).ok();
+  expect(checked_plain == plain,
          "--route \"" + options->route + "\" --train \"" + options->train + "\" plain: " +
              (plain ? "yes" : "no") + ", but the check says otherwise");
   // A file named after a name that is not plain could land anywhere on the
@@ -83,7 +87,32 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   if (!plain) return outcome;
   if (!options->no_route_file && MayAskForLongRoute(c.line_text, kLongestFuzzedRoute)) return outcome;
 
+  // The descriptions as they were: no output may ever replace them.
+  auto bytes_of = [](const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  const std::string line_before = bytes_of(paths.line), train_before = bytes_of(paths.train);
+  // A report or picture named like an input or like another output of the
+  // run is refused before anything is written.
+  std::vector<fs::path> taken = {paths.line, paths.train};
+  for (const std::string& name : BinaryFileNames(MakeFileNames(options->route, options->train))) {
+    taken.push_back(paths.out / name);
+  }
+  bool clash = !paths.report.empty() && paths.report == paths.svg;
+  for (const fs::path& output : {paths.report, paths.svg}) {
+    for (const fs::path& other : taken) clash = clash || (!output.empty() && output == other);
+  }
+
   const CompileSummary summary = RunCompile(*options, err);
+  expect(bytes_of(paths.line) == line_before && bytes_of(paths.train) == train_before,
+         "a description was written over");
+  if (clash) {
+    expect(summary.exit_status == 2, "an output named like an input or another output, yet exit status " +
+                                         std::to_string(summary.exit_status));
+    expect(Snapshot(root) == before, "an output named like an input or another output, yet a file was written");
+    return outcome;
+  }
   exit_status = outcome.compile_status = summary.exit_status;
   expect(exit_status >= 0 && exit_status <= 2, "exit status " + std::to_string(exit_status));
   const auto after = Snapshot(root);
