@@ -59,6 +59,7 @@ Status FreshFileWriter::Write(const std::filesystem::path& path, ByteSource& sou
     if (!WriteAll(temp.fd(), piece)) return Describe(path, "write", errno);
   }
   if (Fails(FileStep::kFlush, path)) return Describe(path, "flush", EIO);
+  if (int error = temp.KeepLock()) return Describe(path, "open", error);
   if (int error = temp.LinkIn()) return Describe(path, "link", error);
   if (int error = temp.CloseWritten()) return Describe(path, "flush", error);
   if (Fails(FileStep::kRename, path)) return Describe(path, "rename", EACCES);
