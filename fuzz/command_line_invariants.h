@@ -88,7 +88,14 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   if (!options->no_route_file && MayAskForLongRoute(c.line_text, kLongestFuzzedRoute)) return outcome;
 
   // The descriptions as they were: no output may ever replace them.
+  // Only a regular file is read (opening a FIFO would wait for a writer),
+  // and one far above any text drawn here only by its size.
   auto bytes_of = [](const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return std::string();
+    if (const uintmax_t size = fs::file_size(path, error); !error && size > (uintmax_t{1} << 24)) {
+      return "a file of " + std::to_string(size) + " bytes";
+    }
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   };

@@ -108,7 +108,7 @@ TEST(OutputsRefusedTest, ThePictureDrawsTheSetTheRunNames) {
   EXPECT_EQ(RunCompile(options, err).exit_status, 0) << err.str();
   const std::string svg = ReadFile(options.svg_path);
   EXPECT_NE(svg.find("7304"), std::string::npos);
-  EXPECT_EQ(svg.find("#b00"), std::string::npos) << "no band over a picture of a good compile";
+  EXPECT_EQ(svg.find("id=\"failure\""), std::string::npos) << "no band over a picture of a good compile";
 }
 
 TEST(OutputsRefusedTest, InspectNeverDrawsOverItsInputsNorIntoAFifo) {

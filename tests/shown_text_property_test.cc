@@ -59,7 +59,17 @@ std::string RandomPlainName(std::mt19937& random) {
 // Shown text for a terminal: valid UTF-8, no control byte but the tab and
 // the line end.
 std::string TerminalProblem(const std::string& text) {
-  if (!IsValidUtf8(text)) return "not valid UTF-8";
+  if (!IsValidUtf8(text)) {
+    // Where: the first line that is not.
+    size_t start = 0;
+    for (size_t end = text.find('\n'); ; end = text.find('\n', start)) {
+      const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+      if (!IsValidUtf8(line)) return "not valid UTF-8: " + QuotedName(line);
+      if (end == std::string::npos) break;
+      start = end + 1;
+    }
+    return "not valid UTF-8";
+  }
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if ((byte < 32 && c != '\n' && c != '\t') || byte == 127) return "a raw control byte " + std::to_string(byte);

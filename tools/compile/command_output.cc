@@ -64,7 +64,7 @@ void PrintClosingLines(const CompileOptions& options, const CompileSummary& summ
                        std::ostream& err) {
   err << "scenario-compile: read " << RecordCountsText(summary.records_read) << "\n";
   for (const ReaderStop& stop : summary.reader_stops) {
-    err << "scenario-compile: " << ReaderStopText(stop) << "\n";
+    err << "scenario-compile: " << EscapeForTerminal(ReaderStopText(stop)) << "\n";
   }
   if (!summary.held_back.empty()) {
     err << "scenario-compile: error code " << summary.error_code << ": " << EscapeForTerminal(options.out_dir)

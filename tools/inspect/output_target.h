@@ -12,8 +12,8 @@ namespace scenario {
 
 // Whether two paths lead to one file: the same device and inode when both
 // exist; otherwise the same absolute path once the links of the part that
-// exists are resolved ("out/../out/a.svg" and "out/a.svg" are one file
-// before either is written).
+// exists are resolved and the rest is normalised ("out/../line.txt" is
+// "line.txt" before OUTDIR is made).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // An output's target is refused when it exists and is not a regular file:
