@@ -24,6 +24,17 @@ std::string JoinNames(const std::vector<std::string>& names) {
   return out;
 }
 
+// The regular files of the folder, by name. Stepped with an error code, so
+// that a folder that fails while it is listed is said, not thrown.
+bool RegularFilesIn(const std::filesystem::path& folder, std::vector<std::string>* names, std::error_code* ec) {
+  std::filesystem::directory_iterator it(folder, *ec);
+  for (; !*ec && it != std::filesystem::directory_iterator(); it.increment(*ec)) {
+    std::error_code ignored;
+    if (it->is_regular_file(ignored)) names->push_back(it->path().filename().string());
+  }
+  return !*ec;
+}
+
 Status Load(const std::filesystem::path& path, InspectedFile* file) {
   if (Status loaded = LoadInspectedFile(path, file); !loaded.ok()) {
     return Status::Error(path.string() + ": " + loaded.message());
@@ -62,10 +73,7 @@ Status ScenarioFilesIn(const std::filesystem::path& folder,
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec)) return Status::Error("no such folder");
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
-  }
-  if (ec) return Status::Error("cannot list the folder (" + ec.message() + ")");
+  if (!RegularFilesIn(folder, &names, &ec)) return Status::Error("cannot list the folder (" + ec.message() + ")");
   std::sort(names.begin(), names.end());
   std::vector<std::string> scenarios;
   for (const std::string& n : names) {
@@ -107,10 +115,9 @@ Status LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* o
   if (!std::filesystem::is_directory(folder, ec))
     return Status::Error(folder.string() + ": no such folder");
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+  if (!RegularFilesIn(folder, &names, &ec)) {
+    return Status::Error(folder.string() + ": cannot list the folder (" + ec.message() + ")");
   }
-  if (ec) return Status::Error(folder.string() + ": cannot list the folder (" + ec.message() + ")");
   std::sort(names.begin(), names.end());
 
   std::vector<std::string> routes;
