@@ -17,7 +17,6 @@
 #include "tools/compile/output_gate.h"
 #include "tools/compile/terminal_text.h"
 #include "tools/inspect/output_target.h"
-#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -67,17 +66,6 @@ class OutDirWriter : public FileWriter {
   const std::string& out_dir_;
   const std::error_code made_;
 };
-
-// Diagnostic messages are English text that quotes the descriptions'
-// fields, which are bytes of the code page: decoded here once, so that the
-// terminal, the report, the picture and the live page show a field alike,
-// whatever bytes it holds.
-void DecodeQuotedFields(std::vector<Diagnostic>* diagnostics) {
-  for (Diagnostic& diagnostic : *diagnostics) {
-    diagnostic.message = CodePageToUtf8(diagnostic.message);
-    for (DiagnosticNote& note : diagnostic.notes) note.message = CodePageToUtf8(note.message);
-  }
-}
 
 // Removes the stale temporary files of the report or the picture, in
 // whichever folder they go (those in OUTDIR go with the binary files').
@@ -169,7 +157,6 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   std::vector<Diagnostic> warnings = found.Take();
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
-  DecodeQuotedFields(&summary.diagnostics);
   summary.records_read = RecordsRead(context);
   summary.exit_status = ExitStatus(result, state, summary, options.warnings);
 

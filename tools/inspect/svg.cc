@@ -93,7 +93,8 @@ double DrawHeading(const ScenarioFolder& f, double top, const ProfileFrame& fram
   int stops = 0;
   for (int row = 0; row < kScenarioRowCount; ++row) stops += RoleOfRow(table, row) == RowRole::kStop;
   svg.WithText("text", {{"class", "heading"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top + 18)}},
-               "Route " + CodePageToUtf8(table[kRouteRow].name) + ", train " + CodePageToUtf8(table[kTrainRow].name));
+               "Route " + CodePageToUtf8(table[kRouteRow].name) + ", train " +
+                   CodePageToUtf8(table[kTrainRow].name));
   std::string summary =
       "route " + std::to_string(f.RouteLength()) + " m, " + std::to_string(stops) + " stops, " +
       std::to_string(CountCells(f, {kSignal})) + " signals, " + std::to_string(SignBoardCount(table)) +

@@ -42,7 +42,10 @@ void DrawStops(const ScenarioFolder& f, double top, const ProfileFrame& frame, S
     double x0 = frame.X(std::clamp<double>(row.span_start, 0, static_cast<double>(frame.extent)));
     double x1 = frame.X(std::clamp<double>(row.span_end, 0, static_cast<double>(frame.extent)));
     svg.Open("g", {{"class", "stop"}});
-    svg.Title(CodePageToUtf8(row.name) + " (row " + std::to_string(i) + "), zone " + std::to_string(row.span_start) +
+    // Names are code-page bytes: shown as the simulator shows them, even
+    // where they happen to read as UTF-8.
+    const std::string name = CodePageToUtf8(row.name);
+    svg.Title(name + " (row " + std::to_string(i) + "), zone " + std::to_string(row.span_start) +
               " .. " + std::to_string(row.span_end) + " m, time " + ClockText(row.scheduled_time) +
               ": " + AsWrittenText(StopAsWritten(row)));
     svg.Empty("rect", {{"x", SvgNumber(x0)}, {"y", SvgNumber(base - 8)},
@@ -50,7 +53,7 @@ void DrawStops(const ScenarioFolder& f, double top, const ProfileFrame& frame, S
     svg.Empty("line", {{"x1", SvgNumber(x)}, {"y1", SvgNumber(base - 12)}, {"x2", SvgNumber(x)},
                        {"y2", SvgNumber(base)}});
     svg.WithText("text", {{"transform", "translate(" + SvgNumber(x + 3) + "," + SvgNumber(base - 14) + ") rotate(-90)"}},
-                 CodePageToUtf8(row.name));
+                 name);
     svg.Close("g");
   }
   svg.Close("g");
@@ -103,10 +106,11 @@ void DrawCellLane(const ScenarioFolder& f, double top, double height, const char
         if (row >= 0 && row < kScenarioRowCount) {
           tooltip += ", text " + CodePageToUtf8(table[row].name);
           // Right of the board, or left of it near the end of the plot.
-          std::string label = CodePageToUtf8(CompactText(table[row].name));
-          double width = static_cast<double>(label.size()) * 9 * 0.6;
+          const std::string compact = CompactText(table[row].name);
+          const std::string label = CodePageToUtf8(compact);
+          double width = static_cast<double>(compact.size()) * 9 * 0.6;
           double start = x + 6 + width > frame.left + frame.width ? x - 6 - width : x + 6;
-          int line = sign_labels.Place(start, label.size(), 9);
+          int line = sign_labels.Place(start, compact.size(), 9);
           if (line >= 0) {
             svg.WithText("text", {{"x", SvgNumber(start)}, {"y", SvgNumber(top + 24 + 12 * line)}}, label);
           }

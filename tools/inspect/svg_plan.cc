@@ -194,10 +194,12 @@ double DrawPlan(const ScenarioFolder& f, double top, const ProfileFrame& frame, 
     if (row < 0) continue;
     svg.Open("g", {{"class", "plan-stop"}});
     svg.Empty("circle", {{"cx", SvgNumber(view.PageX(row))}, {"cy", SvgNumber(view.PageY(row))}, {"r", "3"}});
-    svg.Title(CodePageToUtf8(table[i].name) + " at " + std::to_string(table[i].position) + " m");
+    // Code-page bytes, shown as the simulator shows them.
+    const std::string name = CodePageToUtf8(table[i].name);
+    svg.Title(name + " at " + std::to_string(table[i].position) + " m");
     if (table[i].kind < 25) {
       svg.WithText("text", {{"x", SvgNumber(view.PageX(row) + 5)}, {"y", SvgNumber(view.PageY(row) + 14)}},
-                   CodePageToUtf8(table[i].name));
+                   name);
     }
     svg.Close("g");
   }
