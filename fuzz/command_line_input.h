@@ -30,8 +30,11 @@ enum class InputKind { kFile, kFolder, kFifo, kMissing, kLinkToFile, kDevice, kH
 inline constexpr int kInputKinds = 9;
 enum class OutKind { kFresh, kOlderFiles, kAFile, kNested, kLink };
 inline constexpr int kOutKinds = 5;
-enum class ExtraKind { kNone, kInOut, kBeside, kMissingFolder, kAFolder };
-inline constexpr int kExtraKinds = 5;
+// The report or the picture; the last four name a file the run must never
+// write over: a description, a binary file of OUTDIR (under the default
+// names), and one path given to both the report and the picture.
+enum class ExtraKind { kNone, kInOut, kBeside, kMissingFolder, kAFolder, kTheLine, kTheTrain, kABinaryFile, kShared };
+inline constexpr int kExtraKinds = 9;
 
 struct CommandLineCase {
   InputKind line_kind = InputKind::kFile;
@@ -129,8 +132,15 @@ inline fs::path MakeOut(const fs::path& root, OutKind kind) {
   return root / "out";
 }
 
-inline fs::path MakeExtra(const fs::path& root, const fs::path& out, ExtraKind kind, const std::string& name) {
+inline fs::path MakeExtra(const fs::path& root, const fs::path& out, ExtraKind kind, const std::string& name,
+                          const CommandLinePaths& inputs) {
+  // A device stands for the machine's own /dev/null: never named as an output.
+  auto input = [&](const fs::path& path) { return path.string().rfind("/dev/", 0) == 0 ? root / name : path; };
   switch (kind) {
+    case ExtraKind::kTheLine: return input(inputs.line);
+    case ExtraKind::kTheTrain: return input(inputs.train);
+    case ExtraKind::kABinaryFile: return out / "Corvena_Lidra1_7304.dat";
+    case ExtraKind::kShared: return root / "shared.out";
     case ExtraKind::kNone: return {};
     case ExtraKind::kInOut: return out / name;
     case ExtraKind::kBeside: return root / name;
@@ -152,8 +162,8 @@ inline CommandLinePaths LayOut(const fs::path& root, const CommandLineCase& c) {
   paths.line = MakeInput(root, "line.txt", c.line_kind, c.line_text);
   paths.train = MakeInput(root, "train.txt", c.train_kind, c.train_text);
   paths.out = MakeOut(root, c.out_kind);
-  paths.report = MakeExtra(root, paths.out, c.report_kind, "report.json");
-  paths.svg = MakeExtra(root, paths.out, c.svg_kind, "picture.svg");
+  paths.report = MakeExtra(root, paths.out, c.report_kind, "report.json", paths);
+  paths.svg = MakeExtra(root, paths.out, c.svg_kind, "picture.svg", paths);
   return paths;
 }
 

@@ -2,7 +2,9 @@
 // names and whatever the descriptions hold: an exit status of 0, 1 or 2;
 // no file written, changed or removed outside OUTDIR but the report and
 // the picture asked for; no temporary file left; a name that is not plain
-// refused; after a compile that ends well, its binary files in OUTDIR and a
+// refused; no description written over, and a report or picture named like
+// a description, a binary file or each other refused before anything is
+// written; after a compile that ends well, its binary files in OUTDIR and a
 // report that is JSON; the binary files of OUTDIR one set (all new or all as
 // they were) after any run, one in four of them with a write or a rename
 // made to fail. Crashes and leaks the sanitizers catch.
@@ -107,7 +109,9 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
     return outcome;
   }
   const bool plain = PlainName(options->route) && PlainName(options->train);
-  expect(CheckCompileOptions(*options).ok() == plain,
+  const bool checked_plain =
+      CheckPlainName("--route", options->route).ok() && CheckPlainName("--train", options->train).ok();
+  expect(checked_plain == plain,
          "--route \"" + options->route + "\" --train \"" + options->train + "\" plain: " +
              (plain ? "yes" : "no") + ", but the check says otherwise");
   // A file named after a name that is not plain could land anywhere on the
@@ -115,7 +119,31 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   if (!plain) return outcome;
   if (!options->no_route_file && MayAskForLongRoute(c.line_text, kLongestFuzzedRoute)) return outcome;
 
+  // The descriptions as they were: no output may ever replace them.
+  // Only a regular file is read (opening a FIFO would wait for a writer),
+  // and one far above any text drawn here only by its size.
+  auto bytes_of = [](const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return std::string();
+    if (const uintmax_t size = fs::file_size(path, error); !error && size > (uintmax_t{1} << 24)) {
+      return "a file of " + std::to_string(size) + " bytes";
+    }
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  const std::string line_before = bytes_of(paths.line), train_before = bytes_of(paths.train);
+  // A report or picture named like an input or like another output of the
+  // run is refused before anything is written.
   const FileNames names = MakeFileNames(options->route, options->train);
+  std::vector<fs::path> taken = {paths.line, paths.train};
+  for (const std::string& name : BinaryFileNames(names)) {
+    taken.push_back(paths.out / name);
+  }
+  bool clash = !paths.report.empty() && paths.report == paths.svg;
+  for (const fs::path& output : {paths.report, paths.svg}) {
+    for (const fs::path& other : taken) clash = clash || (!output.empty() && output == other);
+  }
+
   std::vector<std::string> set_names = BinaryFileNames(names);
   if (options->no_route_file) std::erase(set_names, names.route_file);
   std::vector<std::string> set_before;
@@ -129,6 +157,14 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   expect(replaced == 0 || replaced == set_names.size(),
          std::to_string(replaced) + " of the " + std::to_string(set_names.size()) +
              " binary files replaced: not one set");
+  expect(bytes_of(paths.line) == line_before && bytes_of(paths.train) == train_before,
+         "a description was written over");
+  if (clash) {
+    expect(summary.exit_status == 2, "an output named like an input or another output, yet exit status " +
+                                         std::to_string(summary.exit_status));
+    expect(Snapshot(root) == before, "an output named like an input or another output, yet a file was written");
+    return outcome;
+  }
   exit_status = outcome.compile_status = summary.exit_status;
   expect(exit_status >= 0 && exit_status <= 2, "exit status " + std::to_string(exit_status));
   const auto after = Snapshot(root);

@@ -59,6 +59,7 @@ Status FreshFileWriter::Stage(const std::filesystem::path& path, ByteSource& sou
   // A file system that finds no room for the bytes only when it writes them
   // out says so here, while the older file still has its name.
   if (sync && fdatasync(temp.fd()) != 0) return FileFailure(path, "flush", errno);
+  if (int error = temp.KeepLock()) return FileFailure(path, "open", error);
   if (int error = temp.LinkIn()) return FileFailure(path, "link", error);
   if (int error = temp.CloseWritten()) return FileFailure(path, "flush", error);
   return Status::OK();

@@ -6,10 +6,8 @@
 
 namespace scenario {
 
-namespace {
-
 // Reads one element; returns false at an unknown tag or a short value.
-bool ReadElement(ByteReader& in, RouteElement* element, std::vector<std::string>* texts,
+bool ReadRouteElement(ByteReader& in, RouteElement* element, std::vector<std::string>* texts,
                  std::string* problem) {
   if (!in.ReadU16(&element->tag)) {
     *problem = "a lone byte where a 2-byte tag should start";
@@ -55,18 +53,17 @@ bool ReadElement(ByteReader& in, RouteElement* element, std::vector<std::string>
   return complete;
 }
 
-}  // namespace
-
 Status DecodeRouteFile(std::string_view bytes, RoutePlan* plan) {
   if (bytes.empty()) return Status::Error("a route file holds at least one row, this one is empty");
-  std::vector<RouteElement> elements;
   const size_t most = 2 * static_cast<size_t>(kMaxRouteRows);
-  elements.reserve(std::min(bytes.size() / 10 + 4, most));  // nearly every element is a 10-byte real
-  plan->texts.clear();
+  // Counted first, then decoded straight into the two columns: the longest
+  // route's two million elements are held once, never copied.
+  size_t count = 0;
+  std::vector<std::string> texts;
   ByteReader in(bytes);
   while (!in.AtEnd()) {
     size_t start = in.offset();
-    if (elements.size() == most) {
+    if (count == most) {
       return Status::Error("more than " + std::to_string(most) +
                            " elements, the two columns of the longest route "
                            "(1000000 m); byte " +
@@ -74,23 +71,29 @@ Status DecodeRouteFile(std::string_view bytes, RoutePlan* plan) {
     }
     RouteElement element;
     std::string problem;
-    if (!ReadElement(in, &element, &plan->texts, &problem)) {
-      return Status::Error("element " + std::to_string(elements.size()) + " at byte " +
-                           std::to_string(start) + ": " + problem +
-                           " (truncated, or not a route file)");
+    if (!ReadRouteElement(in, &element, &texts, &problem)) {
+      return Status::Error("element " + std::to_string(count) + " at byte " + std::to_string(start) + ": " +
+                           problem + " (truncated, or not a route file)");
     }
-    elements.push_back(element);
+    ++count;
   }
-  if (elements.size() % 2 != 0) {
+  if (count % 2 != 0) {
     return Status::Error(
         "a route file holds two columns of equal length, but it decodes to an odd number of "
         "elements (" +
-        std::to_string(elements.size()) + ")");
+        std::to_string(count) + ")");
   }
-  size_t rows = elements.size() / 2;
-  auto middle = elements.begin() + static_cast<std::ptrdiff_t>(rows);
-  plan->plan_x.assign(elements.begin(), middle);
-  plan->plan_y.assign(middle, elements.end());
+  const size_t rows = count / 2;
+  plan->texts = std::move(texts);
+  plan->plan_x.assign(rows, RouteElement());
+  plan->plan_y.assign(rows, RouteElement());
+  ByteReader again(bytes);
+  std::vector<std::string> read_before;
+  std::string problem;
+  for (size_t i = 0; i < count; ++i) {
+    ReadRouteElement(again, i < rows ? &plan->plan_x[i] : &plan->plan_y[i - rows], &read_before, &problem);
+    read_before.clear();
+  }
   return Status::OK();
 }
 

@@ -47,6 +47,17 @@ struct RoutePlan {
 // more than rows 0 .. 1007000.
 inline constexpr int64_t kMaxRouteRows = 1007001;
 
+class ByteReader;
+
+// The most bytes one element takes: a string of the longest length.
+inline constexpr size_t kMostElementBytes = 2 + 2 + 65535;
+
+// Reads the element at the reader's place; its text, for a string, goes
+// into `texts`. False at an unknown tag or a value cut short, with the
+// problem said.
+bool ReadRouteElement(ByteReader& in, RouteElement* element, std::vector<std::string>* texts,
+                      std::string* problem);
+
 // Decodes the elements tag by tag (at most two columns of kMaxRouteRows):
 // column plan_x for all rows, then plan_y, so the row count is half the
 // element count. A failure says what is wrong.

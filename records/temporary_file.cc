@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <random>
 #include <string_view>
 
@@ -49,7 +51,25 @@ bool IsTemporaryOf(std::string_view name, const std::vector<std::string>& target
 
 }  // namespace
 
-std::string TemporaryPrefix(const std::string& target_name) { return "." + target_name + ".tmp."; }
+std::string TemporaryPrefix(const std::string& target_name) {
+  std::string prefix = "." + target_name + ".tmp.";
+  if (prefix.size() + kRandomLength <= NAME_MAX) return prefix;
+  // A target name near the longest a folder takes would leave no room for
+  // the temporary name's 12 bytes: a short name instead, made from the
+  // target's, so that a later run still finds what a killed one left.
+  uint64_t hash = 14695981039346656037u;  // FNV-1a
+  for (const char c : target_name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string short_name = ".";
+  for (int shift = 60; shift >= 0; shift -= 4) short_name += kHex[(hash >> shift) & 15];
+  return short_name + ".tmp.";
+}
+
+int TemporaryFile::KeepLock() {
+  if (lock_ >= 0) return 0;
+  lock_ = dup(fd_);
+  return lock_ < 0 ? errno : 0;
+}
 
 TemporaryFile::~TemporaryFile() {
   // The name goes while the lock is still held, so that no other run sees
@@ -133,8 +153,7 @@ int TemporaryFile::LinkIn() {
 }
 
 int TemporaryFile::CloseWritten() {
-  lock_ = dup(fd_);
-  if (lock_ < 0) return errno;
+  if (int error = KeepLock()) return error;
   const int closed = close(fd_);
   fd_ = -1;
   return closed == 0 ? 0 : errno;

@@ -32,6 +32,9 @@ class TemporaryFile {
   bool unnamed() const { return unnamed_; }
   // Gives an unnamed file its temporary name; nothing to do for a named one.
   int LinkIn();
+  // Opens the second descriptor that keeps the lock once the first is
+  // closed (CloseWritten does it when it was not done before).
+  int KeepLock();
   // Closes the descriptor written through, which reports a write the file
   // system could not finish; the lock stays held through a second one.
   int CloseWritten();
@@ -53,7 +56,8 @@ class TemporaryFile {
 };
 
 // The temporary name pattern's prefix and suffix for a target file name:
-// `.NAME.tmp.` followed by six letters or digits.
+// `.NAME.tmp.` followed by six letters or digits; for a NAME too long to
+// leave room for that, `.HHHHHHHHHHHHHHHH.tmp.`, a hash of NAME in hex.
 std::string TemporaryPrefix(const std::string& target_name);
 
 // A name of the temporary pattern beside the target, not yet taken when

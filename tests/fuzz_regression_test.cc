@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "fuzz/command_line_invariants.h"
 #include "fuzz/compile_invariants.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/test_folder.h"
@@ -141,6 +142,27 @@ TEST(FuzzRegressionTest, ACompileReportQuotingBytesAbove127IsWritten) {
   CompileSummary summary;
   const std::string report = CompileWithReport(cases[1].line, cases[1].train, &summary);
   EXPECT_NE(report.find("the stop CANT\xc3\x99 at 600 m"), std::string::npos) << report;
+}
+
+// Every input a fuzzer kept in fuzz/regressions/TARGET/ is replayed through
+// the target's own checks. The command-line fuzzer's first two findings made
+// the report's JSON writer abort on bytes that look like UTF-8 but are not
+// (an F6 lead byte in a field quoted by a diagnostic).
+TEST(FuzzRegressionTest, TheCommandLineFindingsKeepTheInvariants) {
+  const std::filesystem::path kept =
+      std::filesystem::path(SCENARIO_SOURCE_DIR) / "fuzz" / "regressions" / "command_line_fuzzer";
+  testing::TestFolder folder;
+  int replayed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kept)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    const fuzzing::CommandLineCase c = fuzzing::DecodeCommandLine(testing::ReadFile(entry.path()));
+    fuzzing::CommandLineOutcome outcome;
+    ASSERT_NO_THROW(outcome = fuzzing::RunCommandLine(c, folder / "run"));
+    for (const std::string& broken : outcome.broken) ADD_FAILURE() << broken;
+    EXPECT_NE(outcome.compile_status, -1) << "the command line was never run";
+    ++replayed;
+  }
+  EXPECT_GE(replayed, 2);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "tools/compile/inputs.h"
 #include "tools/compile/output_gate.h"
 #include "tools/compile/terminal_text.h"
+#include "tools/inspect/output_target.h"
 
 namespace scenario {
 
@@ -36,6 +37,43 @@ std::vector<std::string> NamesInOutDir(const CompileOptions& options) {
     }
   }
   return names;
+}
+
+// The writer of every file a compile writes. When OUTDIR could not be made,
+// a file meant for it fails with the reason it could not (a permission
+// refused), not with what creating a file in a missing folder says.
+class OutDirWriter : public FileWriter {
+ public:
+  OutDirWriter(FileWriter& files, const std::string& out_dir, std::error_code made)
+      : files_(files), out_dir_(out_dir), made_(made) {}
+
+  Status Write(const std::filesystem::path& path, std::string_view bytes) override {
+    if (Status unreachable = Reachable(path); !unreachable.ok()) return unreachable;
+    return files_.Write(path, bytes);
+  }
+  Status Write(const std::filesystem::path& path, ByteSource& source) override {
+    if (Status unreachable = Reachable(path); !unreachable.ok()) return unreachable;
+    return files_.Write(path, source);
+  }
+
+ private:
+  Status Reachable(const std::filesystem::path& path) const {
+    if (!made_ || !SameFile(path.has_parent_path() ? path.parent_path() : ".", out_dir_)) return Status::OK();
+    return Status::Error("cannot write " + path.string() + ": cannot create the folder " + out_dir_ +
+                         ": " + made_.message());
+  }
+
+  FileWriter& files_;
+  const std::string& out_dir_;
+  const std::error_code made_;
+};
+
+// Removes the stale temporary files of the report or the picture, in
+// whichever folder they go (those in OUTDIR go with the binary files').
+void RemoveStaleTemporariesOf(const std::string& path) {
+  if (path.empty()) return;
+  const std::filesystem::path file(path);
+  RemoveStaleTemporaries(file.has_parent_path() ? file.parent_path() : ".", {file.filename().string()});
 }
 
 int ExitStatus(const CompileResult& result, const GeneratorState& state,
@@ -74,6 +112,10 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   TextViewSource source(line_text, train_text);
   std::error_code dir_error;
   std::filesystem::create_directories(options.out_dir, dir_error);
+  std::error_code looked;
+  if (!dir_error && !std::filesystem::is_directory(options.out_dir, looked)) {
+    dir_error = looked ? looked : std::make_error_code(std::errc::not_a_directory);
+  }
   // The binary files in OUTDIR always come from one run: a second run
   // waits here (until the end of this function) before it writes any.
   FolderLock lock(options.out_dir, [&] {
@@ -87,6 +129,8 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
     return summary;
   }
   RemoveStaleTemporaries(options.out_dir, NamesInOutDir(options));
+  RemoveStaleTemporariesOf(options.report_path);
+  RemoveStaleTemporariesOf(options.svg_path);
 
   // The recorder keeps the fields it is told of as views into the texts.
   const SourceLines line_lines(line_text);
@@ -96,7 +140,8 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   state.train_number = options.train;
   DiagnosticRecorder recorder(state, &line_lines, &train_lines);
   state.observer = &recorder;
-  FreshFileWriter writer(options.faults);
+  FreshFileWriter fresh_files(options.faults);
+  OutDirWriter writer(fresh_files, options.out_dir, dir_error);
   OutputGate gate(state, options.write_on_error, writer);
   const CompileResult result =
       memorizza_percorso(state, options.no_route_file ? 0 : 1, source, options.out_dir, gate);
@@ -137,10 +182,12 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
 
   // The report and the picture are written as the binary files are; one
   // that cannot be written is a file failure.
-  Status extra;
-  if (!options.report_path.empty()) extra = writer.Write(options.report_path, CompileReportJson(summary));
-  if (extra.ok() && !options.svg_path.empty()) extra = DrawPicture(options, summary, writer, err);
-  if (!extra.ok()) {
+  // Each is written whatever became of the other.
+  std::vector<Status> extras;
+  if (!options.report_path.empty()) extras.push_back(writer.Write(options.report_path, CompileReportJson(summary)));
+  if (!options.svg_path.empty()) extras.push_back(DrawPicture(options, summary, writer));
+  for (const Status& extra : extras) {
+    if (extra.ok()) continue;
     err << "scenario-compile: " << EscapeForTerminal(extra.message()) << "\n";
     summary.exit_status = kExitFailure;
   }

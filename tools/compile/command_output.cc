@@ -8,6 +8,7 @@
 #include "tools/compile/warning_list.h"
 #include "tools/inspect/scenario_folder.h"
 #include "tools/inspect/svg.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -23,14 +24,16 @@ bool Failed(const CompileSummary& summary) {
 std::vector<std::string> BandLines(const CompileOptions& options, const CompileSummary& summary) {
   std::string heading = "scenario-compile: " + SummaryLine(summary.errors, summary.warnings);
   if (!summary.held_back.empty() || summary.files.empty()) {
-    heading += "; " + options.out_dir + " left as it was, the picture shows what it holds";
+    heading += "; " + DisplayText(options.out_dir) + " left as it was, the picture shows what it holds";
   }
   std::vector<std::string> lines{heading};
   size_t shown = 0;
   for (const Diagnostic& d : summary.diagnostics) {
     if (d.severity != Severity::kError) continue;
     if (++shown > kBandErrors) continue;
-    std::string where = d.file;
+    // Each part shown on its own: a file name that is not UTF-8 must not
+    // change how the message, already shown text, is read.
+    std::string where = DisplayText(d.file);
     if (d.line > 0) where += ":" + std::to_string(d.line) + ":" + std::to_string(d.column);
     lines.push_back(where + ": " + d.message + " " + d.Tag());
   }
@@ -61,7 +64,7 @@ void PrintClosingLines(const CompileOptions& options, const CompileSummary& summ
                        std::ostream& err) {
   err << "scenario-compile: read " << RecordCountsText(summary.records_read) << "\n";
   for (const ReaderStop& stop : summary.reader_stops) {
-    err << "scenario-compile: " << ReaderStopText(stop) << "\n";
+    err << "scenario-compile: " << EscapeForTerminal(ReaderStopText(stop)) << "\n";
   }
   if (!summary.held_back.empty()) {
     err << "scenario-compile: error code " << summary.error_code << ": " << EscapeForTerminal(options.out_dir)
@@ -72,24 +75,28 @@ void PrintClosingLines(const CompileOptions& options, const CompileSummary& summ
   err << "\n";
 }
 
-Status DrawPicture(const CompileOptions& options, const CompileSummary& summary,
-                   FileWriter& files, std::ostream& err) {
+Status DrawPicture(const CompileOptions& options, const CompileSummary& summary, FileWriter& files) {
   const bool failed = Failed(summary);
+  // Only the set this run names is drawn: another scenario in OUTDIR, or
+  // an older file of another set, never enters the picture.
   ScenarioFolder folder;
-  const Status loaded = LoadScenarioFolder(options.out_dir, &folder);
-  if (!loaded.ok() && !failed) {
-    err << "scenario-compile: no picture drawn: " << EscapeForTerminal(loaded.message()) << "\n";
-    return Status::OK();
-  }
+  const Status loaded = LoadScenarioSet(options.out_dir, options.route, options.train, &folder, RouteDetail::kRowsOnly);
   std::string svg;
-  if (!failed) {
-    svg = RenderScenarioSvg(folder);
-  } else if (loaded.ok()) {
-    svg = RenderScenarioSvg(folder, BandLines(options, summary));
-  } else {
+  Status drawn;
+  if (loaded.ok()) {
+    svg = failed ? RenderScenarioSvg(folder, BandLines(options, summary)) : RenderScenarioSvg(folder);
+  } else if (failed) {
     svg = RenderFailureSvg(BandLines(options, summary));
+  } else {
+    // The compile wrote its files, yet they cannot be drawn: the picture
+    // says why in its band, so that no older picture stays to mislead, and
+    // the run ends as a file failure.
+    const std::string why = "the picture shows no scenario: " + DisplayText(loaded.message());
+    svg = RenderFailureSvg({"scenario-compile: " + why});
+    drawn = Status::Error("cannot draw " + options.svg_path + ": " + why);
   }
-  return files.Write(options.svg_path, svg);
+  if (Status written = files.Write(options.svg_path, svg); !written.ok()) return written;
+  return drawn;
 }
 
 }  // namespace scenario

@@ -20,12 +20,13 @@ void PrintDiagnostics(const CompileSummary& summary, const SourceLines& line_lin
 void PrintClosingLines(const CompileOptions& options, const CompileSummary& summary,
                        std::ostream& err);
 
-// Draws OUTDIR into the SVG file. When the compile failed, a red band over
-// the picture lists its errors: the folder still holds the last good
-// outputs (or, with --write-on-error, the failing ones), and without any a
-// picture of the band alone is drawn. Says on err why it draws nothing; a
-// picture that cannot be written is the writer's failure.
-Status DrawPicture(const CompileOptions& options, const CompileSummary& summary,
-                   FileWriter& files, std::ostream& err);
+// Draws this run's set of OUTDIR (the files named after --route and
+// --train) into the SVG file. When the compile failed, a red band over the
+// picture lists its errors: the set is still the last good one (or, with
+// --write-on-error, the failing one), and without any a picture of the band
+// alone is drawn. A compile that ended well but whose files cannot be drawn
+// gets the band alone, saying why, and a failure; so does a picture that
+// cannot be written.
+Status DrawPicture(const CompileOptions& options, const CompileSummary& summary, FileWriter& files);
 
 }  // namespace scenario

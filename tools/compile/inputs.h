@@ -13,7 +13,14 @@ namespace scenario {
 // each must be a plain name: not empty, not "." and without a '/', a ".."
 // or a NUL byte, which could put a file outside OUTDIR or nowhere.
 Status CheckPlainName(const std::string& option, const std::string& value);
-// Both names; the first one refused gives the failure.
+// No output is ever written over an input or over another output of the
+// same run, whatever the paths look like (files are compared by identity):
+// the report and the picture are neither description, nor each other, nor
+// a binary file of OUTDIR, and no binary file is a description. The report
+// and the picture are regular files, or not there yet. The picture draws
+// this run's route file, so it does not go with --no-route-file.
+Status CheckOutputPaths(const CompileOptions& options);
+// Both names, then the paths; the first one refused gives the failure.
 Status CheckCompileOptions(const CompileOptions& options);
 
 // The two description texts, read whole from their files.

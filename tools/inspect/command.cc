@@ -1,12 +1,14 @@
 #include "tools/inspect/command.h"
 
 #include <filesystem>
-#include <fstream>
 
+#include "records/fresh_file.h"
 #include "tools/inspect/dump.h"
 #include "tools/inspect/json.h"
 #include "tools/inspect/scenario_folder.h"
+#include "tools/inspect/output_target.h"
 #include "tools/inspect/svg.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -21,21 +23,38 @@ int DrawFolder(const InspectOptions& options, std::ostream& out, std::ostream& e
     err << "scenario-inspect: error: --svg draws one folder, " << options.paths.size() << " paths given\n";
     return kInspectBadInput;
   }
+  const std::filesystem::path folder_path = options.paths[0];
+  if (Status target = CheckOutputTarget("--svg", options.svg_output); !target.ok()) {
+    err << "scenario-inspect: error: " << DisplayText(target.message()) << '\n';
+    return kInspectBadInput;
+  }
   ScenarioFolder folder;
-  if (Status loaded = LoadScenarioFolder(options.paths[0], &folder); !loaded.ok()) {
-    err << loaded.message() << '\n';
+  if (Status loaded = LoadScenarioFolder(folder_path, &folder, RouteDetail::kRowsOnly); !loaded.ok()) {
+    err << DisplayText(loaded.message()) << '\n';
     return kInspectBadInput;
   }
-  for (const std::string& warning : folder.warnings) err << options.paths[0] << ": warning: " << warning << '\n';
-  std::string svg = RenderScenarioSvg(folder);
-  std::ofstream file(options.svg_output, std::ios::binary | std::ios::trunc);
-  file << svg;
-  file.close();
-  if (!file) {
-    err << options.svg_output << ": error: cannot be written\n";
+  // The picture never takes the place of a file it was drawn from, however
+  // the path names it.
+  const std::string stem = folder.route_name + "_" + folder.train_number;
+  for (const std::string& name : {folder.route_name + "_linea.dat", stem + ".sim", stem + ".dat"}) {
+    if (!SameFile(options.svg_output, folder_path / name)) continue;
+    err << "scenario-inspect: error: --svg " << DisplayText(options.svg_output) << " is "
+        << DisplayText((folder_path / name).string())
+        << ", a file the picture is drawn from: nothing was written\n";
     return kInspectBadInput;
   }
-  out << "wrote " << options.svg_output << " (" << svg.size() << " bytes)\n";
+  for (const std::string& warning : folder.warnings) {
+    err << DisplayText(options.paths[0]) << ": warning: " << DisplayText(warning) << '\n';
+  }
+  const std::string svg = RenderScenarioSvg(folder);
+  // Written as every output is: whole or not at all, the older picture kept
+  // when it cannot be.
+  FreshFileWriter writer;
+  if (Status written = writer.Write(options.svg_output, svg); !written.ok()) {
+    err << "scenario-inspect: error: " << DisplayText(written.message()) << '\n';
+    return kInspectBadInput;
+  }
+  out << "wrote " << DisplayText(options.svg_output) << " (" << svg.size() << " bytes)\n";
   return kInspectOk;
 }
 
@@ -58,7 +77,7 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
     }
     std::vector<std::filesystem::path> files;
     if (Status found = ScenarioFilesIn(path, &files); !found.ok()) {
-      err << path << ": error: " << found.message() << '\n';
+      err << DisplayText(path) << ": error: " << DisplayText(found.message()) << '\n';
       status = kInspectBadInput;
       continue;
     }
@@ -68,7 +87,7 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
   for (const std::string& path : paths) {
     InspectedFile file;
     if (Status loaded = LoadInspectedFile(path, &file); !loaded.ok()) {
-      err << path << ": error: " << loaded.message() << '\n';
+      err << DisplayText(path) << ": error: " << DisplayText(loaded.message()) << '\n';
       status = kInspectBadInput;
       continue;
     }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tools/inspect/text.h"
+
 namespace scenario {
 
 void DumpInspectedFile(const InspectedFile& file, std::ostream& out) {
@@ -9,7 +11,7 @@ void DumpInspectedFile(const InspectedFile& file, std::ostream& out) {
     case FileKind::kScenario: DumpScenarioFile(file, out); break;
     case FileKind::kGrid: DumpGridFile(file, out); break;
     case FileKind::kRoute: DumpRouteFile(file, out); break;
-    case FileKind::kUnknown: out << file.name << ": not decoded\n"; break;
+    case FileKind::kUnknown: out << DisplayText(file.name) << ": not decoded\n"; break;
   }
 }
 

@@ -4,6 +4,7 @@
 #include "tools/inspect/author_text.h"
 #include "tools/inspect/dump.h"
 #include "tools/inspect/grid_summary.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -42,7 +43,7 @@ void DumpStretches(const std::vector<Cell>& cells, Profile profile, std::ostream
 void DumpGridFile(const InspectedFile& file, std::ostream& out) {
   const std::vector<Cell>& cells = file.cells;
   int64_t last = static_cast<int64_t>(cells.size()) - 1;
-  out << file.name << ": grid file, " << file.size << " bytes, " << cells.size() << " cells (0 .. "
+  out << DisplayText(file.name) << ": grid file, " << file.size << " bytes, " << cells.size() << " cells (0 .. "
       << last << ", a route of about " << last * kCellMetres - 7000 << " m)\n";
   if (cells.size() > 1) {
     out << "  cell 1 stamps: format mark " << cells[1].value_a << ", plain check code "

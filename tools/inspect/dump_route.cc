@@ -3,6 +3,7 @@
 #include "tools/inspect/author_text.h"
 #include "tools/inspect/dump.h"
 #include "tools/inspect/route_summary.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -24,7 +25,7 @@ const char* TagName(uint16_t tag) {
 
 void DumpRouteFile(const InspectedFile& file, std::ostream& out) {
   RouteSummary s = SummariseRoute(file.route);
-  out << file.name << ": route file, " << file.size << " bytes, " << s.rows << " rows";
+  out << DisplayText(file.name) << ": route file, " << file.size << " bytes, " << s.rows << " rows";
   if (s.route_length >= 0) {
     out << " (route length " << s.route_length << " m and " << kRouteOverrunRows << " m beyond)";
   } else {

@@ -52,7 +52,7 @@ void DumpScenarioFile(const InspectedFile& file, std::ostream& out) {
   const ScenarioTable& table = file.scenario;
   int stops = 0;
   for (int i = 0; i < kScenarioRowCount; ++i) stops += RoleOfRow(table, i) == RowRole::kStop;
-  out << file.name << ": scenario file, " << file.size << " bytes, 87 rows (" << stops
+  out << DisplayText(file.name) << ": scenario file, " << file.size << " bytes, 87 rows (" << stops
       << " stop rows, " << SignBoardCount(table) << " sign-board rows)\n";
   for (int i = 0; i < kScenarioRowCount; ++i) {
     const ScenarioRow& row = table[i];

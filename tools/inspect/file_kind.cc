@@ -1,9 +1,13 @@
 #include "tools/inspect/file_kind.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "grid/grid_file_decoder.h"
@@ -47,6 +51,53 @@ FileKind KindFromStructure(std::string_view bytes) {
   if (route && HasNumber(probe.route)) return FileKind::kRoute;
   if (DecodeGridFile(bytes, &probe.cells).ok()) return FileKind::kGrid;
   return route ? FileKind::kRoute : FileKind::kUnknown;
+}
+
+// Reads the whole file with plain reads, so that a failure (a directory, a
+// device error, a file of /proc that refuses to be read) comes back as its
+// reason rather than as an exception; no more than the limit and one byte
+// are ever read, and a FIFO or a device is refused before it is opened.
+Status ReadCompiledFile(const std::filesystem::path& path, std::string* bytes) {
+  struct stat named;
+  if (stat(path.c_str(), &named) != 0) {
+    return Status::Error(errno == ENOENT ? "no such file" : "cannot be read: " + std::string(std::strerror(errno)));
+  }
+  if (!S_ISREG(named.st_mode)) return Status::Error("not a regular file");
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return Status::Error("cannot be opened for reading: " + std::string(std::strerror(errno)));
+  struct stat opened;
+  Status status;
+  if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    status = Status::Error("not a regular file");
+  } else if (static_cast<uintmax_t>(opened.st_size) > kMaxCompiledFileBytes) {
+    status = Status::Error(std::to_string(opened.st_size) + " bytes are more than any compiled file holds (" +
+                           std::to_string(kMaxCompiledFileBytes) + ")");
+  } else {
+    bytes->assign(static_cast<size_t>(opened.st_size) + 1, '\0');
+    size_t filled = 0;
+    for (;;) {
+      if (filled == bytes->size()) {
+        if (filled > kMaxCompiledFileBytes) {
+          status = Status::Error("it grew beyond the " + std::to_string(kMaxCompiledFileBytes) +
+                                 " bytes any compiled file holds while it was read");
+          break;
+        }
+        bytes->resize(static_cast<size_t>(std::min<uintmax_t>(kMaxCompiledFileBytes + 1, filled * 2 + 4096)));
+      }
+      const ssize_t n = read(fd, bytes->data() + filled, bytes->size() - filled);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        status = Status::Error("cannot be read: " + std::string(std::strerror(errno)));
+        break;
+      }
+      if (n == 0) break;
+      filled += static_cast<size_t>(n);
+    }
+    bytes->resize(filled);
+  }
+  close(fd);
+  if (!status.ok()) bytes->clear();
+  return status;
 }
 
 }  // namespace
@@ -97,18 +148,8 @@ Status IdentifyAndDecode(std::string_view name, std::string_view bytes, Inspecte
 }
 
 Status LoadInspectedFile(const std::filesystem::path& path, InspectedFile* file) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return Status::Error("no such file");
-  if (!std::filesystem::is_regular_file(path, ec)) return Status::Error("not a regular file");
-  uintmax_t size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kMaxCompiledFileBytes) {
-    return Status::Error(std::to_string(size) + " bytes are more than any compiled file holds (" +
-                         std::to_string(kMaxCompiledFileBytes) + ")");
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Error("cannot be opened for reading");
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return Status::Error("cannot be read");
+  std::string bytes;
+  if (Status read = ReadCompiledFile(path, &bytes); !read.ok()) return read;
   return IdentifyAndDecode(path.string(), bytes, file);
 }
 

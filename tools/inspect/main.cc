@@ -7,12 +7,18 @@
 //
 // Exit status 0 when everything was read, 2 on bad input.
 #include <CLI/CLI.hpp>
+#include <csignal>
+#include <exception>
 #include <iostream>
+#include <new>
 
 #include "tools/inspect/command.h"
+#include "tools/inspect/text.h"
 #include "tools/viewer/serve_folder.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   scenario::InspectOptions options;
   CLI::App app{
       "Shows what a compiled scenario holds: a readable dump of its route file (<route>_linea.dat), "
@@ -49,4 +55,20 @@ int main(int argc, char** argv) {
     return scenario::viewer::ServeFolder(options.paths[0], address, std::cerr);
   }
   return scenario::RunInspect(options, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A reader of the dump that goes away (`| head`) only stops the printing.
+  std::signal(SIGPIPE, SIG_IGN);
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "scenario-inspect: error: out of memory: the run ended before it was done\n";
+  } catch (const std::exception& failure) {
+    std::cerr << "scenario-inspect: error: an unexpected failure ended the run: "
+              << scenario::DisplayText(failure.what()) << '\n';
+  }
+  return scenario::kInspectBadInput;
 }

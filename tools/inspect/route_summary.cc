@@ -15,10 +15,6 @@ constexpr double kCurvedTurn = 1e-7;
 // metre.
 constexpr double kSameCurveTolerance = 0.02;
 
-double Heading(const RoutePlan& plan, int64_t row) {
-  return std::atan2(plan.X(row) - plan.X(row - 1), plan.Y(row) - plan.Y(row - 1));
-}
-
 double Wrap(double angle) {
   while (angle > std::numbers::pi) angle -= 2 * std::numbers::pi;
   while (angle < -std::numbers::pi) angle += 2 * std::numbers::pi;
@@ -28,23 +24,9 @@ double Wrap(double angle) {
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
 void FindCurves(const RoutePlan& plan, RouteSummary* summary) {
-  RouteCurve* open = nullptr;
-  for (int64_t row = 2; row < plan.rows(); ++row) {
-    bool measurable = plan.IsPoint(row) && plan.IsPoint(row - 1) && plan.IsPoint(row - 2);
-    double turn = measurable ? Wrap(Heading(plan, row) - Heading(plan, row - 1)) : 0.0;
-    if (std::abs(turn) <= kCurvedTurn) {
-      open = nullptr;
-      continue;
-    }
-    double k = std::tan(turn);
-    bool continues = open != nullptr && open->end_row == row - 1 &&
-                     std::abs(k - open->turn_per_metre) <= kSameCurveTolerance * std::abs(open->turn_per_metre);
-    if (!continues) {
-      summary->curves.push_back({row - 1, row, 0.0, k});
-      open = &summary->curves.back();
-    }
-    open->end_row = row;
-    open->turn_degrees += Degrees(turn);
+  CurveFinder finder(&summary->curves);
+  for (int64_t row = 0; row < plan.rows(); ++row) {
+    finder.Add(row, plan.IsPoint(row), plan.X(row), plan.Y(row));
   }
   for (const RouteCurve& curve : summary->curves) {
     summary->net_turn_degrees += curve.turn_degrees;
@@ -82,6 +64,37 @@ RouteSummary SummariseRoute(const RoutePlan& plan) {
   }
   FindCurves(plan, &summary);
   return summary;
+}
+
+void CurveFinder::Add(int64_t row, bool point, double x, double y) {
+  const Row now{point, x, y};
+  const bool measurable = row >= 2 && point && last_.point && before_last_.point;
+  double turn = 0.0;
+  if (measurable) {
+    // Headings from +y towards +x, of the step into the row and the one before.
+    const double heading = std::atan2(x - last_.x, y - last_.y);
+    const double heading_before = std::atan2(last_.x - before_last_.x, last_.y - before_last_.y);
+    turn = Wrap(heading - heading_before);
+  }
+  before_last_ = last_;
+  last_ = now;
+  if (row < 2) return;
+  if (std::abs(turn) <= kCurvedTurn) {
+    is_open_ = false;
+    return;
+  }
+  const double k = std::tan(turn);
+  const bool continues = is_open_ && open_.end_row == row - 1 &&
+                         std::abs(k - open_.turn_per_metre) <= kSameCurveTolerance * std::abs(open_.turn_per_metre);
+  if (!continues) {
+    open_ = {row - 1, row, 0.0, k};
+    is_open_ = true;
+    ++count_;
+    if (kept_ != nullptr) kept_->push_back(open_);
+  }
+  open_.end_row = row;
+  open_.turn_degrees += Degrees(turn);
+  if (kept_ != nullptr) kept_->back() = open_;
 }
 
 }  // namespace scenario

@@ -40,4 +40,25 @@ struct RouteSummary {
 
 RouteSummary SummariseRoute(const RoutePlan& plan);
 
+// Finds the curves row by row, from the last three rows: the same curves
+// SummariseRoute finds, for a plan read in order from its file. Keeps them
+// in `kept` when given; counts them either way.
+class CurveFinder {
+ public:
+  explicit CurveFinder(std::vector<RouteCurve>* kept = nullptr) : kept_(kept) {}
+  void Add(int64_t row, bool point, double x, double y);
+  int64_t count() const { return count_; }
+
+ private:
+  struct Row {
+    bool point = false;
+    double x = 0, y = 0;
+  };
+  std::vector<RouteCurve>* kept_;
+  Row before_last_, last_;
+  RouteCurve open_;
+  bool is_open_ = false;
+  int64_t count_ = 0;
+};
+
 }  // namespace scenario

@@ -4,7 +4,9 @@
 #include <system_error>
 
 #include "grid/track_grid.h"
+#include "tools/inspect/route_rows.h"
 #include "tools/inspect/route_summary.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -22,6 +24,17 @@ std::string JoinNames(const std::vector<std::string>& names) {
   return out;
 }
 
+// The regular files of the folder, by name. Stepped with an error code, so
+// that a folder that fails while it is listed is said, not thrown.
+bool RegularFilesIn(const std::filesystem::path& folder, std::vector<std::string>* names, std::error_code* ec) {
+  std::filesystem::directory_iterator it(folder, *ec);
+  for (; !*ec && it != std::filesystem::directory_iterator(); it.increment(*ec)) {
+    std::error_code ignored;
+    if (it->is_regular_file(ignored)) names->push_back(it->path().filename().string());
+  }
+  return !*ec;
+}
+
 Status Load(const std::filesystem::path& path, InspectedFile* file) {
   if (Status loaded = LoadInspectedFile(path, file); !loaded.ok()) {
     return Status::Error(path.string() + ": " + loaded.message());
@@ -32,15 +45,15 @@ Status Load(const std::filesystem::path& path, InspectedFile* file) {
 void CheckAgreement(ScenarioFolder* f) {
   const ScenarioTable& table = f->scenario.scenario;
   if (table[kRouteRow].name != f->route_name) {
-    f->warnings.push_back("row 85 names the route \"" + table[kRouteRow].name + "\", the files \"" +
-                          f->route_name + "\"");
+    f->warnings.push_back("row 85 names the route \"" + CodePageToUtf8(table[kRouteRow].name) +
+                          "\", the files \"" + DisplayText(f->route_name) + "\"");
   }
   if (table[kTrainRow].name != f->train_number) {
-    f->warnings.push_back("row 86 names the train \"" + table[kTrainRow].name + "\", the files \"" +
-                          f->train_number + "\"");
+    f->warnings.push_back("row 86 names the train \"" + CodePageToUtf8(table[kTrainRow].name) +
+                          "\", the files \"" + DisplayText(f->train_number) + "\"");
   }
   int64_t length = table[kRunRow].span_end;
-  int64_t rows = f->route.route.rows();
+  int64_t rows = f->route_rows;
   if (rows != length + kRouteOverrunRows + 1) {
     f->warnings.push_back("the route length in row 84 is " + std::to_string(length) +
                           " m, but the route file has " + std::to_string(rows) + " rows");
@@ -60,10 +73,7 @@ Status ScenarioFilesIn(const std::filesystem::path& folder,
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec)) return Status::Error("no such folder");
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
-  }
-  if (ec) return Status::Error("cannot list the folder (" + ec.message() + ")");
+  if (!RegularFilesIn(folder, &names, &ec)) return Status::Error("cannot list the folder (" + ec.message() + ")");
   std::sort(names.begin(), names.end());
   std::vector<std::string> scenarios;
   for (const std::string& n : names) {
@@ -97,18 +107,17 @@ Status ScenarioFilesIn(const std::filesystem::path& folder,
 int64_t ScenarioFolder::RouteLength() const {
   int64_t length = scenario.scenario[kRunRow].span_end;
   if (length > 0) return length;
-  return std::max<int64_t>(0, route.route.rows() - kRouteOverrunRows - 1);
+  return std::max<int64_t>(0, route_rows - kRouteOverrunRows - 1);
 }
 
-Status LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* out) {
+Status LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* out, RouteDetail detail) {
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec))
     return Status::Error(folder.string() + ": no such folder");
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+  if (!RegularFilesIn(folder, &names, &ec)) {
+    return Status::Error(folder.string() + ": cannot list the folder (" + ec.message() + ")");
   }
-  if (ec) return Status::Error(folder.string() + ": cannot list the folder (" + ec.message() + ")");
   std::sort(names.begin(), names.end());
 
   std::vector<std::string> routes;
@@ -136,14 +145,35 @@ Status LoadScenarioFolder(const std::filesystem::path& folder, ScenarioFolder* o
     return Status::Error(folder.string() + ": several scenario files of route " +
                          out->route_name + " (trains " + JoinNames(trains) + "); keep one per folder");
   }
-  out->train_number = trains[0];
-  std::string grid_name = prefix + out->train_number + ".dat";
+  std::string grid_name = prefix + trains[0] + ".dat";
   if (std::find(names.begin(), names.end(), grid_name) == names.end()) {
     return Status::Error(folder.string() + ": the grid file " + grid_name + " is missing");
   }
-  Status loaded = Load(folder / routes[0], &out->route);
-  if (loaded.ok()) loaded = Load(folder / (prefix + out->train_number + ".sim"), &out->scenario);
-  if (loaded.ok()) loaded = Load(folder / grid_name, &out->grid);
+  return LoadScenarioSet(folder, routes[0].substr(0, routes[0].size() - kRouteSuffix.size()), trains[0], out,
+                         detail);
+}
+
+Status LoadScenarioSet(const std::filesystem::path& folder, const std::string& route_name,
+                       const std::string& train_number, ScenarioFolder* out, RouteDetail detail) {
+  out->route_name = route_name;
+  out->train_number = train_number;
+  const std::string stem = route_name + "_" + train_number;
+  out->route_path = folder / (route_name + std::string(kRouteSuffix));
+  Status loaded;
+  if (detail == RouteDetail::kWhole) {
+    loaded = Load(out->route_path, &out->route);
+    out->route_rows = out->route.route.rows();
+  } else {
+    RouteFileRows rows;
+    loaded = rows.Open(out->route_path);
+    if (!loaded.ok()) loaded = Status::Error(out->route_path.string() + ": " + loaded.message());
+    out->route_rows = rows.rows();
+    out->route.name = out->route_path.string();
+    out->route.kind = FileKind::kRoute;
+    out->route.size = static_cast<size_t>(rows.size());
+  }
+  if (loaded.ok()) loaded = Load(folder / (stem + ".sim"), &out->scenario);
+  if (loaded.ok()) loaded = Load(folder / (stem + ".dat"), &out->grid);
   if (!loaded.ok()) return loaded;
   CheckAgreement(out);
   return Status::OK();

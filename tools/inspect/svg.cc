@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tools/inspect/grid_summary.h"
+#include "tools/inspect/route_rows.h"
 #include "tools/inspect/route_summary.h"
 #include "tools/inspect/scenario_rows.h"
 #include "tools/inspect/svg_parts.h"
@@ -76,6 +77,17 @@ int CountCells(const ScenarioFolder& f, std::initializer_list<uint8_t> types) {
   return count;
 }
 
+// The curves of the route file, counted as it is read row by row.
+int64_t CurvesIn(const ScenarioFolder& f) {
+  RouteFileRows file;
+  CurveFinder curves;
+  if (!file.Open(f.route_path).ok()) return 0;
+  const Status read = file.ForEachRow([&](int64_t row, const RouteElement& x, const RouteElement& y) {
+    curves.Add(row, IsPlanPoint(x, y), x.value, y.value);
+  });
+  return read.ok() ? curves.count() : 0;
+}
+
 double DrawHeading(const ScenarioFolder& f, double top, const ProfileFrame& frame, SvgWriter& svg) {
   const ScenarioTable& table = f.scenario.scenario;
   int stops = 0;
@@ -89,7 +101,7 @@ double DrawHeading(const ScenarioFolder& f, double top, const ProfileFrame& fram
       " sign boards, " + std::to_string(CountCells(f, {kSpeedBoard})) + " speed boards, " +
       std::to_string(CountCells(f, {kSlowdownStart})) + " slowdowns, " +
       std::to_string(CountCells(f, {kCodeReduction, kCodeZero})) + " code changes, " +
-      std::to_string(SummariseRoute(f.route.route).curves.size()) + " curves";
+      std::to_string(CurvesIn(f)) + " curves";
   svg.WithText("text", {{"class", "note"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top + 38)}}, summary);
   double height = 48;
   for (const std::string& warning : f.warnings) {

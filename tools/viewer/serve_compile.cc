@@ -7,6 +7,7 @@
 #include "tools/compile/inputs.h"
 #include "tools/compile/terminal_text.h"
 #include "tools/compile/watch.h"
+#include "tools/inspect/text.h"
 #include "tools/viewer/compile_sources.h"
 #include "tools/viewer/scene.h"
 #include "tools/viewer/server.h"
@@ -41,7 +42,7 @@ int CompileAndPublish(const CompileOptions& options, const DescriptionsRead& rea
     if (Status loaded = LoadScenarioFolder(options.out_dir, folder.get()); loaded.ok()) {
       view.PublishScene(folder, SceneJson(*folder, sources ? &*sources : nullptr).dump(-1, ' ', false, Json::error_handler_t::replace));
     } else {
-      err << "scenario-compile: the page keeps its picture: " << loaded.message() << "\n";
+      err << "scenario-compile: the page keeps its picture: " << DisplayText(loaded.message()) << "\n";
     }
   }
   view.PublishStatus(CompileStatusJson(summary, texts));

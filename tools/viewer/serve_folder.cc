@@ -5,6 +5,7 @@
 #include <memory>
 #include <thread>
 
+#include "tools/inspect/text.h"
 #include "tools/viewer/scene.h"
 #include "tools/viewer/server.h"
 #include "tools/viewer/status_json.h"
@@ -31,11 +32,13 @@ std::string FolderStamp(const std::string& folder) {
 void LoadAndPublish(const std::string& path, LiveView& view, std::ostream& err) {
   auto folder = std::make_shared<ScenarioFolder>();
   if (Status loaded = LoadScenarioFolder(path, folder.get()); !loaded.ok()) {
-    err << "scenario-inspect: " << loaded.message() << "\n";
+    err << "scenario-inspect: " << DisplayText(loaded.message()) << "\n";
     view.PublishStatus(InspectStatusJson(loaded.message(), {}));
     return;
   }
-  for (const std::string& warning : folder->warnings) err << path << ": warning: " << warning << "\n";
+  for (const std::string& warning : folder->warnings) {
+    err << DisplayText(path) << ": warning: " << DisplayText(warning) << "\n";
+  }
   const std::vector<std::string> warnings = folder->warnings;
   view.PublishScene(folder, SceneJson(*folder, nullptr).dump(-1, ' ', false, Json::error_handler_t::replace));
   view.PublishStatus(InspectStatusJson("", warnings));
