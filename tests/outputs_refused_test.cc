@@ -68,7 +68,9 @@ TEST(OutputsRefusedTest, CompileNeverWritesOverAnInputOrAnotherOutput) {
     EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
     EXPECT_EQ(ReadFile(at.line), ReadFile(kExamples + "line.txt"));
     EXPECT_EQ(ReadFile(at.train), ReadFile(kExamples + "train.txt"));
-    if (std::string(c.report) != "out") EXPECT_FALSE(fs::exists(at.out));
+    if (std::string(c.report) != "out") {
+      EXPECT_FALSE(fs::exists(at.out));
+    }
   }
 }
 

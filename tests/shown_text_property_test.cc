@@ -79,7 +79,8 @@ std::string TerminalProblem(const std::string& text) {
 
 std::string JsonProblem(const std::string& text) {
   try {
-    (void)nlohmann::json::parse(text);
+    const nlohmann::json parsed = nlohmann::json::parse(text);
+    (void)parsed;
   } catch (const nlohmann::json::exception& refused) {
     return refused.what();
   }

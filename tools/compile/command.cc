@@ -55,6 +55,12 @@ class OutDirWriter : public FileWriter {
     if (Status unreachable = Reachable(path); !unreachable.ok()) return unreachable;
     return files_.Write(path, source);
   }
+  Status WriteSet(const std::vector<SetFile>& files) override {
+    for (const SetFile& file : files) {
+      if (Status unreachable = Reachable(file.path); !unreachable.ok()) return unreachable;
+    }
+    return files_.WriteSet(files);
+  }
 
  private:
   Status Reachable(const std::filesystem::path& path) const {
@@ -124,7 +130,11 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
     err.flush();
   });
   if (!lock.held()) {
-    err << "scenario-compile: " << EscapeForTerminal(lock.Failure()) << "\n";
+    // A folder that could not be made cannot be locked either; its own
+    // reason is the one worth saying.
+    const std::string why = dir_error ? "cannot create the folder " + options.out_dir + ": " + dir_error.message()
+                                      : lock.Failure();
+    err << "scenario-compile: " << EscapeForTerminal(why) << "\n";
     summary.exit_status = kExitFailure;
     return summary;
   }
