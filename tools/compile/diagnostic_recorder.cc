@@ -34,12 +34,15 @@ void DiagnosticRecorder::FollowComment(std::string_view field, TextPosition wher
 void DiagnosticRecorder::OnComment(KeywordScope scope, std::string_view field,
                                    TextPosition where) {
   FollowComment(field, where, true);
+  NoteBody(scope);
   pending_comment_ = CommaComment{scope, std::string(field), where, "", {}, false};
 }
 
 void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view field,
                                         TextPosition where) {
   FollowComment(field, where, false);
+  NoteBody(scope);
+  NoteSplitNumber(scope, field, where);
   // A train field that began no record tells nothing (the train has no
   // sections to be in the wrong one of) unless it may be a misspelt keyword;
   // a text of noise has millions, so one such field a line is kept.
@@ -59,6 +62,7 @@ void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view fie
 void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view field,
                                             TextPosition where) {
   FollowComment(field, where, false);
+  NoteBody(scope);
   keyword_fields_.push_back(
       KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, true});
 }
