@@ -1,0 +1,111 @@
+// Warnings about tunnels: a kind the kind byte does not keep (0 or below
+// means no tunnel), a span that marks no cell, and the gap rule, which makes
+// a tunnel that starts 150 m or less after the end of the tunnel read before
+// it (or inside it) kind 3 whatever its record says.
+#include <string>
+
+#include "grid/rounding.h"
+#include "tools/compile/warnings.h"
+
+namespace scenario {
+
+namespace {
+
+// A kind above this asks for markers and is lowered by it.
+constexpr int64_t kMarkerRequest = 10;
+constexpr int64_t kJoinedKind = 3;
+constexpr int64_t kJoiningGap = 150;
+
+struct Span {
+  int64_t start = 0;
+  int64_t end = 0;
+  const RecordRead* record = nullptr;
+};
+
+// The cells a tunnel marks: round(start / 50) to round(end / 50 - 1).
+bool MarksACell(int64_t start, int64_t end) { return RoundDiv(start, 50) <= RoundDiv(end - 50, 50); }
+
+std::string OnLine(const RecordRead& record) {
+  return "line " + std::to_string(record.keyword.line);
+}
+
+void Kind(const DiagnosticContext& context, const RecordRead& tunnel, int64_t kind,
+          WarningList* out) {
+  if (kind > 0 && kind <= 255) return;
+  WarnAtValue(context, out, "tunnel-kind", tunnel, 2, [&] {
+    const std::string stored = std::to_string(kind & 0xff);
+    return "the tunnel kind " + std::to_string(*tunnel.Number(2)) +
+           (kind <= 0 ? " is not above 0" : " does not fit the kind byte") +
+           ": its cells keep the low 8 bits, " + stored +
+           ((kind & 0xff) == 0 ? ", which is no tunnel at all" : "") +
+           "; write 1 to 3, or 11 to 13 for markers";
+  });
+}
+
+// A span that marks nothing. An end before the start reads as a swapped
+// pair only when the swapped span would clash with no other tunnel; an end
+// far behind, into the tunnels already laid, is left alone.
+void EmptySpan(const DiagnosticContext& context, const Span& tunnel,
+               const std::vector<Span>& all, WarningList* out) {
+  if (MarksACell(tunnel.start, tunnel.end)) return;
+  std::string message;
+  if (tunnel.end < tunnel.start) {
+    for (const Span& other : all) {
+      if (other.record != tunnel.record && other.start < tunnel.start &&
+          other.end > tunnel.end) {
+        return;
+      }
+    }
+    message = "the tunnel ends at " + std::to_string(tunnel.end) + " m, before its start at " +
+              std::to_string(tunnel.start) + " m, so it marks no cell; were start and end "
+              "swapped? write " + std::to_string(tunnel.end) + ", " + std::to_string(tunnel.start);
+  } else {
+    message = "the tunnel from " + std::to_string(tunnel.start) + " to " +
+              std::to_string(tunnel.end) + " m is too short to reach a cell (cells " +
+              std::to_string(RoundDiv(tunnel.start, 50)) + " to " +
+              std::to_string(RoundDiv(tunnel.end - 50, 50)) + "), so it marks none";
+  }
+  WarnAtValue(context, out, "tunnel-span", *tunnel.record, 1, [&] { return message; });
+}
+
+// The gap rule: against the tunnel read before, whatever its position.
+void Gap(const DiagnosticContext& context, const Span& tunnel, const Span& before, int64_t kind,
+         WarningList* out) {
+  const int64_t gap = tunnel.start - before.end;
+  if (gap > kJoiningGap) return;
+  const bool inside = tunnel.start < before.end && tunnel.end > before.start &&
+                      MarksACell(before.start, before.end);
+  if (!inside && kind == kJoinedKind) return;
+  WarnAtValue(context, out, "tunnel-gap", *tunnel.record, 0, [&] {
+    std::string where =
+        inside ? "starts inside the tunnel of " + OnLine(*before.record) + " (" +
+                     std::to_string(before.start) + " to " + std::to_string(before.end) +
+                     " m), whose cells it marks again"
+               : "starts " + std::to_string(gap) + " m after the end of the tunnel of " +
+                     OnLine(*before.record) + " (" + std::to_string(before.end) + " m)";
+    return "the tunnel " + where + ": a tunnel that starts 150 m or less after the end of the "
+           "one before it is made kind 3, so its cells get kind 3" +
+           (kind == kJoinedKind ? std::string() : ", not " + std::to_string(kind)) +
+           "; leave more than 150 m between tunnels, or join them in one record";
+  });
+}
+
+}  // namespace
+
+void TunnelWarnings(const DiagnosticContext& context, WarningList* out) {
+  std::vector<Span> spans;
+  for (const RecordRead* tunnel : context.recorder.RecordsOf("tunnel")) {
+    if (!tunnel->Number(0) || !tunnel->Number(1) || !tunnel->Number(2)) continue;
+    spans.push_back(Span{*tunnel->Number(0), *tunnel->Number(1), tunnel});
+  }
+  for (size_t i = 0; i < spans.size(); ++i) {
+    const int64_t tipo = *spans[i].record->Number(2);
+    const int64_t kind = tipo > kMarkerRequest ? tipo - kMarkerRequest : tipo;
+    const bool joined = i > 0 && spans[i].start - spans[i - 1].end <= kJoiningGap;
+    if (!joined) Kind(context, *spans[i].record, kind, out);
+    EmptySpan(context, spans[i], spans, out);
+    if (i > 0) Gap(context, spans[i], spans[i - 1], kind, out);
+  }
+}
+
+}  // namespace scenario
