@@ -38,8 +38,10 @@ const std::vector<WarningKind>& AllWarnings() {
        "a signal's tempo that is ignored (sx not 2), raised to 101 (1 to 100) or cut to 8 bits"},
       {"tunnel-kind", "a tunnel kind (less 10 for markers) of 0 or below, or above 255"},
       {"tunnel-span", "a tunnel that marks no cell: too short, or its end before its start"},
+      {"tunnel-overlap", "a tunnel that overlaps one read before it, whose cells it marks again"},
       {"tunnel-gap",
-       "a tunnel that starts inside, or 150 m or less after, the tunnel before it: made kind 3"},
+       "a tunnel that starts 150 m or less after the end of the tunnel read before it: made kind "
+       "3"},
       {"speed-limit-step", "a speed limit not a multiple of 5 km/h, kept as the nearest one"},
       {"speed-limit-range", "a speed limit below 0 or above 300 km/h"},
       {"slowdown-speed", "a slowdown at 0 km/h or less"},

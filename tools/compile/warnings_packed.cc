@@ -34,7 +34,8 @@ void BoardSpeed(const DiagnosticContext& context, const RecordRead& board, size_
   if (!left || !right) return;
   const int64_t packed = RoundDiv(*right + *left * 100, 5);
   // A packed value beyond 16 bits already stopped the reader.
-  if (packed < std::numeric_limits<int16_t>::min() || packed > std::numeric_limits<int16_t>::max()) {
+  if (packed < std::numeric_limits<int16_t>::min() ||
+      packed > std::numeric_limits<int16_t>::max()) {
     return;
   }
   const int64_t left_back = Down(packed, 100) * 5, right_back = Rest(packed, 100) * 5;
@@ -54,16 +55,16 @@ void BoardSpeed(const DiagnosticContext& context, const RecordRead& board, size_
       why = "is not a multiple of 5";
       write = std::to_string(speed / 5 * 5) + " or " + std::to_string(speed / 5 * 5 + 5);
     } else {
-      why = "is above 495, the highest speed a board shows (the right one's fives must stay "
-            "below the left one's hundreds)";
+      why =
+          "is above 495, the highest speed a board shows (the right one's fives must stay "
+          "below the left one's hundreds)";
       write = "at most 495";
     }
-    return "the " + std::string(left_wrong ? "left" : "right") + " speed " +
-           std::to_string(speed) + " km/h " + why + ": the board's packed value round(" +
-           std::to_string(*right) + " / 5 + " + std::to_string(*left) + " x 20) = " +
-           std::to_string(packed) + " reads back as " + std::to_string(left_back) +
-           " km/h on the left and " + std::to_string(right_back) + " km/h on the right; write " +
-           write;
+    return "the " + std::string(left_wrong ? "left" : "right") + " speed " + std::to_string(speed) +
+           " km/h " + why + ": the board's packed value round(" + std::to_string(*right) +
+           " / 5 + " + std::to_string(*left) + " x 20) = " + std::to_string(packed) +
+           " reads back as " + std::to_string(left_back) + " km/h on the left and " +
+           std::to_string(right_back) + " km/h on the right; write " + write;
   });
 }
 
@@ -97,7 +98,7 @@ constexpr SignalGroup kSignalGroups[] = {
     {"value_c", "s3 x 10 + d3", {4, 9, 0}, {9, 9, 0}},
     {"value_d", "rapp x 10 + sx x 3 + dx", {5, 1, 6}, {9, 3, 2}},
 };
-constexpr const char* kSignalNames[] = {"position", "sx", "s1", "s2", "s3", "rapp",
+constexpr const char* kSignalNames[] = {"position", "sx", "s1", "s2", "s3",   "rapp",
                                         "dx",       "d1", "d2", "d3", "tempo"};
 
 void SignalGroupDigits(const DiagnosticContext& context, const RecordRead& signal,
@@ -125,13 +126,12 @@ void SignalGroupDigits(const DiagnosticContext& context, const RecordRead& signa
         back = std::string(kSignalNames[group.values[0]]) + " " + std::to_string(Down(packed, 10)) +
                ", " + kSignalNames[group.values[1]] + " " + std::to_string(Rest(packed, 10));
       }
-      const std::string range =
-          sides && i > 0 ? "sx 0 to 3 and dx 0 to 2 with sx x 3 + dx at most 9"
-                         : "0 to " + std::to_string(group.highest[i]);
+      const std::string range = sides && i > 0
+                                    ? "sx 0 to 3 and dx 0 to 2 with sx x 3 + dx at most 9"
+                                    : "0 to " + std::to_string(group.highest[i]);
       return "the signal's " + std::string(kSignalNames[group.values[i]]) + " " +
-             std::to_string(v[i]) + " lies outside " + range + ": its packed field " +
-             group.field + " = " + group.formula + " = " + std::to_string(packed) +
-             " reads back as " + back;
+             std::to_string(v[i]) + " lies outside " + range + ": its packed field " + group.field +
+             " = " + group.formula + " = " + std::to_string(packed) + " reads back as " + back;
     });
     return;  // one warning a field
   }
@@ -153,9 +153,8 @@ void SignalTempo(const DiagnosticContext& context, const RecordRead& signal, War
   } else {
     return;
   }
-  WarnAtValue(context, out, "signal-tempo", signal, 10, [&] {
-    return "the signal's tempo " + std::to_string(*tempo) + " " + what;
-  });
+  WarnAtValue(context, out, "signal-tempo", signal, 10,
+              [&] { return "the signal's tempo " + std::to_string(*tempo) + " " + what; });
 }
 
 }  // namespace

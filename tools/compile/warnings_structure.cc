@@ -21,20 +21,21 @@ const char* TextName(Description description) {
 void Preamble(const DiagnosticContext& context, Description description, WarningList* out) {
   const std::optional<PreambleRecordRead>& first = context.recorder.preamble_record(description);
   if (!first) return;
-  const std::string others =
-      first->count > 1 ? ", and so are the " + std::to_string(first->count - 1) +
-                             " other fields of the preamble that hold a record keyword"
-                       : "";
+  const std::string others = first->count > 1
+                                 ? ", and so are the " + std::to_string(first->count - 1) +
+                                       " other fields of the preamble that hold a record keyword"
+                                 : "";
   std::string message;
   if (context.recorder.body_read(description)) {
-    message = "this field holds a record keyword but stands before the [generale] field, in "
-              "the preamble the reader skips: the record is dropped" + others +
-              "; move it after [generale]";
+    message =
+        "this field holds a record keyword but stands before the [generale] field, in "
+        "the preamble the reader skips: the record is dropped" +
+        others + "; move it after [generale]";
   } else {
     message = std::string("the ") + TextName(description) +
               " has no [generale] field before its last field, so the reader skips all of it as "
-              "preamble: this record, the first it drops, is not read" + others +
-              "; put [generale] on a line of its own before the records";
+              "preamble: this record, the first it drops, is not read" +
+              others + "; put [generale] on a line of its own before the records";
   }
   if (!out->Admit("preamble-record", description, first->where)) return;
   out->push_back(Warning(context, "preamble-record", description, first->where, message));
@@ -50,8 +51,7 @@ std::string SplitHint(const std::string& line, size_t from, size_t to) {
     if (digit(i + 2) && digit(i + 3) && digit(i + 4) && !digit(i + 5)) {
       size_t start = i;
       while (start > from && digit(start - 1)) --start;
-      return std::string("a thousands separator in \"") + line.substr(start, i + 5 - start) +
-             "\"?";
+      return std::string("a thousands separator in \"") + line.substr(start, i + 5 - start) + "\"?";
     }
   }
   return "";
@@ -82,12 +82,12 @@ void SplitNumbers(const DiagnosticContext& context, WarningList* out) {
     std::string hint = SplitHint(line, static_cast<size_t>(record.At(first).column - 1),
                                  static_cast<size_t>(split.where.column - 1));
     if (hint.empty()) hint = CommaOrBlank(line, at.column);
-    out->push_back(Warning(
-        context, "number-split", record.description, at,
-        "the " + std::string(record.kind.name()) + " record's last value is read as " +
-            std::to_string(*record.Number(value)) + ", and the " + digits +
-            " after it as a keyword field that begins no record: " + hint +
-            " write whole numbers without blanks or separators"));
+    out->push_back(Warning(context, "number-split", record.description, at,
+                           "the " + std::string(record.kind.name()) +
+                               " record's last value is read as " +
+                               std::to_string(*record.Number(value)) + ", and the " + digits +
+                               " after it as a keyword field that begins no record: " + hint +
+                               " write whole numbers without blanks or separators"));
   }
 }
 
@@ -112,8 +112,9 @@ void LineEnds(const DiagnosticContext& context, Description description, Warning
                 "a record's last value runs on into the next line; save it with CR LF or LF "
                 "line ends";
     } else {
-      message = "a CR alone, not followed by LF, ends no line: the readers take it as part of "
-                "the field; save the text with CR LF or LF line ends";
+      message =
+          "a CR alone, not followed by LF, ends no line: the readers take it as part of "
+          "the field; save the text with CR LF or LF line ends";
     }
     if (out->Admit("line-ends", description, where)) {
       out->push_back(Warning(context, "line-ends", description, where, message));
@@ -125,9 +126,9 @@ void LineEnds(const DiagnosticContext& context, Description description, Warning
 // Records that set one value of the run: a second one replaces the first.
 void Repeated(const DiagnosticContext& context, WarningList* out) {
   static constexpr const RecordKeyword* kSingles[] = {
-      &kRouteLengthKeyword, &kChainage1Keyword,  &kChainage2Keyword,   &kChainage3Keyword,
+      &kRouteLengthKeyword, &kChainage1Keyword,   &kChainage2Keyword,   &kChainage3Keyword,
       &kBackground1Keyword, &kBackground2Keyword, &kBackground3Keyword, &kRepetitionKeyword,
-      &kBrakedMassKeyword,  &kCarriagesKeyword,  &kClockKeyword,       &kSandKeyword};
+      &kBrakedMassKeyword,  &kCarriagesKeyword,   &kClockKeyword,       &kSandKeyword};
   for (const RecordKeyword* single : kSingles) {
     const std::vector<const RecordRead*>& records = context.recorder.RecordsOf(single->kind);
     for (size_t i = 1; i < records.size(); ++i) {
@@ -140,13 +141,12 @@ void Repeated(const DiagnosticContext& context, WarningList* out) {
               ? "it sizes the grid and the route table afresh, and the length of " + line +
                     " is lost"
               : "its values replace those of " + line;
-      Diagnostic warning = Warning(context, "repeated-record", again.description, again.keyword,
-                                   "a second " + std::string(single->kind) + " record: " +
-                                       effect + "; keep one");
-      warning.notes.push_back(DiagnosticNote{context.FileOf(before.description),
-                                             before.keyword.line, before.keyword.column,
-                                             "the " + std::string(single->kind) +
-                                                 " record before it"});
+      Diagnostic warning =
+          Warning(context, "repeated-record", again.description, again.keyword,
+                  "a second " + std::string(single->kind) + " record: " + effect + "; keep one");
+      warning.notes.push_back(DiagnosticNote{
+          context.FileOf(before.description), before.keyword.line, before.keyword.column,
+          "the " + std::string(single->kind) + " record before it"});
       out->push_back(std::move(warning));
     }
   }
@@ -158,9 +158,9 @@ const RecordRead* LastRouteLength(const DiagnosticContext& context) {
 }
 
 // Records that stand somewhere on the track, by their position value.
-constexpr const char* kLocated[] = {"gradient", "curve",       "tunnel",   "speed boards",
-                                    "sign board", "speed limit", "adhesion", "signal",
-                                    "slowdown", "code reduction", "stop"};
+constexpr const char* kLocated[] = {"gradient",   "curve",          "tunnel",   "speed boards",
+                                    "sign board", "speed limit",    "adhesion", "signal",
+                                    "slowdown",   "code reduction", "stop"};
 
 void PastTheRoute(const DiagnosticContext& context, const RecordRead& length, WarningList* out) {
   const int64_t route = *length.Number(0);
@@ -197,8 +197,9 @@ void StructureWarnings(const DiagnosticContext& context, WarningList* out) {
   if (length == nullptr) return;
   if (*length->Number(0) == 0) {
     WarnAtValue(context, out, "route-length", *length, 0, [] {
-      return std::string("a route length of 0 m: the route has no track, and the grid holds "
-                         "only the 7000 m beyond its end (cells 0 to 140)");
+      return std::string(
+          "a route length of 0 m: the route has no track, and the grid holds "
+          "only the 7000 m beyond its end (cells 0 to 140)");
     });
     return;
   }

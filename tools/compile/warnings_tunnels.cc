@@ -1,7 +1,7 @@
 // Warnings about tunnels: a kind the kind byte does not keep (0 or below
-// means no tunnel), a span that marks no cell, and the gap rule, which makes
-// a tunnel that starts 150 m or less after the end of the tunnel read before
-// it (or inside it) kind 3 whatever its record says.
+// means no tunnel), a span that marks no cell, tunnels that overlap, and the
+// gap rule, which makes a tunnel that starts 150 m or less after the end of
+// the tunnel read before it (or inside it) kind 3 whatever its record says.
 #include <string>
 
 #include "grid/rounding.h"
@@ -23,7 +23,9 @@ struct Span {
 };
 
 // The cells a tunnel marks: round(start / 50) to round(end / 50 - 1).
-bool MarksACell(int64_t start, int64_t end) { return RoundDiv(start, 50) <= RoundDiv(end - 50, 50); }
+bool MarksACell(int64_t start, int64_t end) {
+  return RoundDiv(start, 50) <= RoundDiv(end - 50, 50);
+}
 
 std::string OnLine(const RecordRead& record) {
   return "line " + std::to_string(record.keyword.line);
@@ -45,20 +47,21 @@ void Kind(const DiagnosticContext& context, const RecordRead& tunnel, int64_t ki
 // A span that marks nothing. An end before the start reads as a swapped
 // pair only when the swapped span would clash with no other tunnel; an end
 // far behind, into the tunnels already laid, is left alone.
-void EmptySpan(const DiagnosticContext& context, const Span& tunnel,
-               const std::vector<Span>& all, WarningList* out) {
+void EmptySpan(const DiagnosticContext& context, const Span& tunnel, const std::vector<Span>& all,
+               WarningList* out) {
   if (MarksACell(tunnel.start, tunnel.end)) return;
   std::string message;
   if (tunnel.end < tunnel.start) {
     for (const Span& other : all) {
-      if (other.record != tunnel.record && other.start < tunnel.start &&
-          other.end > tunnel.end) {
+      if (other.record != tunnel.record && other.start < tunnel.start && other.end > tunnel.end) {
         return;
       }
     }
     message = "the tunnel ends at " + std::to_string(tunnel.end) + " m, before its start at " +
-              std::to_string(tunnel.start) + " m, so it marks no cell; were start and end "
-              "swapped? write " + std::to_string(tunnel.end) + ", " + std::to_string(tunnel.start);
+              std::to_string(tunnel.start) +
+              " m, so it marks no cell; were start and end "
+              "swapped? write " +
+              std::to_string(tunnel.end) + ", " + std::to_string(tunnel.start);
   } else {
     message = "the tunnel from " + std::to_string(tunnel.start) + " to " +
               std::to_string(tunnel.end) + " m is too short to reach a cell (cells " +
@@ -68,24 +71,42 @@ void EmptySpan(const DiagnosticContext& context, const Span& tunnel,
   WarnAtValue(context, out, "tunnel-span", *tunnel.record, 1, [&] { return message; });
 }
 
-// The gap rule: against the tunnel read before, whatever its position.
-void Gap(const DiagnosticContext& context, const Span& tunnel, const Span& before, int64_t kind,
-         WarningList* out) {
-  const int64_t gap = tunnel.start - before.end;
-  if (gap > kJoiningGap) return;
-  const bool inside = tunnel.start < before.end && tunnel.end > before.start &&
-                      MarksACell(before.start, before.end);
-  if (!inside && kind == kJoinedKind) return;
+// The gap rule: against the tunnel read before, whatever its position. A
+// tunnel that overlaps one read earlier marks its cells again, with its own
+// kind or, when the gap rule takes it, kind 3.
+void Overlap(const DiagnosticContext& context, const std::vector<Span>& spans, size_t i,
+             int64_t kind, WarningList* out) {
+  const Span& tunnel = spans[i];
+  const bool joined = i > 0 && tunnel.start - spans[i - 1].end <= kJoiningGap;
+  const Span* over = nullptr;
+  if (MarksACell(tunnel.start, tunnel.end)) {
+    for (size_t k = i; k-- > 0 && over == nullptr;) {
+      const Span& other = spans[k];
+      if (MarksACell(other.start, other.end) && tunnel.start < other.end &&
+          tunnel.end > other.start) {
+        over = &other;
+      }
+    }
+  }
+  const std::string kind_three =
+      "a tunnel that starts 150 m or less after the end of the one read before it is made kind "
+      "3, so its cells get kind 3" +
+      (kind == kJoinedKind ? std::string() : ", not " + std::to_string(kind));
+  if (over != nullptr) {
+    WarnAtValue(context, out, "tunnel-overlap", *tunnel.record, 0, [&] {
+      return "the tunnel overlaps the tunnel of " + OnLine(*over->record) + " (" +
+             std::to_string(over->start) + " to " + std::to_string(over->end) +
+             " m) and marks its cells again" + (joined ? "; " + kind_three : std::string()) +
+             "; join them in one record";
+    });
+    return;
+  }
+  if (!joined || kind == kJoinedKind) return;
+  const Span& before = spans[i - 1];
   WarnAtValue(context, out, "tunnel-gap", *tunnel.record, 0, [&] {
-    std::string where =
-        inside ? "starts inside the tunnel of " + OnLine(*before.record) + " (" +
-                     std::to_string(before.start) + " to " + std::to_string(before.end) +
-                     " m), whose cells it marks again"
-               : "starts " + std::to_string(gap) + " m after the end of the tunnel of " +
-                     OnLine(*before.record) + " (" + std::to_string(before.end) + " m)";
-    return "the tunnel " + where + ": a tunnel that starts 150 m or less after the end of the "
-           "one before it is made kind 3, so its cells get kind 3" +
-           (kind == kJoinedKind ? std::string() : ", not " + std::to_string(kind)) +
+    return "the tunnel starts " + std::to_string(tunnel.start - before.end) +
+           " m after the end of the tunnel of " + OnLine(*before.record) + " (" +
+           std::to_string(before.end) + " m): " + kind_three +
            "; leave more than 150 m between tunnels, or join them in one record";
   });
 }
@@ -104,7 +125,7 @@ void TunnelWarnings(const DiagnosticContext& context, WarningList* out) {
     const bool joined = i > 0 && spans[i].start - spans[i - 1].end <= kJoiningGap;
     if (!joined) Kind(context, *spans[i].record, kind, out);
     EmptySpan(context, spans[i], spans, out);
-    if (i > 0) Gap(context, spans[i], spans[i - 1], kind, out);
+    Overlap(context, spans, i, kind, out);
   }
 }
 

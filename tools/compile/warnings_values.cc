@@ -52,8 +52,8 @@ void Slowdowns(const DiagnosticContext& context, WarningList* out) {
     const int64_t start = RoundDiv(*x + 50, 50), end = RoundDiv(*x + *l + 50, 50);
     if (*l > 0 && end != start) continue;
     WarnAtValue(context, out, "length-range", *slowdown, 2, [&] {
-      const std::string cells = " (cell " + std::to_string(end) + ", start in cell " +
-                                std::to_string(start) + ")";
+      const std::string cells =
+          " (cell " + std::to_string(end) + ", start in cell " + std::to_string(start) + ")";
       return "the slowdown's length " + std::to_string(*l) + " m puts its end board " +
              (end < start ? "before its start board" + cells +
                                 ", and the completion pass then places code reductions from the "
@@ -95,8 +95,8 @@ void TimeOfDay(const DiagnosticContext& context, const RecordRead& record, size_
   for (size_t i = 0; i < 3; ++i) {
     if (values[i] >= 0 && values[i] <= highest[i]) continue;
     WarnAtValue(context, out, "time-range", record, first + i, [&] {
-      return what + " " + Clock(*h, *m, *s) + " has " + std::to_string(values[i]) + " " +
-             names[i] + ", outside 0 to " + std::to_string(highest[i]) + ": " + kept;
+      return what + " " + Clock(*h, *m, *s) + " has " + std::to_string(values[i]) + " " + names[i] +
+             ", outside 0 to " + std::to_string(highest[i]) + ": " + kept;
     });
     return;
   }
@@ -119,8 +119,8 @@ void Times(const DiagnosticContext& context, WarningList* out) {
     TimeOfDay(context, *stop, 13, "the scheduled time", kept, out);
   }
   for (const RecordRead* clock : context.recorder.RecordsOf("clock")) {
-    TimeOfDay(context, *clock, 0, "the clock",
-              "the train row keeps the three numbers as they are", out);
+    TimeOfDay(context, *clock, 0, "the clock", "the train row keeps the three numbers as they are",
+              out);
   }
 }
 
