@@ -3,6 +3,9 @@
 // by the diagnostic of its kind. The output stays what it was without them.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <sstream>
+
 #include "tools/compile/test_support.h"
 
 namespace scenario {
@@ -197,8 +200,66 @@ INSTANTIATE_TEST_SUITE_P(
         Mistake{"EmptyTrainDescription", Text::kTrain, {{"", ""}},
                 "error 25", Text::kTrain, 0, 0,
                 "the train description is empty"}),
-        // clang-format on
+    // clang-format on
     [](const ::testing::TestParamInfo<Mistake>& info) { return std::string(info.param.name); });
+
+// A number of a random line of the text put to a value that authors get
+// wrong, or split by a comma or a blank.
+std::string WithAWrongValue(const std::string& text, std::mt19937& random) {
+  static const char* const kValues[] = {"-400", "0", "7", "12", "62", "87", "300", "500", "75"};
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  std::string& line = lines[random() % lines.size()];
+  const size_t digit = line.find_first_of("0123456789", random() % (line.size() + 1));
+  if (digit != std::string::npos) {
+    const size_t end = line.find_first_not_of("0123456789", digit);
+    const size_t length = (end == std::string::npos ? line.size() : end) - digit;
+    switch (random() % 3) {
+      case 0:
+        line.replace(digit, length, kValues[random() % std::size(kValues)]);
+        break;
+      case 1:
+        line.insert(digit + 1, ",");
+        break;
+      default:
+        line.insert(digit + 1, " ");
+        break;
+    }
+  }
+  std::string out;
+  for (const std::string& kept : lines) out += kept + "\n";
+  return out;
+}
+
+// Whatever the value, every diagnostic stands on a line of its text, at a
+// column of that line or just past its end (an empty name), on its field.
+TEST(AuthorMistakeTest, EveryDiagnosticStandsOnAFieldOfItsText) {
+  const std::string line = testing::ReadFile(kExamples + "line.txt");
+  const std::string train = testing::ReadFile(kExamples + "train.txt");
+  std::mt19937 random(21);
+  int warned = 0;
+  for (int variant = 0; variant < 150; ++variant) {
+    const bool in_line = random() % 2 == 0;
+    const std::string edited = WithAWrongValue(in_line ? line : train, random);
+    CompileRun run;
+    run.Run(in_line ? edited : line, in_line ? train : edited);
+    for (const Diagnostic& d : run.summary.diagnostics) {
+      if (d.line == 0) continue;
+      warned += d.severity == Severity::kWarning;
+      const SourceLines lines(d.file == run.line_path ? (in_line ? edited : line)
+                                                      : (in_line ? train : edited));
+      const std::optional<std::string> text = lines.Line(d.line);
+      ASSERT_TRUE(text) << run.err;
+      EXPECT_GE(d.column, 1) << run.err;
+      EXPECT_LE(static_cast<size_t>(d.column), text->size() + 1) << run.err;
+      if (static_cast<size_t>(d.column) <= text->size()) {
+        EXPECT_NE((*text)[static_cast<size_t>(d.column - 1)], ' ') << run.err;
+      }
+    }
+  }
+  EXPECT_GT(warned, 25);
+}
 
 }  // namespace
 }  // namespace scenario
