@@ -91,7 +91,18 @@ Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& fai
     }
   }
   message += "; reading stops here, and the compile goes on with what was read before";
-  return context.Error(kErrorReadFailure, failure.description, failure.where, message);
+  Diagnostic diagnostic =
+      context.Error(kErrorReadFailure, failure.description, failure.where, message);
+  // A curve past the route table's end: the route length sizes the table.
+  if (failure.record) {
+    const RecordRead& record = context.recorder.records()[*failure.record];
+    const int64_t route = context.state.scenario[kRunRow].span_end;
+    if (record.kind == "curve" && record.Number(0) && record.Number(1) &&
+        *record.Number(0) + *record.Number(1) > route + 7000) {
+      RouteLengthNote(context, &diagnostic);
+    }
+  }
+  return diagnostic;
 }
 
 }  // namespace scenario

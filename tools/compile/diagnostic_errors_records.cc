@@ -88,8 +88,6 @@ std::string CurveError(const RecordRead& curve, TextPosition* at) {
 
 }  // namespace
 
-namespace {
-
 // The grid's end follows from the route length: a record beyond it points
 // back at the length, which may be the value at fault (a blank or a comma
 // that cut it short, a digit left out).
@@ -108,11 +106,12 @@ void RouteLengthNote(const DiagnosticContext& context, Diagnostic* diagnostic) {
   diagnostic->notes.push_back(DiagnosticNote{
       context.line_file, length.At(0).line, length.At(0).column,
       "the route length read here, " + std::to_string(*length.Number(0)) +
-          " m, ends the grid at cell " + std::to_string(last) + ", so a record may stand at " +
-          std::to_string(50 * last - 100) + " m at most"});
+          " m, sizes the grid to cells 0 to " + std::to_string(last) +
+          " (a record may stand at " + std::to_string(50 * last - 100) +
+          " m at most) and the route table to rows 0 to " +
+          std::to_string(*length.Number(0) + 7000)});
 }
 
-}  // namespace
 
 Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error) {
   if (!error.record) {
