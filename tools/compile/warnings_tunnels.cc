@@ -2,7 +2,12 @@
 // means no tunnel), a span that marks no cell, tunnels that overlap, and the
 // gap rule, which makes a tunnel that starts 150 m or less after the end of
 // the tunnel read before it (or inside it) kind 3 whatever its record says.
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "grid/rounding.h"
 #include "tools/compile/warnings.h"
@@ -15,6 +20,7 @@ namespace {
 constexpr int64_t kMarkerRequest = 10;
 constexpr int64_t kJoinedKind = 3;
 constexpr int64_t kJoiningGap = 150;
+constexpr size_t kOverlapLookBack = 64;
 
 struct Span {
   int64_t start = 0;
@@ -44,19 +50,38 @@ void Kind(const DiagnosticContext& context, const RecordRead& tunnel, int64_t ki
   });
 }
 
+// The other tunnels by start, each with the furthest end of those that
+// start no later: whether any tunnel starting before a position reaches
+// beyond another, in one search.
+class FurthestEnds {
+ public:
+  explicit FurthestEnds(const std::vector<Span>& spans) {
+    for (const Span& span : spans) by_start_.push_back({span.start, span.end});
+    std::sort(by_start_.begin(), by_start_.end());
+    for (size_t i = 1; i < by_start_.size(); ++i) {
+      by_start_[i].second = std::max(by_start_[i].second, by_start_[i - 1].second);
+    }
+  }
+  // Whether a tunnel that starts before `start` ends beyond `end`.
+  bool Reaches(int64_t start, int64_t end) const {
+    const auto first_not_before = std::lower_bound(by_start_.begin(), by_start_.end(),
+                                                   std::pair<int64_t, int64_t>{start, INT64_MIN});
+    return first_not_before != by_start_.begin() && std::prev(first_not_before)->second > end;
+  }
+
+ private:
+  std::vector<std::pair<int64_t, int64_t>> by_start_;
+};
+
 // A span that marks nothing. An end before the start reads as a swapped
 // pair only when the swapped span would clash with no other tunnel; an end
 // far behind, into the tunnels already laid, is left alone.
-void EmptySpan(const DiagnosticContext& context, const Span& tunnel, const std::vector<Span>& all,
+void EmptySpan(const DiagnosticContext& context, const Span& tunnel, const FurthestEnds& others,
                WarningList* out) {
   if (MarksACell(tunnel.start, tunnel.end)) return;
+  if (tunnel.end < tunnel.start && others.Reaches(tunnel.start, tunnel.end)) return;
   std::string message;
   if (tunnel.end < tunnel.start) {
-    for (const Span& other : all) {
-      if (other.record != tunnel.record && other.start < tunnel.start && other.end > tunnel.end) {
-        return;
-      }
-    }
     message = "the tunnel ends at " + std::to_string(tunnel.end) + " m, before its start at " +
               std::to_string(tunnel.start) +
               " m, so it marks no cell; were start and end "
@@ -80,7 +105,9 @@ void Overlap(const DiagnosticContext& context, const std::vector<Span>& spans, s
   const bool joined = i > 0 && tunnel.start - spans[i - 1].end <= kJoiningGap;
   const Span* over = nullptr;
   if (MarksACell(tunnel.start, tunnel.end)) {
-    for (size_t k = i; k-- > 0 && over == nullptr;) {
+    // Tunnels come in order of position: the few read just before are the
+    // ones it may overlap.
+    for (size_t k = i; k-- > 0 && k + kOverlapLookBack >= i && over == nullptr;) {
       const Span& other = spans[k];
       if (MarksACell(other.start, other.end) && tunnel.start < other.end &&
           tunnel.end > other.start) {
@@ -119,12 +146,13 @@ void TunnelWarnings(const DiagnosticContext& context, WarningList* out) {
     if (!tunnel->Number(0) || !tunnel->Number(1) || !tunnel->Number(2)) continue;
     spans.push_back(Span{*tunnel->Number(0), *tunnel->Number(1), tunnel});
   }
+  const FurthestEnds others(spans);
   for (size_t i = 0; i < spans.size(); ++i) {
     const int64_t tipo = *spans[i].record->Number(2);
     const int64_t kind = tipo > kMarkerRequest ? tipo - kMarkerRequest : tipo;
     const bool joined = i > 0 && spans[i].start - spans[i - 1].end <= kJoiningGap;
     if (!joined) Kind(context, *spans[i].record, kind, out);
-    EmptySpan(context, spans[i], spans, out);
+    EmptySpan(context, spans[i], others, out);
     Overlap(context, spans, i, kind, out);
   }
 }
