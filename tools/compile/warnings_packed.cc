@@ -55,9 +55,8 @@ void BoardSpeed(const DiagnosticContext& context, const RecordRead& board, size_
       why = "is not a multiple of 5";
       write = std::to_string(speed / 5 * 5) + " or " + std::to_string(speed / 5 * 5 + 5);
     } else {
-      why =
-          "is above 495, the highest speed a board shows (the right one's fives must stay "
-          "below the left one's hundreds)";
+      why = std::string("is above 495, the highest speed a board shows") +
+            (left_wrong ? "" : " (the right one's fives must stay below the left one's hundreds)");
       write = "at most 495";
     }
     return "the " + std::string(left_wrong ? "left" : "right") + " speed " + std::to_string(speed) +
