@@ -46,8 +46,8 @@ const std::vector<WarningKind>& AllWarnings() {
       {"speed-limit-range", "a speed limit below 0 or above 300 km/h"},
       {"slowdown-speed", "a slowdown at 0 km/h or less"},
       {"length-range",
-       "a curve length of 0 or less (the curve is dropped), or a slowdown length that puts its "
-       "end board before or on its start board"},
+       "a curve or stop length of 0 or less (a curve is then dropped), or a slowdown length that "
+       "puts its end board before or on its start board"},
       {"time-range",
        "a scheduled time or the clock with hours outside 0 to 23, or minutes or seconds outside "
        "0 to 59"},

@@ -124,8 +124,18 @@ void Times(const DiagnosticContext& context, WarningList* out) {
   }
 }
 
-void StopNames(const DiagnosticContext& context, WarningList* out) {
+void Stops(const DiagnosticContext& context, WarningList* out) {
   for (const RecordRead* stop : context.recorder.RecordsOf("stop")) {
+    // The zone is made from the length: none, or one turned round, is no
+    // zone to stop in.
+    if (const std::optional<int64_t> length = stop->Number(2); length && *length <= 0) {
+      WarnAtValue(context, out, "length-range", *stop, 2, [&] {
+        return "the stop length " + std::to_string(*length) +
+               " m is not above 0, so the stop zone made from it is " +
+               (*length == 0 ? "empty" : "turned round") +
+               "; write the zone's length in metres, a multiple of 100";
+      });
+    }
     if (stop->value_count <= 16) continue;
     const std::string name = stop->Text(16);
     if (name.find_first_not_of(" \t") != std::string::npos) continue;
@@ -142,7 +152,7 @@ void ValueWarnings(const DiagnosticContext& context, WarningList* out) {
   Slowdowns(context, out);
   Curves(context, out);
   Times(context, out);
-  StopNames(context, out);
+  Stops(context, out);
 }
 
 }  // namespace scenario
