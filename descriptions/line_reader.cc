@@ -18,6 +18,7 @@ bool FindGeneralSection(LineReading& reading) {
     reading.ReadKeywordField();
     if (reading.stream.AtEnd()) return false;
     if (ContainsAnyCase(reading.field, kGeneralHeader)) return true;
+    reading.state.observer->OnPreambleField(Description::kLine, reading.field, reading.keyword);
   }
 }
 

@@ -29,6 +29,9 @@ struct SourceLocation {
 class ReadObserver {
  public:
   virtual ~ReadObserver() = default;
+  // A field before the "[generale]" field, skipped as preamble: nothing in
+  // it is read, whatever it holds.
+  virtual void OnPreambleField(Description, std::string_view /*field*/, TextPosition /*where*/) {}
   // A keyword field, past any comment fields before it, is about to go
   // through the record tests of its scope.
   virtual void OnKeywordField(KeywordScope, std::string_view /*field*/, TextPosition /*where*/) {}

@@ -30,9 +30,12 @@ namespace {
 // skipped. The first read finds an empty text already at its end, which is
 // the common failure path.
 void FindBody(TrainReading& reading) {
-  do {
+  for (;;) {
     reading.ReadKeywordField();
-  } while (!reading.stream.AtEnd() && !ContainsAnyCase(reading.field, kGeneralHeader));
+    if (ContainsAnyCase(reading.field, kGeneralHeader)) return;
+    reading.state.observer->OnPreambleField(Description::kTrain, reading.field, reading.keyword);
+    if (reading.stream.AtEnd()) return;
+  }
 }
 
 // The field that reached the end of the data is not examined; an authoring

@@ -61,6 +61,11 @@ Diagnostic CompletionError(const DiagnosticContext& context, int32_t code, int32
 // 1250 and 1251.
 Diagnostic FatalError(const DiagnosticContext& context, int32_t number);
 
+// A note at the route length, which sizes the grid and the route table, for
+// an error that follows from it; in the train description, where a note
+// cannot point into the line description, a word in the message instead.
+void RouteLengthNote(const DiagnosticContext& context, Diagnostic* diagnostic);
+
 // "the signal at 20500 m", "the stop BRESSOLA at 4500 m".
 std::string RecordAt(const RecordRead& record);
 

@@ -63,6 +63,15 @@ Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& fai
     return context.Error(kErrorReadFailure, failure.description, failure.where,
                          failure.reason + "; the compile goes on without it");
   }
+  // An empty text fails at its first field: say what is wrong with it.
+  const SourceLines* lines =
+      failure.description == Description::kLine ? context.line_lines : context.train_lines;
+  if (lines != nullptr && lines->count() == 0) {
+    return context.Error(kErrorReadFailure, failure.description, TextPosition{},
+                         std::string("the ") + text +
+                             " description is empty; the compile goes on with what was read "
+                             "before");
+  }
   std::string message =
       std::string("the ") + text + " description cannot be read on: " + failure.reason;
   if (failure.record) {
@@ -82,7 +91,18 @@ Diagnostic FailureError(const DiagnosticContext& context, const FailureRead& fai
     }
   }
   message += "; reading stops here, and the compile goes on with what was read before";
-  return context.Error(kErrorReadFailure, failure.description, failure.where, message);
+  Diagnostic diagnostic =
+      context.Error(kErrorReadFailure, failure.description, failure.where, message);
+  // A curve past the route table's end: the route length sizes the table.
+  if (failure.record) {
+    const RecordRead& record = context.recorder.records()[*failure.record];
+    const int64_t route = context.state.scenario[kRunRow].span_end;
+    if (record.kind == "curve" && record.Number(0) && record.Number(1) &&
+        *record.Number(0) + *record.Number(1) > route + 7000) {
+      RouteLengthNote(context, &diagnostic);
+    }
+  }
+  return diagnostic;
 }
 
 }  // namespace scenario

@@ -88,6 +88,31 @@ std::string CurveError(const RecordRead& curve, TextPosition* at) {
 
 }  // namespace
 
+// The grid's end follows from the route length: a record beyond it points
+// back at the length, which may be the value at fault (a blank or a comma
+// that cut it short, a digit left out).
+void RouteLengthNote(const DiagnosticContext& context, Diagnostic* diagnostic) {
+  const std::vector<const RecordRead*>& lengths = context.recorder.RecordsOf("route length");
+  if (lengths.empty() || !lengths.back()->Number(0)) return;
+  const RecordRead& length = *lengths.back();
+  const int64_t last = context.state.grid.last_index();
+  // A note points into the text of its diagnostic: a train record's error
+  // names the length's line instead.
+  if (diagnostic->description != Description::kLine) {
+    diagnostic->message += " (the route length: line " + std::to_string(length.At(0).line) +
+                           " of the line description)";
+    return;
+  }
+  diagnostic->notes.push_back(DiagnosticNote{
+      context.line_file, length.At(0).line, length.At(0).column,
+      "the route length read here, " + std::to_string(*length.Number(0)) +
+          " m, sizes the grid to cells 0 to " + std::to_string(last) +
+          " (a record may stand at " + std::to_string(50 * last - 100) +
+          " m at most) and the route table to rows 0 to " +
+          std::to_string(*length.Number(0) + 7000)});
+}
+
+
 Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error) {
   if (!error.record) {
     return context.Error(error.code, error.description, error.where, ErrorCodeMeaning(error.code));
@@ -155,7 +180,9 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
       break;
     default: message = ErrorCodeMeaning(code); break;
   }
-  return context.Error(code, error.description, at, message);
+  Diagnostic diagnostic = context.Error(code, error.description, at, message);
+  if (code == kErrorBeyondGrid) RouteLengthNote(context, &diagnostic);
+  return diagnostic;
 }
 
 }  // namespace scenario

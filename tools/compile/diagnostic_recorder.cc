@@ -39,6 +39,7 @@ void DiagnosticRecorder::OnComment(KeywordScope scope, std::string_view field,
   SettleLastField();
   FollowComment(field, where, true);
   comma_line_[static_cast<size_t>(DescriptionOf(scope))] = where.line;
+  NoteBody(scope);
   pending_comment_ = CommaComment{scope, std::string(field), where, "", {}, false};
 }
 
@@ -81,6 +82,8 @@ void DiagnosticRecorder::OnKeywordField(KeywordScope scope, std::string_view fie
                                         TextPosition where) {
   SettleLastField();
   FollowComment(field, where, false);
+  NoteBody(scope);
+  NoteSplitNumber(scope, field, where);
   keyword_fields_.push_back(
       KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, false});
 }
@@ -89,6 +92,7 @@ void DiagnosticRecorder::OnLastFieldIgnored(KeywordScope scope, std::string_view
                                             TextPosition where) {
   SettleLastField();
   FollowComment(field, where, false);
+  NoteBody(scope);
   keyword_fields_.push_back(
       KeywordFieldRead{Kept(DescriptionOf(scope), field, where), where, {}, scope, true});
 }

@@ -127,6 +127,21 @@ struct FailureRead {
   std::optional<size_t> record;  // the record being read, if any
 };
 
+// A field of a preamble that holds a record keyword of its description:
+// the first such field, and how many there are.
+struct PreambleRecordRead {
+  std::string field;
+  TextPosition where;
+  int64_t count = 0;
+};
+
+// A keyword field that is a bare number standing on the line of a record's
+// last value, right after it: "8,5" read as 8 and then the field "5".
+struct SplitNumberRead {
+  uint32_t record = 0;  // the record whose last value comes before it
+  TextPosition where;   // the bare number
+};
+
 class DiagnosticRecorder : public ReadObserver {
  public:
   // The lines of the texts being read, which outlive the recorder: the
@@ -146,6 +161,18 @@ class DiagnosticRecorder : public ReadObserver {
   void OnError(Description description, int32_t code, TextPosition where) override;
   void OnFailure(Description description, const std::string& reason, TextPosition where) override;
   void OnPlace(int64_t cell, uint8_t cell_type) override;
+  void OnPreambleField(Description description, std::string_view field,
+                       TextPosition where) override;
+
+  // The first preamble field that holds a record keyword, if any.
+  const std::optional<PreambleRecordRead>& preamble_record(Description description) const {
+    return preamble_records_[static_cast<size_t>(description)];
+  }
+  // Whether the reader went past the "[generale]" field into the body.
+  bool body_read(Description description) const {
+    return body_read_[static_cast<size_t>(description)];
+  }
+  const std::vector<SplitNumberRead>& split_numbers() const { return split_numbers_; }
 
   const std::deque<RecordRead>& records() const { return records_; }
   // The keyword fields a diagnostic may need, in reading order: those that
@@ -224,6 +251,18 @@ class DiagnosticRecorder : public ReadObserver {
     uint8_t cell_type = 0;
   };
   std::vector<Placement> placed_by_;  // by cell
+
+  // Structure of the texts (diagnostic_recorder_structure.cc).
+  void NoteBody(KeywordScope scope) { body_read_[static_cast<size_t>(DescriptionOf(scope))] = true; }
+  void NoteSplitNumber(KeywordScope scope, std::string_view field, TextPosition where);
+  std::optional<PreambleRecordRead> preamble_records_[2];
+  struct Preamble {
+    int last_line = 0;
+    std::optional<PreambleRecordRead> candidate;  // a keyword field first on its line
+  };
+  Preamble preambles_[2];
+  bool body_read_[2] = {false, false};
+  std::vector<SplitNumberRead> split_numbers_;
 };
 
 }  // namespace scenario

@@ -49,6 +49,14 @@ std::vector<RecordCount> RecordsRead(const DiagnosticContext& context) {
       if (kind == kCurveKeyword.kind && context.state.write_files == 0) continue;
       RecordCount count{keyword.kind, static_cast<int>(recorder.RecordsOf(kind).size())};
       for (size_t i : refused) count.count -= recorder.records()[i].kind == kind;
+      // A curve of no length turns nothing: the reader dropped it.
+      if (kind == kCurveKeyword.kind) {
+        for (const RecordRead* curve : recorder.RecordsOf(kind)) {
+          bool refused_too = false;
+          for (size_t i : refused) refused_too |= &recorder.records()[i] == curve;
+          count.count -= !refused_too && curve->Number(1).value_or(1) <= 0 ? 1 : 0;
+        }
+      }
       counts.push_back(count);
     }
   }

@@ -81,5 +81,16 @@ TEST(RecordsReadTest, LeavesCurvesOutWithoutARouteTable) {
       << run.err;
 }
 
+// A curve of no length, or a negative one, turns no row: it is not read
+// as a curve, whatever its keyword.
+TEST(RecordsReadTest, LeavesOutCurvesOfNoLength) {
+  CompileRun run;
+  run.Run(LineText({"curvad2, 500, 300", "curvas3, 1000, 0", "curvad4, 2000, -400"}),
+          TrainText({kOrigin, kTerminus}));
+  EXPECT_NE(run.err.find("scenario-compile: read 0 gradients, 1 curve, 0 tunnels,"),
+            std::string::npos)
+      << run.err;
+}
+
 }  // namespace
 }  // namespace scenario

@@ -29,6 +29,41 @@ const std::vector<WarningKind>& AllWarnings() {
       {"tab-cleared", "a stop's tab stored as 0 (a zone under 600 m, or the first stop)"},
       {"utf8-text", "a stop name or sign text in UTF-8, shown otherwise by the simulator"},
       {"control-byte", "a stop name or sign text holding a control byte (NUL, tab, CR, ...)"},
+      {"board-speed",
+       "a board speed below 0, not a multiple of 5, or above 495 km/h: the packed value reads "
+       "back otherwise, or shows more than a board does"},
+      {"board-stripes", "a board's stripes outside 0 to 9, which spill into the other board's"},
+      {"signal-digit",
+       "a signal's s1 to s3, d1 to d3 or rapp outside 0 to 9, sx outside 0 to 3, dx outside 0 to "
+       "2, or sx x 3 + dx above 9: the packed field reads back otherwise"},
+      {"signal-tempo",
+       "a signal's tempo that is ignored (sx not 2), raised to 101 (1 to 100) or cut to 8 bits"},
+      {"tunnel-kind", "a tunnel kind (less 10 for markers) of 0 or below, or above 255"},
+      {"tunnel-span", "a tunnel that marks no cell: too short, or its end before its start"},
+      {"tunnel-overlap", "a tunnel that overlaps one read before it, whose cells it marks again"},
+      {"tunnel-gap",
+       "a tunnel that starts 150 m or less after the end of the tunnel read before it: made kind "
+       "3"},
+      {"speed-limit-step", "a speed limit not a multiple of 5 km/h, kept as the nearest one"},
+      {"speed-limit-range", "a speed limit below 0 or above 300 km/h"},
+      {"slowdown-speed", "a slowdown at 0 km/h or less"},
+      {"length-range",
+       "a curve or stop length of 0 or less (a curve is then dropped), or a slowdown length that "
+       "puts its end board before or on its start board"},
+      {"time-range",
+       "a scheduled time or the clock with hours outside 0 to 23, or minutes or seconds outside "
+       "0 to 59"},
+      {"empty-name", "a stop with an empty name"},
+      {"beyond-route", "a record that stands past the end of the route, in the grid's overrun"},
+      {"preamble-record",
+       "a record keyword before [generale] (or a train description without it): dropped"},
+      {"number-split",
+       "a bare number where a keyword is expected, after a value on its line: a decimal comma, a "
+       "blank or a thousands separator in that value"},
+      {"line-ends", "a CR alone, which ends no line: a text of them reads as one line"},
+      {"repeated-record",
+       "a second route length, clock or other single record, which replaces the first"},
+      {"route-length", "a route length of 0"},
   };
   return kWarnings;
 }
@@ -81,6 +116,10 @@ Diagnostic Warning(const DiagnosticContext& context, const char* name, Descripti
 WarningList WarningDiagnostics(const DiagnosticContext& context, const WarningOptions& options) {
   WarningList all(&options.disabled);
   RecordWarnings(context, &all);
+  PackedValueWarnings(context, &all);
+  TunnelWarnings(context, &all);
+  ValueWarnings(context, &all);
+  StructureWarnings(context, &all);
   FieldWarnings(context, &all);
   const std::vector<TextComma> commas = TextCommas(context);
   CommaWarnings(context, commas, &all);

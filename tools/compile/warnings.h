@@ -71,10 +71,30 @@ void UnknownKeywordWarnings(const DiagnosticContext& context,
 
 // Stop names and sign texts in UTF-8 or holding control bytes.
 void TextWarnings(const DiagnosticContext& context, WarningList* out);
+// The values of each record against what its fields keep: speed boards and
+// signals (warnings_packed.cc), tunnels (warnings_tunnels.cc), and the
+// profile, slowdown, curve and stop values (warnings_values.cc).
+void PackedValueWarnings(const DiagnosticContext& context, WarningList* out);
+void TunnelWarnings(const DiagnosticContext& context, WarningList* out);
+void ValueWarnings(const DiagnosticContext& context, WarningList* out);
+// The shape of the texts: records in a preamble, numbers split by a comma or
+// a blank, lone CRs, repeated single records, the route length and records
+// past it (warnings_structure.cc).
+void StructureWarnings(const DiagnosticContext& context, WarningList* out);
 
 // A warning at a field of a description (or about the whole file when the
 // position has no line).
 Diagnostic Warning(const DiagnosticContext& context, const char* name, Description description,
                    TextPosition where, std::string message);
+
+// A warning at the i-th value of a record; the message is built only when
+// the list keeps it.
+template <typename Message>
+void WarnAtValue(const DiagnosticContext& context, WarningList* out, const char* name,
+                 const RecordRead& record, size_t value, Message message) {
+  if (!out->Admit(name, record.description, record.At(value))) return;
+  out->push_back(Warning(context, name, record.description, record.At(value), message()));
+}
+
 
 }  // namespace scenario
