@@ -7,6 +7,7 @@
 #include "app/error_codes.h"
 #include "descriptions/keywords.h"
 #include "tools/compile/diagnostic_errors.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -47,7 +48,7 @@ std::optional<Diagnostic> ShortRecord(const DiagnosticContext& context,
           ListText(names) + "; " + std::to_string(found) + " found before " + before +
           "; reading stops here, and the compile goes on with what was read before");
   if (at_end) return diagnostic;
-  const std::string taken = field.empty() ? "this empty field" : "\"" + field + "\"";
+  const std::string taken = field.empty() ? "this empty field" : "\"" + CodePageToUtf8(field) + "\"";
   diagnostic.notes.push_back(DiagnosticNote{
       context.FileOf(failure.description), failure.where.line, failure.where.column,
       taken + " was read as its " + std::string(names[found]) + ", and is not a number"});

@@ -5,6 +5,7 @@
 
 #include "app/generator_state.h"
 #include "tools/compile/diagnostic_errors.h"
+#include "tools/inspect/text.h"
 #include "app/error_codes.h"
 
 namespace scenario {
@@ -78,7 +79,7 @@ std::string CurveError(const RecordRead& curve, TextPosition* at) {
   }
   if (digits.empty()) {
     *at = curve.keyword;
-    return "the curve keyword field \"" + std::string(curve.Field()) +
+    return "the curve keyword field \"" + CodePageToUtf8(curve.Field()) +
            "\" names no radius class: it needs one of the digits 1 to 6";
   }
   *at = curve.At(1);
@@ -137,7 +138,7 @@ Diagnostic RecordError(const DiagnosticContext& context, const ErrorRead& error)
       break;
     case kErrorRepetitionCodes:
       at = record.keyword;
-      message = "the signal repetition keyword field \"" + std::string(record.Field()) +
+      message = "the signal repetition keyword field \"" + CodePageToUtf8(record.Field()) +
                 "\" names neither 4 nor 9 cab-signal codes: it must hold the digit 4 or 9";
       break;
     case kErrorSignBoardCell:

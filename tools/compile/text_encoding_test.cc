@@ -139,6 +139,17 @@ TEST(TextWarningTest, Utf8NameShowsAsTheSimulatorShowsItEverywhere) {
 
 // UTF-8 names and texts converted with --input-encoding utf-8 give the
 // bytes that the same description saved in the code page gives.
+// A field quoted in a message reads as the source line printed under it
+// does, even where its bytes would pass for UTF-8.
+TEST(TextWarningTest, QuotedFieldsShowTheCodePageAsTheSourceLineDoes) {
+  CompileRun run;
+  run.Run(LineText({"pendenz\xC3\xA0, 2500, 3"}), TrainText({kOrigin, kTerminus}));
+  const Diagnostic* d = run.Warning("unknown-keyword");
+  ASSERT_NE(d, nullptr) << run.err;
+  EXPECT_NE(d->message.find("\"pendenz\xC3\x83\xC2\xA0\""), std::string::npos) << d->message;
+  EXPECT_NE(run.err.find("pendenz\xC3\x83\xC2\xA0, 2500, 3\n"), std::string::npos) << run.err;
+}
+
 TEST(InputEncodingTest, Utf8CompilesAsItsCodePageTwin) {
   struct Pair {
     std::string utf8;

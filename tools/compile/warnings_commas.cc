@@ -72,7 +72,7 @@ void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
     const std::vector<std::string> kinds = RecordsBegunAt(context, text, later->keyword);
     out->push_back(Warning(context, "comment-comma", text, comment.Comma(),
                            "the record switched off by the hyphen ends at this comma: \"" +
-                               Trimmed(later->Field()) +
+                               CodePageToUtf8(Trimmed(later->Field())) +
                                "\", further on the line, is read as a keyword field and begins a " +
                                ListText(kinds) + " record"));
     return;
@@ -86,7 +86,7 @@ void CommentComma(const DiagnosticContext& context, const CommaComment& comment,
   }
   out->push_back(Warning(context, "comment-comma", text, comment.Comma(),
                          "the comment ends at this comma, and what follows it, \"" +
-                             Trimmed(comment.next_field) + "\", is read as the next field: " +
+                             CodePageToUtf8(Trimmed(comment.next_field)) + "\", is read as the next field: " +
                              read_as));
 }
 

@@ -9,12 +9,15 @@
 #include "descriptions/keywords.h"
 #include "tools/compile/warnings.h"
 #include "tools/compile/warnings_keywords.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
 namespace {
 
-std::string Quoted(std::string_view field) { return "\"" + std::string(field) + "\""; }
+// A field quoted as the code page shows it, so that the message agrees with
+// the source line printed under it.
+std::string Quoted(std::string_view field) { return "\"" + CodePageToUtf8(field) + "\""; }
 
 // The section header that ended the general section.
 const KeywordFieldRead* GeneralSectionEnd(const DiagnosticRecorder& recorder) {

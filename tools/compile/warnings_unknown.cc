@@ -11,6 +11,7 @@
 #include "tools/compile/keyword_distance.h"
 #include "tools/compile/warnings.h"
 #include "tools/compile/warnings_keywords.h"
+#include "tools/inspect/text.h"
 
 namespace scenario {
 
@@ -39,7 +40,7 @@ std::string Trimmed(std::string_view text) {
 }
 
 std::string Message(KeywordScope scope, std::string_view field) {
-  const std::string quoted = "\"" + Trimmed(field) + "\"";
+  const std::string quoted = "\"" + CodePageToUtf8(Trimmed(field)) + "\"";
   if (OfTheOtherDescription(scope, field)) {
     const char* other = scope == KeywordScope::kTrainBody ? "the line" : "the train";
     return quoted + " is a keyword of " + other + " description, not of " + PlaceName(scope) +
