@@ -1,6 +1,6 @@
 // The carried scenario on the live page: every object scenario-inspect finds
 // in the compiled files is on the page, the stop rows by name, a signal's
-// hover and its record; and the README's screenshot.
+// hover and its record; and the screenshot in the author's guide.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -95,7 +95,7 @@ test('the signal at 20500 m: chainage and written fields on hover, its line on a
   assert.equal(await page.textContent('#source'), `${texts.train}:${line}\n${lines[line - 1]}`);
 });
 
-test('the screenshot of the carried scenario (the README shows it)', async () => {
+test('the screenshot of the carried scenario (the author\'s guide shows it)', async () => {
   // The pointer leaves the picture first, so that the side panel keeps the
   // signal at 20500 m that the test before chose.
   await page.mouse.move(2, 2);

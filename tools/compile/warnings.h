@@ -18,7 +18,7 @@ namespace scenario {
 
 struct WarningKind {
   const char* name;
-  const char* summary;  // one line, for --help and the README
+  const char* summary;  // one line, for --help and the author's guide
 };
 
 // Every warning, in the order of the help text.

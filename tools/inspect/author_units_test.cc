@@ -104,7 +104,7 @@ TEST(AuthorUnitsTest, StopRowsComeBackAsWritten) {
 
 // The turn found in a plan is a class's only within its rounding; the
 // curves of every class compiled into a route file are checked against the
-// README's table in tests/readme_reference_test.cc.
+// author's guide's table in tests/authoring_reference_test.cc.
 TEST(AuthorUnitsTest, CurveClassesByTheirTurn) {
   const CurveClass left = CurveClassOf(-0.0020000003);
   EXPECT_EQ(left.number, 5);

@@ -1,7 +1,7 @@
-// The README's record reference against the compile: every record's values
-// by name and in order, as the keyword table lists them and the readers read
-// them, and the curve classes' turns and radii as the route plan makes them
-// (turning right with d, left with s).
+// The record reference of the author's guide (docs/authoring.md) against the
+// compile: every record's values by name and in order, as the keyword table
+// lists them and the readers read them, and the curve classes' turns and radii
+// as the route plan makes them (turning right with d, left with s).
 #include <fstream>
 #include <map>
 #include <regex>
@@ -24,12 +24,12 @@ namespace {
 
 std::string Read(const std::string& path) { return testing::ReadFile(path); }
 
-// The README from "## Record reference" to the next section.
+// docs/authoring.md from "## Record reference" to the next section.
 std::vector<std::string> ReferenceLines() {
-  std::istringstream readme(Read(std::string(SCENARIO_SOURCE_DIR) + "/README.md"));
+  std::istringstream guide(Read(std::string(SCENARIO_SOURCE_DIR) + "/docs/authoring.md"));
   std::vector<std::string> lines;
   bool inside = false;
-  for (std::string line; std::getline(readme, line);) {
+  for (std::string line; std::getline(guide, line);) {
     if (line.starts_with("## ")) inside = line == "## Record reference";
     if (inside) lines.push_back(line);
   }
@@ -62,14 +62,14 @@ std::vector<std::string> Split(const std::string& text) {
   return parts;
 }
 
-struct ReadmeRecord {
+struct GuideRecord {
   std::string cell;  // the record column: its name and keyword field
   std::vector<std::string> values;
 };
 
 // "chainage section 1, 2, 3 (...)" stands for three kinds of record.
-std::map<std::string, ReadmeRecord> ReadmeRecords() {
-  std::map<std::string, ReadmeRecord> records;
+std::map<std::string, GuideRecord> GuideRecords() {
+  std::map<std::string, GuideRecord> records;
   std::vector<std::string> kinds;
   const std::regex numbered(R"((.*?) (\d)((, \d)*))");
   for (const std::string& line : ReferenceLines()) {
@@ -89,7 +89,7 @@ std::map<std::string, ReadmeRecord> ReadmeRecords() {
       }
     }
     for (const std::string& kind : kinds) {
-      ReadmeRecord& record = records[kind];
+      GuideRecord& record = records[kind];
       record.cell = cells[0].empty() ? record.cell : cells[0];
       for (const std::string& value : Split(cells[1])) record.values.push_back(value);
     }
@@ -97,13 +97,13 @@ std::map<std::string, ReadmeRecord> ReadmeRecords() {
   return records;
 }
 
-TEST(ReadmeReferenceTest, ListsEveryRecordsValuesAsTheKeywordTableDoes) {
-  const std::map<std::string, ReadmeRecord> readme = ReadmeRecords();
+TEST(AuthoringReferenceTest, ListsEveryRecordsValuesAsTheKeywordTableDoes) {
+  const std::map<std::string, GuideRecord> guide = GuideRecords();
   for (KeywordScope scope :
        {KeywordScope::kLineGeneral, KeywordScope::kLineData, KeywordScope::kTrainBody}) {
     for (const RecordKeyword& keyword : KeywordsOf(scope)) {
-      const auto found = readme.find(keyword.kind);
-      ASSERT_NE(found, readme.end()) << keyword.kind << " is missing from the README";
+      const auto found = guide.find(keyword.kind);
+      ASSERT_NE(found, guide.end()) << keyword.kind << " is missing from the author's guide";
       std::vector<std::string> names;
       for (std::string_view name : ValueNames(keyword)) names.emplace_back(name);
       EXPECT_EQ(found->second.values, names) << keyword.kind;
@@ -115,7 +115,7 @@ TEST(ReadmeReferenceTest, ListsEveryRecordsValuesAsTheKeywordTableDoes) {
 
 // The examples hold every kind of record: the readers read as many values
 // for each as the keyword table names.
-TEST(ReadmeReferenceTest, ReadersReadAsManyValuesAsTheTableNames) {
+TEST(AuthoringReferenceTest, ReadersReadAsManyValuesAsTheTableNames) {
   const std::string examples = std::string(SCENARIO_SOURCE_DIR) + "/examples/";
   GeneratorState state;
   state.route_name = kRouteName;
@@ -137,7 +137,7 @@ TEST(ReadmeReferenceTest, ReadersReadAsManyValuesAsTheTableNames) {
   EXPECT_GE(seen.size(), 19u);  // all but chainage sections 2 and 3, which read like 1
 }
 
-TEST(ReadmeReferenceTest, CurveClassesTurnAndBendAsTheTableSays) {
+TEST(AuthoringReferenceTest, CurveClassesTurnAndBendAsTheTableSays) {
   const std::regex row(R"(\| (\d) \| ([0-9.]+) \| ([0-9.]+) \|)");
   int rows = 0;
   for (const std::string& line : ReferenceLines()) {
