@@ -27,6 +27,13 @@ void PlaceStopPoint(GeneratorState& state, int64_t index, int32_t row);
 // below cell 1. The caller has checked that the stop cell lies in the grid.
 void MarkStopApproach(GeneratorState& state, int32_t span_end);
 
+// A tunnel kind above this asks for tunnel markers and is lowered by it.
+inline constexpr int32_t kTunnelMarkerRequest = 10;
+// A tunnel that starts this close, or closer, after the end of the tunnel
+// record before it gets the joined kind, whatever its own.
+inline constexpr int64_t kJoinedTunnelGap = 150;
+inline constexpr int32_t kJoinedTunnelKind = 3;
+
 // A tunnel; tipo above 10 asks for markers and is adjusted in place.
 void memo_montagna(GeneratorState& state, int32_t& inizio, int32_t& fine, int32_t& tipo);
 

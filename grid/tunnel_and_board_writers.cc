@@ -12,12 +12,6 @@ namespace scenario {
 
 namespace {
 
-// A tipo above this asks for tunnel markers and is lowered by it.
-constexpr int32_t kMarkerRequest = 10;
-// Tunnels closer than this to the previous record share one kind.
-constexpr int64_t kJoinedTunnelGap = 150;
-constexpr int32_t kJoinedTunnelKind = 3;
-
 // round(speed / 5 + count * 20), which must fit a 16-bit field. The quotient
 // never lies on a half, so whole-number rounding gives the same result.
 int16_t BoardValue(int32_t speed, int32_t count, const char* column) {
@@ -34,8 +28,8 @@ int16_t BoardValue(int32_t speed, int32_t count, const char* column) {
 
 void memo_montagna(GeneratorState& state, int32_t& inizio, int32_t& fine, int32_t& tipo) {
   bool markers = false;
-  if (tipo > kMarkerRequest) {
-    tipo -= kMarkerRequest;
+  if (tipo > kTunnelMarkerRequest) {
+    tipo -= kTunnelMarkerRequest;
     markers = true;
   }
   const int32_t n = ++state.tunnel_count;

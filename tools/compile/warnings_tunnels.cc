@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "grid/cell_writers.h"
 #include "grid/rounding.h"
 #include "tools/compile/warnings.h"
 
@@ -16,10 +17,6 @@ namespace scenario {
 
 namespace {
 
-// A kind above this asks for markers and is lowered by it.
-constexpr int64_t kMarkerRequest = 10;
-constexpr int64_t kJoinedKind = 3;
-constexpr int64_t kJoiningGap = 150;
 constexpr size_t kOverlapLookBack = 64;
 
 struct Span {
@@ -102,7 +99,7 @@ void EmptySpan(const DiagnosticContext& context, const Span& tunnel, const Furth
 void Overlap(const DiagnosticContext& context, const std::vector<Span>& spans, size_t i,
              int64_t kind, WarningList* out) {
   const Span& tunnel = spans[i];
-  const bool joined = i > 0 && tunnel.start - spans[i - 1].end <= kJoiningGap;
+  const bool joined = i > 0 && tunnel.start - spans[i - 1].end <= kJoinedTunnelGap;
   const Span* over = nullptr;
   if (MarksACell(tunnel.start, tunnel.end)) {
     // Tunnels come in order of position: the few read just before are the
@@ -118,7 +115,7 @@ void Overlap(const DiagnosticContext& context, const std::vector<Span>& spans, s
   const std::string kind_three =
       "a tunnel that starts 150 m or less after the end of the one read before it is made kind "
       "3, so its cells get kind 3" +
-      (kind == kJoinedKind ? std::string() : ", not " + std::to_string(kind));
+      (kind == kJoinedTunnelKind ? std::string() : ", not " + std::to_string(kind));
   if (over != nullptr) {
     WarnAtValue(context, out, "tunnel-overlap", *tunnel.record, 0, [&] {
       return "the tunnel overlaps the tunnel of " + OnLine(*over->record) + " (" +
@@ -128,7 +125,7 @@ void Overlap(const DiagnosticContext& context, const std::vector<Span>& spans, s
     });
     return;
   }
-  if (!joined || kind == kJoinedKind) return;
+  if (!joined || kind == kJoinedTunnelKind) return;
   const Span& before = spans[i - 1];
   WarnAtValue(context, out, "tunnel-gap", *tunnel.record, 0, [&] {
     return "the tunnel starts " + std::to_string(tunnel.start - before.end) +
@@ -149,8 +146,8 @@ void TunnelWarnings(const DiagnosticContext& context, WarningList* out) {
   const FurthestEnds others(spans);
   for (size_t i = 0; i < spans.size(); ++i) {
     const int64_t tipo = *spans[i].record->Number(2);
-    const int64_t kind = tipo > kMarkerRequest ? tipo - kMarkerRequest : tipo;
-    const bool joined = i > 0 && spans[i].start - spans[i - 1].end <= kJoiningGap;
+    const int64_t kind = tipo > kTunnelMarkerRequest ? tipo - kTunnelMarkerRequest : tipo;
+    const bool joined = i > 0 && spans[i].start - spans[i - 1].end <= kJoinedTunnelGap;
     if (!joined) Kind(context, *spans[i].record, kind, out);
     EmptySpan(context, spans[i], others, out);
     Overlap(context, spans, i, kind, out);
