@@ -41,10 +41,18 @@ test('a broken save shows the band and keeps the picture; the fix clears it; the
   const saved = Date.now();
   writeFileSync(texts.line, lines.join('\r\n'), 'latin1');
 
-  await page.waitForSelector('#band:not([hidden])', { timeout: 10000 });
+  // A compile may catch the save half-written (an empty or cut text): wait
+  // for the band of the whole save.
+  const place = `${texts.line}:${index + 1}:${column}: `;
+  await page
+    .waitForFunction(text => {
+      const band = document.getElementById('band');
+      return !band.hidden && band.textContent.includes(text);
+    }, place, { timeout: 10000 })
+    .catch(() => {});
   const shownAfter = Date.now() - saved;
   const band = await page.textContent('#band');
-  assert.ok(band.includes(`${texts.line}:${index + 1}:${column}: `), band);
+  assert.ok(band.includes(place), band);
   assert.ok(band.includes('[error 25]'), band);
   const listed = await page.textContent('#diagnostic-list');
   assert.ok(listed.includes(`${texts.line}:${index + 1}:${column}`), listed);
@@ -68,9 +76,17 @@ test('a description that cannot be read: the band says which and why', async () 
   rmSync(texts.line);
   mkdirSync(texts.line);
   try {
-    await page.waitForSelector('#band:not([hidden])', { timeout: 10000 });
+    // The file is gone for a moment before the folder takes its name, and a
+    // compile may see that moment first: wait for the band of the folder.
+    const expected = `cannot read ${texts.line}: it is a directory`;
+    await page
+      .waitForFunction(text => {
+        const band = document.getElementById('band');
+        return !band.hidden && band.textContent.includes(text);
+      }, expected, { timeout: 10000 })
+      .catch(() => {});
     const band = await page.textContent('#band');
-    assert.ok(band.includes(`cannot read ${texts.line}: it is a directory`), band);
+    assert.ok(band.includes(expected), band);
   } finally {
     rmSync(texts.line, { recursive: true });
     writeFileSync(texts.line, good);
