@@ -9,6 +9,7 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -45,5 +46,24 @@ inline const std::string& Status::message() const {
   static const std::string kNone;
   return ok() ? kNone : *message_;
 }
+
+// Where a field stands in a description text: line and column counted from 1.
+// A value that does not fit its width throws DescriptionFailure, from the
+// field stream or from a cell writer, with the place of the field when it is
+// known.
+struct TextPosition {
+  int line = 0;
+  int column = 0;
+};
+
+class DescriptionFailure : public std::runtime_error {
+ public:
+  DescriptionFailure(const std::string& what, TextPosition where)
+      : std::runtime_error(what), where_(where) {}
+  TextPosition where() const { return where_; }
+
+ private:
+  TextPosition where_;
+};
 
 }  // namespace scenario

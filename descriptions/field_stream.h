@@ -18,23 +18,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/status.h"
+
 namespace scenario {
-
-// Where a field stands: line and column counted from 1.
-struct TextPosition {
-  int line = 0;
-  int column = 0;
-};
-
-class DescriptionFailure : public std::runtime_error {
- public:
-  DescriptionFailure(const std::string& what, TextPosition where)
-      : std::runtime_error(what), where_(where) {}
-  TextPosition where() const { return where_; }
-
- private:
-  TextPosition where_;
-};
 
 class FieldStream {
  public:

@@ -24,7 +24,7 @@
 #include "fuzz/command_line_input.h"
 #include "fuzz/fuzz_input.h"
 #include "tools/compile/command_line.h"
-#include "tools/compile/inputs.h"
+#include "tools/diagnostics/inputs.h"
 
 namespace scenario::fuzzing {
 

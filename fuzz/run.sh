@@ -11,8 +11,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SCENARIO_FUZZ_BUILD:-$root/build-fuzz}"
 cxx="${FUZZ_CXX:-clang++}"
 
-cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
-cmake --build "$build" -j2
+cmake -S "$root" -B "$build" -DSCENARIO_FUZZ=ON -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
+cmake --build "$build" -j2 --target field_stream_fuzzer compile_fuzzer record_fuzzer \
+  command_line_fuzzer seed_writer
 
 # A small quarantine: every run allocates afresh, and with the default 256 MB
 # the freed memory is not reused, so that page faults take most of the time.

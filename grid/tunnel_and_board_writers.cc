@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/error_codes.h"
-#include "descriptions/field_stream.h"
+#include "app/status.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
 

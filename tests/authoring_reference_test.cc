@@ -15,9 +15,9 @@
 #include "descriptions/description_source.h"
 #include "descriptions/keywords.h"
 #include "tests/test_folder.h"
-#include "tools/compile/diagnostic_recorder.h"
-#include "tools/inspect/author_units.h"
-#include "tools/inspect/route_summary.h"
+#include "tools/diagnostics/diagnostic_recorder.h"
+#include "tools/common/author_units.h"
+#include "tools/common/route_summary.h"
 
 namespace scenario {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "fuzz/command_line_invariants.h"
 #include "tests/test_folder.h"
-#include "tools/compile/test_support.h"
+#include "tools/diagnostics/test_support.h"
 
 namespace scenario {
 namespace {

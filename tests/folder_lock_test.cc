@@ -16,9 +16,9 @@
 
 #include "tests/child_process.h"
 #include "tests/test_folder.h"
-#include "tools/compile/command.h"
-#include "tools/compile/inputs.h"
-#include "tools/compile/test_support.h"
+#include "tools/diagnostics/command.h"
+#include "tools/diagnostics/inputs.h"
+#include "tools/diagnostics/test_support.h"
 
 namespace scenario {
 namespace {

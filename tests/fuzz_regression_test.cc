@@ -12,7 +12,7 @@
 #include "fuzz/compile_invariants.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/test_folder.h"
-#include "tools/compile/command.h"
+#include "tools/diagnostics/command.h"
 
 namespace scenario {
 namespace {

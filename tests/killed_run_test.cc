@@ -9,7 +9,7 @@
 
 #include "tests/child_process.h"
 #include "tests/test_folder.h"
-#include "tools/compile/test_support.h"
+#include "tools/diagnostics/test_support.h"
 
 namespace scenario {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "records/temporary_file.h"
-#include "tools/compile/test_support.h"
+#include "tools/diagnostics/test_support.h"
 #include "tools/inspect/command.h"
 
 namespace scenario {

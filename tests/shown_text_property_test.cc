@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "tests/test_folder.h"
-#include "tools/compile/inputs.h"
-#include "tools/compile/test_support.h"
+#include "tools/diagnostics/inputs.h"
+#include "tools/diagnostics/test_support.h"
 #include "tools/inspect/command.h"
-#include "tools/inspect/scenario_folder.h"
-#include "tools/inspect/test_support.h"
-#include "tools/inspect/text.h"
+#include "tools/common/scenario_folder.h"
+#include "tools/common/test_support.h"
+#include "tools/common/text.h"
 #include "tools/viewer/compile_sources.h"
 #include "tools/viewer/scene.h"
 

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "tests/child_process.h"
-#include "tools/compile/test_support.h"
+#include "tools/diagnostics/test_support.h"
 
 namespace scenario {
 namespace {

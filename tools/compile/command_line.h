@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/compile/command.h"
+#include "tools/diagnostics/command.h"
 
 namespace scenario {
 

@@ -10,8 +10,8 @@
 
 #include "tools/compile/command_line.h"
 #include "tools/compile/template.h"
-#include "tools/compile/watch.h"
-#include "tools/inspect/text.h"
+#include "tools/diagnostics/watch.h"
+#include "tools/common/text.h"
 #include "tools/viewer/serve_compile.h"
 
 namespace {

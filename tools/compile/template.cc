@@ -4,7 +4,7 @@
 
 #include "app/packager_run.h"
 #include "tools/compile/template_texts.h"
-#include "tools/compile/terminal_text.h"
+#include "tools/diagnostics/terminal_text.h"
 
 namespace scenario {
 

@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "descriptions/keywords.h"
-#include "tools/compile/diagnostic_recorder.h"
+#include "tools/diagnostics/diagnostic_recorder.h"
 #include "tools/compile/template.h"
-#include "tools/compile/test_support.h"
+#include "tools/diagnostics/test_support.h"
 
 namespace scenario {
 namespace {

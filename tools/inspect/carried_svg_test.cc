@@ -8,12 +8,12 @@
 #include "app/compile_step.h"
 #include "content/documents.h"
 #include "descriptions/description_source.h"
-#include "tools/inspect/test_support.h"
+#include "tools/common/test_support.h"
 #include "tools/inspect/dump.h"
-#include "tools/inspect/json.h"
-#include "tools/inspect/route_summary.h"
-#include "tools/inspect/scenario_folder.h"
-#include "tools/inspect/svg.h"
+#include "tools/common/json.h"
+#include "tools/common/route_summary.h"
+#include "tools/common/scenario_folder.h"
+#include "tools/common/svg.h"
 
 namespace scenario {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "tools/inspect/test_support.h"
+#include "tools/common/test_support.h"
 
 #ifdef SCENARIO_INSPECT_PATH
 

@@ -4,11 +4,11 @@
 
 #include "records/fresh_file.h"
 #include "tools/inspect/dump.h"
-#include "tools/inspect/json.h"
-#include "tools/inspect/scenario_folder.h"
-#include "tools/inspect/output_target.h"
-#include "tools/inspect/svg.h"
-#include "tools/inspect/text.h"
+#include "tools/common/json.h"
+#include "tools/common/scenario_folder.h"
+#include "tools/common/output_target.h"
+#include "tools/common/svg.h"
+#include "tools/common/text.h"
 
 namespace scenario {
 

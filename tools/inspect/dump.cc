@@ -1,8 +1,6 @@
 #include "tools/inspect/dump.h"
 
-#include <cstdio>
-
-#include "tools/inspect/text.h"
+#include "tools/common/text.h"
 
 namespace scenario {
 
@@ -13,12 +11,6 @@ void DumpInspectedFile(const InspectedFile& file, std::ostream& out) {
     case FileKind::kRoute: DumpRouteFile(file, out); break;
     case FileKind::kUnknown: out << DisplayText(file.name) << ": not decoded\n"; break;
   }
-}
-
-std::string FixedText(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
 }
 
 }  // namespace scenario

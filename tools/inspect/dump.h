@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "tools/inspect/file_kind.h"
+#include "tools/common/file_kind.h"
 
 namespace scenario {
 
@@ -13,8 +13,5 @@ void DumpInspectedFile(const InspectedFile& file, std::ostream& out);
 void DumpScenarioFile(const InspectedFile& file, std::ostream& out);
 void DumpGridFile(const InspectedFile& file, std::ostream& out);
 void DumpRouteFile(const InspectedFile& file, std::ostream& out);
-
-// A real with a fixed number of decimals ("12.35"), for the dump and the SVG.
-std::string FixedText(double value, int decimals);
 
 }  // namespace scenario

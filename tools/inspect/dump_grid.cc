@@ -1,10 +1,10 @@
 // Grid file dump: the cell-1 stamps, the cells that hold an object (with its
 // values as the description wrote them) or an approach mark, and the profile
 // values as stretches of equal value.
-#include "tools/inspect/author_text.h"
+#include "tools/common/author_text.h"
 #include "tools/inspect/dump.h"
-#include "tools/inspect/grid_summary.h"
-#include "tools/inspect/text.h"
+#include "tools/common/grid_summary.h"
+#include "tools/common/text.h"
 
 namespace scenario {
 

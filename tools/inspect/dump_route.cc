@@ -1,9 +1,9 @@
 // Route file dump: the size, the element kinds, the bounding box and the
 // curves found in the plan.
-#include "tools/inspect/author_text.h"
+#include "tools/common/author_text.h"
 #include "tools/inspect/dump.h"
-#include "tools/inspect/route_summary.h"
-#include "tools/inspect/text.h"
+#include "tools/common/route_summary.h"
+#include "tools/common/text.h"
 
 namespace scenario {
 

@@ -1,11 +1,11 @@
 // Scenario file dump: the filled rows in index order, each with its role.
 #include <algorithm>
 
-#include "tools/inspect/author_text.h"
+#include "tools/common/author_text.h"
 #include "tools/inspect/dump.h"
-#include "tools/inspect/row_meaning.h"
-#include "tools/inspect/scenario_rows.h"
-#include "tools/inspect/text.h"
+#include "tools/common/row_meaning.h"
+#include "tools/common/scenario_rows.h"
+#include "tools/common/text.h"
 
 namespace scenario {
 

@@ -3,9 +3,9 @@
 
 #include <sstream>
 
-#include "tools/inspect/test_support.h"
+#include "tools/common/test_support.h"
 #include "tools/inspect/dump.h"
-#include "tools/inspect/json.h"
+#include "tools/common/json.h"
 
 namespace scenario {
 namespace {

@@ -13,7 +13,7 @@
 #include <new>
 
 #include "tools/inspect/command.h"
-#include "tools/inspect/text.h"
+#include "tools/common/text.h"
 #include "tools/viewer/serve_folder.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "descriptions/keywords.h"
-#include "tools/inspect/author_units.h"
-#include "tools/inspect/text.h"
+#include "tools/common/author_units.h"
+#include "tools/common/text.h"
 
 namespace scenario::viewer {
 

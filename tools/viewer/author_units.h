@@ -3,7 +3,7 @@
 // under their names in the stop record, a curve's class and radius.
 //
 // The values come from the shared reading-back of scenario-inspect
-// (tools/inspect/author_units.h); these put them in the page's words, each
+// (tools/common/author_units.h); these put them in the page's words, each
 // value with its unit in one text.
 #pragma once
 

@@ -1,7 +1,7 @@
 #include "tools/viewer/compile_sources.h"
 
 #include "app/generator_state.h"
-#include "tools/compile/diagnostic_recorder.h"
+#include "tools/diagnostics/diagnostic_recorder.h"
 
 namespace scenario::viewer {
 

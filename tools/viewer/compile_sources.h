@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/compile/command.h"
+#include "tools/diagnostics/command.h"
 #include "tools/viewer/source_index.h"
 
 namespace scenario::viewer {

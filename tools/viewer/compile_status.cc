@@ -2,7 +2,7 @@
 // every diagnostic with its source line and caret.
 #include <nlohmann/json.hpp>
 
-#include "tools/inspect/text.h"
+#include "tools/common/text.h"
 #include "tools/viewer/compile_sources.h"
 #include "tools/viewer/status_json.h"
 

@@ -12,7 +12,7 @@
 #include <mutex>
 #include <string>
 
-#include "tools/inspect/scenario_folder.h"
+#include "tools/common/scenario_folder.h"
 
 namespace scenario::viewer {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "tools/inspect/grid_summary.h"
-#include "tools/inspect/route_summary.h"
-#include "tools/inspect/scenario_rows.h"
-#include "tools/inspect/text.h"
+#include "tools/common/grid_summary.h"
+#include "tools/common/route_summary.h"
+#include "tools/common/scenario_rows.h"
+#include "tools/common/text.h"
 
 namespace scenario::viewer {
 

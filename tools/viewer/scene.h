@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "tools/inspect/chainage.h"
-#include "tools/inspect/scenario_folder.h"
+#include "tools/common/chainage.h"
+#include "tools/common/scenario_folder.h"
 #include "tools/viewer/source_index.h"
 
 namespace scenario::viewer {

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "grid/rounding.h"
-#include "tools/inspect/grid_summary.h"
-#include "tools/inspect/row_meaning.h"
-#include "tools/inspect/scenario_rows.h"
-#include "tools/inspect/svg_parts.h"
-#include "tools/inspect/text.h"
+#include "tools/common/grid_summary.h"
+#include "tools/common/row_meaning.h"
+#include "tools/common/scenario_rows.h"
+#include "tools/common/svg_parts.h"
+#include "tools/common/text.h"
 #include "tools/viewer/author_units.h"
 #include "tools/viewer/scene.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "grid/rounding.h"
-#include "tools/inspect/grid_summary.h"
-#include "tools/inspect/route_summary.h"
+#include "tools/common/grid_summary.h"
+#include "tools/common/route_summary.h"
 #include "tools/viewer/author_units.h"
 #include "tools/viewer/scene.h"
 

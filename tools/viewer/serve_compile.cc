@@ -3,11 +3,11 @@
 #include <chrono>
 #include <memory>
 
-#include "tools/compile/description_watcher.h"
-#include "tools/compile/inputs.h"
-#include "tools/compile/terminal_text.h"
-#include "tools/compile/watch.h"
-#include "tools/inspect/text.h"
+#include "tools/diagnostics/description_watcher.h"
+#include "tools/diagnostics/inputs.h"
+#include "tools/diagnostics/terminal_text.h"
+#include "tools/diagnostics/watch.h"
+#include "tools/common/text.h"
 #include "tools/viewer/compile_sources.h"
 #include "tools/viewer/scene.h"
 #include "tools/viewer/server.h"

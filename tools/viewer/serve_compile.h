@@ -6,7 +6,7 @@
 
 #include <ostream>
 
-#include "tools/compile/command.h"
+#include "tools/diagnostics/command.h"
 #include "tools/viewer/serve_address.h"
 
 namespace scenario::viewer {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <thread>
 
-#include "tools/inspect/text.h"
+#include "tools/common/text.h"
 #include "tools/viewer/scene.h"
 #include "tools/viewer/server.h"
 #include "tools/viewer/status_json.h"

@@ -1,6 +1,6 @@
 #include "tools/viewer/status_json.h"
 
-#include "tools/inspect/text.h"
+#include "tools/common/text.h"
 
 namespace scenario::viewer {
 

@@ -1,0 +1,21 @@
+# The two helpers every folder's CMakeLists.txt uses: a folder's library with
+# its sources named one by one, and the tests beside it. Every library waits
+# for the layer check, so a build with an include against the layers fails
+# before anything is compiled.
+
+function(scenario_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(ARG_LINKS)
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  endif()
+  add_dependencies(${name} scenario_layers)
+endfunction()
+
+# Gathers a folder's tests into the one test executable built at the top.
+function(scenario_tests)
+  foreach(source IN LISTS ARGN)
+    set_property(GLOBAL APPEND PROPERTY SCENARIO_TEST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+  endforeach()
+endfunction()
