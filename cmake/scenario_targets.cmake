@@ -19,3 +19,11 @@ function(scenario_tests)
     set_property(GLOBAL APPEND PROPERTY SCENARIO_TEST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${source})
   endforeach()
 endfunction()
+
+# A command: its room's library (everything but main.cc) and the executable.
+function(scenario_command name)
+  cmake_parse_arguments(ARG "" "LIBRARY" "SOURCES;LINKS" ${ARGN})
+  scenario_library(${ARG_LIBRARY} SOURCES ${ARG_SOURCES} LINKS ${ARG_LINKS})
+  add_executable(${name} main.cc)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARY})
+endfunction()
