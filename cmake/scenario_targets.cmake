@@ -20,10 +20,12 @@ function(scenario_tests)
   endforeach()
 endfunction()
 
-# A command: its room's library (everything but main.cc) and the executable.
+# A command: its room's library (everything but main.cc) and the executable,
+# which alone links MAIN_LINKS (the live viewer: the fuzz targets and the
+# tests of the command's library do without it).
 function(scenario_command name)
-  cmake_parse_arguments(ARG "" "LIBRARY" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LIBRARY" "SOURCES;LINKS;MAIN_LINKS" ${ARGN})
   scenario_library(${ARG_LIBRARY} SOURCES ${ARG_SOURCES} LINKS ${ARG_LINKS})
   add_executable(${name} main.cc)
-  target_link_libraries(${name} PRIVATE ${ARG_LIBRARY})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARY} ${ARG_MAIN_LINKS})
 endfunction()
