@@ -174,7 +174,8 @@ std::string PackAttachment(const PackagedScenario& scenario) {
 
 Status UnpackAttachment(const std::filesystem::path& executable, UnpackedAttachment* out) {
   *out = UnpackedAttachment();
-  const int fd = open(executable.c_str(), O_RDONLY | O_CLOEXEC);
+  // Never blocks on a FIFO put in the file's place: it is refused below.
+  const int fd = open(executable.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return Status::Error("cannot read " + executable.string() + ": " + std::strerror(errno));
   struct stat file;
   Status status;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <sstream>
 
 #include "app/attachment.h"
 #include "app/document_emitter.h"
@@ -12,6 +13,7 @@
 #include "content/documents.h"
 #include "tests/child_process.h"
 #include "tests/test_folder.h"
+#include "tools/inspect/command.h"
 
 namespace scenario {
 namespace {
@@ -207,8 +209,13 @@ TEST(PackRunTest, ADamagedAttachmentIsRefusedAndNothingIsWritten) {
   ASSERT_GT(whole.size(), plain + kAttachmentTrailerBytes);
   const size_t attached = whole.size() - plain;
 
-  const Ran listed = RunProgram({SCENARIO_INSPECT_PATH, inputs / "packager"});
-  EXPECT_EQ(listed.status, 0) << listed.err;
+  std::ostringstream listing, listing_err;
+  EXPECT_EQ(RunInspect({{(inputs / "packager").string()}}, listing, listing_err), kInspectOk) << listing_err.str();
+  for (const std::string& shown : {std::string("route name         Corvena_Lidra1\n"), std::string("train number       7304\n"),
+                                   "line description   " + std::to_string(std::filesystem::file_size(carried.line)) + " bytes\n",
+                                   std::string("slowdowns notice   55 bytes\n"), std::string("checksum           holds\n")}) {
+    EXPECT_NE(listing.str().find(shown), std::string::npos) << shown << listing.str();
+  }
 
   std::vector<std::pair<std::string, std::string>> damaged;  // what, bytes
   // A byte of every stretch of the attachment, and every byte of the
@@ -236,8 +243,9 @@ TEST(PackRunTest, ADamagedAttachmentIsRefusedAndNothingIsWritten) {
   std::string flipped = whole;
   flipped[plain + 40] = static_cast<char>(flipped[plain + 40] ^ 0x80);
   WriteFile(folder / "packager", flipped);
-  const Ran damaged_listing = RunProgram({SCENARIO_INSPECT_PATH, folder / "packager"});
-  EXPECT_EQ(damaged_listing.status, 2);
+  std::ostringstream damaged_listing, damaged_err;
+  EXPECT_EQ(RunInspect({{(folder / "packager").string()}}, damaged_listing, damaged_err), kInspectBadInput);
+  EXPECT_NE(damaged_listing.str().find("checksum           does not hold\n"), std::string::npos) << damaged_listing.str();
 }
 
 }  // namespace

@@ -63,6 +63,10 @@ nlohmann::ordered_json ListJson(const std::filesystem::path& path, const Unpacke
 }  // namespace
 
 bool IsExecutableFileKind(const std::filesystem::path& path) {
+  // Only a regular file is opened: a FIFO would block the open, and the
+  // dump says what anything else is.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   char magic[4] = {};
   return in.read(magic, 4) && std::string_view(magic, 4) == "\x7f" "ELF";
