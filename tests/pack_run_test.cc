@@ -30,6 +30,13 @@ struct Ran {
   std::string err;
 };
 
+// scenario-inspect run in process on one path.
+int Inspect(const std::filesystem::path& path, std::ostream& out, std::ostream& err) {
+  InspectOptions options;
+  options.paths = {path.string()};
+  return RunInspect(options, out, err);
+}
+
 Ran RunProgram(const std::vector<std::string>& argv) {
   ChildProcess child(argv, {"DISPLAY"});
   Ran ran;
@@ -210,7 +217,7 @@ TEST(PackRunTest, ADamagedAttachmentIsRefusedAndNothingIsWritten) {
   const size_t attached = whole.size() - plain;
 
   std::ostringstream listing, listing_err;
-  EXPECT_EQ(RunInspect({{(inputs / "packager").string()}}, listing, listing_err), kInspectOk) << listing_err.str();
+  EXPECT_EQ(Inspect(inputs / "packager", listing, listing_err), kInspectOk) << listing_err.str();
   for (const std::string& shown : {std::string("route name         Corvena_Lidra1\n"), std::string("train number       7304\n"),
                                    "line description   " + std::to_string(std::filesystem::file_size(carried.line)) + " bytes\n",
                                    std::string("slowdowns notice   55 bytes\n"), std::string("checksum           holds\n")}) {
@@ -244,7 +251,7 @@ TEST(PackRunTest, ADamagedAttachmentIsRefusedAndNothingIsWritten) {
   flipped[plain + 40] = static_cast<char>(flipped[plain + 40] ^ 0x80);
   WriteFile(folder / "packager", flipped);
   std::ostringstream damaged_listing, damaged_err;
-  EXPECT_EQ(RunInspect({{(folder / "packager").string()}}, damaged_listing, damaged_err), kInspectBadInput);
+  EXPECT_EQ(Inspect(folder / "packager", damaged_listing, damaged_err), kInspectBadInput);
   EXPECT_NE(damaged_listing.str().find("checksum           does not hold\n"), std::string::npos) << damaged_listing.str();
 }
 
