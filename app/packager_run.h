@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "app/attachment.h"
 #include "app/generator_state.h"
 #include "app/platform.h"
 #include "records/fresh_file.h"
@@ -15,7 +16,11 @@ inline constexpr int kExitClean = 0;
 inline constexpr int kExitErrorCode = 1;
 inline constexpr int kExitFailure = 2;
 
-// Runs the start sequence; returns the exit status. Messages go to stderr.
+// Runs the start sequence for the scenario; returns the exit status.
+// Messages go to stderr.
+int Form_Load(GeneratorState& state, const std::filesystem::path& folder,
+              const PackagedScenario& scenario, Platform& platform, FreshFileWriter& writer);
+// The same for the carried scenario.
 int Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platform& platform,
               FreshFileWriter& writer);
 
