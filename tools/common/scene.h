@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,8 @@
 namespace scenario {
 
 struct SceneObject {
-  // "stop", "passing point", "curve", "tunnel", or the cell type's name in
-  // words ("speed board", "slowdown prewarning", "code zero").
+  // "stop" (the grid holds its stop cell), "passing point", "curve",
+  // "tunnel", or the cell type's name in words ("speed board", "code zero").
   std::string kind;
   int64_t at = 0;   // route position, m
   int64_t end = 0;  // where a curve or tunnel ends, m; `at` for the others
@@ -35,7 +36,6 @@ struct SceneObject {
   // The scenario row of a stop, or of a sign board's text; -1 when the board
   // points at no row.
   int row = -1;
-  bool stops_here = false;  // a stop whose stop cell the grid holds
   RouteCurve curve;         // curves
   Stretch stretch;          // tunnels
 };

@@ -62,7 +62,6 @@ SceneLane StopLane(const ScenarioFolder& f, const Chainage& chainage) {
                                       cell >= 0 ? cell : RoundDiv(row.position, kCellMetres), chainage);
     SetNameLabel(row.name, &object);
     object.row = r;
-    object.stops_here = cell >= 0;
     lane.objects.push_back(std::move(object));
   }
   return lane;
