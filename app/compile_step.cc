@@ -15,18 +15,18 @@ std::string EncodeRouteFile(const GeneratorState& state) {
   return bytes;
 }
 
-CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
+CompileResult memorizza_percorso(GeneratorState& state, int32_t build_route_table,
                                  DescriptionSource& source,
                                  const std::filesystem::path& folder, FileWriter& writer) {
   CompileResult result;
-  state.write_files = write_files;
+  state.build_route_table = build_route_table;
   state.error_code = kNoError;
   state.scenario.Reset();
 
   memorizza_dati(state, source);
 
   // Without a route length there is no grid to complete, stamp or write.
-  if (!state.grid.sized() || (state.write_files != 0 && !state.route.sized())) {
+  if (!state.grid.sized() || (state.build_route_table != 0 && !state.route.sized())) {
     result.status = Status::Error("error code " + std::to_string(state.error_code) +
                                   ": the line description gave no usable route length, so no "
                                   "binary file can be written");
@@ -51,7 +51,7 @@ CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
   WholeBytes scenario_piece(scenario_bytes);
   GridFilePieces grid_pieces(state.grid);
   std::vector<SetFile> files;
-  if (state.write_files != 0) files.push_back({folder / names.route_file, &route_pieces});
+  if (state.build_route_table != 0) files.push_back({folder / names.route_file, &route_pieces});
   files.push_back({folder / names.scenario_file, &scenario_piece});
   files.push_back({folder / names.grid_file, &grid_pieces});
   result.status = writer.WriteSet(files);

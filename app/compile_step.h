@@ -24,7 +24,7 @@ struct CompileResult {
   std::vector<std::string> written;  // file names, in writing order
 };
 
-CompileResult memorizza_percorso(GeneratorState& state, int32_t write_files,
+CompileResult memorizza_percorso(GeneratorState& state, int32_t build_route_table,
                                  DescriptionSource& source,
                                  const std::filesystem::path& folder, FileWriter& writer);
 

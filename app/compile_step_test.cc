@@ -24,13 +24,13 @@ struct CompileRun {
   CompileResult result;
 };
 
-CompileRun Compile(const TestFolder& folder, std::optional<std::string> line, int32_t write_files = 1) {
+CompileRun Compile(const TestFolder& folder, std::optional<std::string> line, int32_t build_route_table = 1) {
   CompileRun run;
   run.state.route_name = "Corvena_Lidra1";
   run.state.train_number = "7304";
   MemorySource source(std::move(line), std::string("[generale]\r\n"));
   FreshFileWriter writer;
-  run.result = memorizza_percorso(run.state, write_files, source, folder.path(), writer);
+  run.result = memorizza_percorso(run.state, build_route_table, source, folder.path(), writer);
   return run;
 }
 

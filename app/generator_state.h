@@ -19,7 +19,9 @@ inline constexpr const char* kTrainNumber = "7304";
 struct GeneratorState {
   std::string route_name;
   std::string train_number;
-  int32_t write_files = 0;
+  // The system's write-files flag: when 0 the route table is neither sized
+  // nor filled (curve records are skipped) and the route file not written.
+  int32_t build_route_table = 0;
   int32_t error_code = 0;
   int32_t error_position = 0;
   std::string current_field;

@@ -12,11 +12,11 @@ const DescriptionTexts& Texts(int64_t route_length) {
   return route_length == 0 ? CarriedTexts() : GeneratedTexts(static_cast<int32_t>(route_length));
 }
 
-GeneratorState FreshState(int32_t write_files) {
+GeneratorState FreshState(int32_t build_route_table) {
   GeneratorState s;
   s.route_name = kRouteName;
   s.train_number = kTrainNumber;
-  s.write_files = write_files;
+  s.build_route_table = build_route_table;
   s.scenario.Reset();
   return s;
 }

@@ -21,7 +21,7 @@ class CarriedScenarioTest : public ::testing::Test {
     state_ = new GeneratorState;
     state_->route_name = kRouteName;
     state_->train_number = kTrainNumber;
-    state_->write_files = 1;
+    state_->build_route_table = 1;
     state_->scenario.Reset();
     source_ = new MemorySource(EmittedText(CarriedLineDescription()), EmittedText(CarriedTrainDescription()));
     memorizza_dati(*state_, *source_);

@@ -28,7 +28,7 @@ ReadOutcome ReadRouteLength(LineReading& reading) {
   }
   // A later route length sizes both tables afresh.
   state.grid.Size(length);
-  if (state.write_files != 0) state.route.Size(int64_t{length} + 7000);
+  if (state.build_route_table != 0) state.route.Size(int64_t{length} + 7000);
   reading.route_length_read = true;
   return ReadOutcome::kContinue;
 }

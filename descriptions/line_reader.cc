@@ -38,7 +38,7 @@ void PrepareDataSections(LineReading& reading) {
   state.board_row_cursor = kFirstBoardRow;
   reading.gradient_cursor = 0;
   reading.pending_gradient = 0;
-  if (state.write_files != 0) state.route.SetOrigin();
+  if (state.build_route_table != 0) state.route.SetOrigin();
 }
 
 // The close: the gradient of the last record fills the rest of the profile and
@@ -48,7 +48,7 @@ void CloseLineDescription(LineReading& reading) {
   reading.source.DeleteLine();
   FillProfileToEnd(state.grid, reading.gradient_cursor,
                    [&reading](Cell& cell) { reading.WriteGradient(cell); });
-  if (state.write_files != 0) state.route.Extend(state.route.last_row() - 2, 0.0);
+  if (state.build_route_table != 0) state.route.Extend(state.route.last_row() - 2, 0.0);
 }
 
 }  // namespace

@@ -197,7 +197,7 @@ TEST(LineReaderErrorTest, ReturnCodes) {
   };
   for (const Case& c : cases) {
     GeneratorState state;
-    state.write_files = 1;
+    state.build_route_table = 1;
     state.error_position = 777;
     MemorySource source(c.text, std::string(testing::kEmptyTrain));
     memorizza_dati(state, source);
@@ -252,7 +252,7 @@ TEST(LineReaderErrorTest, UnexpectedFailures) {
   };
   for (const Case& c : cases) {
     GeneratorState state;
-    state.write_files = 1;
+    state.build_route_table = 1;
     state.error_position = 777;
     MemorySource source(c.text, std::string(testing::kEmptyTrain));
     memorizza_dati(state, source);
@@ -283,7 +283,7 @@ TEST(LineReaderErrorTest, SecondRouteLengthSizesAfresh) {
 TEST(LineReaderErrorTest, TrainReaderRunsAfterTheEndAndAfterError15) {
   for (const char* data : {"pendenza, 500, 1", "pendenza, 8000, 1"}) {
     GeneratorState state;
-    state.write_files = 1;
+    state.build_route_table = 1;
     MemorySource source(LineText(1000, {data}), std::string(testing::kEmptyTrain));
     memorizza_dati(state, source);
     EXPECT_EQ(state.error_code, std::string(data) == "pendenza, 500, 1" ? 0 : 15) << data;

@@ -39,11 +39,11 @@ inline std::string LineText(int32_t length, std::initializer_list<std::string_vi
 inline constexpr const char* kEmptyTrain = "nessun dato\r\n";
 
 struct LineRun {
-  explicit LineRun(std::string line, int32_t write_files = 1)
+  explicit LineRun(std::string line, int32_t build_route_table = 1)
       : source(std::move(line), std::string(kEmptyTrain)) {
     state.route_name = kRouteName;
     state.train_number = kTrainNumber;
-    state.write_files = write_files;
+    state.build_route_table = build_route_table;
   }
   // Runs the line reader alone; true when the train reader would run next.
   bool Read() { return ReadLineDescription(state, source); }

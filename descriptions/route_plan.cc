@@ -43,7 +43,7 @@ ReadOutcome AdvancePlan(LineReading& reading, int64_t last, double turn) {
 
 ReadOutcome ReadCurve(LineReading& reading) {
   GeneratorState& state = reading.state;
-  if (state.write_files == 0 || !Holds(reading.field, kCurveKeyword)) {
+  if (state.build_route_table == 0 || !Holds(reading.field, kCurveKeyword)) {
     return ReadOutcome::kContinue;
   }
   reading.Record(kCurveKeyword.kind);

@@ -101,7 +101,7 @@ ReadOutcome ReadStop(TrainReading& reading) {
   if (marked) {
     if (!StopCellAboveCell1(row.span_end)) return reading.Stop(kErrorStopZoneAtStart);
     // The stop cell replaces whatever object stood there, with no check.
-    PlaceStopPoint(state, StopCell(row.span_end), r);
+    PlaceStopCell(state, StopCell(row.span_end), r);
   }
   if (r > kFirstStopRow && int64_t{row.span_start} - kStopSpacing < state.scenario[r - 1].span_end) {
     return reading.Stop(kErrorStopSpacing, row.position);

@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // than all the rest, so one input in eight gets it and the others run
   // without route table (0), where the line reader passes curves over. Only
   // the route table needs the route kept short; a grid has 20001 cells at most.
-  const int32_t write_files = size % 8 == 0 ? 1 : 0;
-  if (write_files == 1 && MayAskForLongRoute(pair.line, kLongestFuzzedRoute)) {
+  const int32_t build_route_table = size % 8 == 0 ? 1 : 0;
+  if (build_route_table == 1 && MayAskForLongRoute(pair.line, kLongestFuzzedRoute)) {
     return -1;  // not added to the corpus
   }
-  auto run = CompileInMemory(std::string(pair.line), std::string(pair.train), write_files);
+  auto run = CompileInMemory(std::string(pair.line), std::string(pair.train), build_route_table);
   std::vector<std::string> broken = BrokenInvariants(*run);
 
   // Two compiles that must agree, each on a share of the inputs: the
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto unobserved = CompileInMemory(std::string(pair.line), std::string(pair.train), 0, false);
     if (!SameOutcome(*run, *unobserved)) broken.push_back("the observer changed the compile");
   }
-  if (write_files == 1 && !scenario::ContainsAnyCase(pair.line, "curva")) {
+  if (build_route_table == 1 && !scenario::ContainsAnyCase(pair.line, "curva")) {
     auto without_route = CompileInMemory(std::string(pair.line), std::string(pair.train), 0);
     if (!SameOutcome(*run, *without_route)) broken.push_back("the write-files flag changed the compile");
   }

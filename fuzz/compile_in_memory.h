@@ -102,26 +102,26 @@ inline size_t Count(ByteSource& pieces) {
 // Without `observe` the readers run with the silent observer, as in the packager; the
 // watcher then learns nothing and the invariants cannot be checked.
 inline std::unique_ptr<CompileRun> CompileInMemory(std::string line, std::string train,
-                                                   int32_t write_files = 1, bool observe = true) {
+                                                   int32_t build_route_table = 1, bool observe = true) {
   auto run = std::make_unique<CompileRun>(std::move(line), std::move(train));
   GeneratorState& state = run->state;
   state.route_name = kRouteName;
   state.train_number = kTrainNumber;
   state.observer = observe ? static_cast<ReadObserver*>(&run->watch) : SilentObserver();
-  state.write_files = write_files;
+  state.build_route_table = build_route_table;
   state.error_code = 0;
   state.scenario.Reset();
 
   memorizza_dati(state, run->source);
   if (observe) run->watch.Finish();
-  run->sized = state.grid.sized() && (write_files == 0 || state.route.sized());
+  run->sized = state.grid.sized() && (build_route_table == 0 || state.route.sized());
   if (!run->sized) return run;
 
   CompleteGrid(state);
   run->cell1_before_stamp = state.grid.at(1);
   run->fatal = StampScenario(state);
   if (run->fatal != 0) return run;
-  if (write_files != 0) {
+  if (build_route_table != 0) {
     RouteFilePieces route_pieces(state.route);
     run->route_file_size = Count(route_pieces);
   }

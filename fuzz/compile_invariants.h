@@ -73,7 +73,7 @@ inline void CheckSizing(const CompileRun& run, InvariantReport& report) {
   report.Expect(state.grid.cell_count() == RoundDiv(length + 7000, 50) + 1,
                 "grid of " + std::to_string(state.grid.cell_count()) + " cells for L = " +
                     std::to_string(length));
-  if (state.write_files != 0) {
+  if (state.build_route_table != 0) {
     report.Expect(state.route.last_row() == length + 7000,
                   "route table to row " + std::to_string(state.route.last_row()) +
                       " for L = " + std::to_string(length));
@@ -230,7 +230,7 @@ inline void CheckStampAndFiles(const CompileRun& run, InvariantReport& report) {
   for (const ScenarioRow& row : state.scenario.rows) names += row.name.size();
   report.Expect(run.scenario_file.size() == 2958 + names,
                 "scenario file of " + std::to_string(run.scenario_file.size()) + " bytes");
-  if (state.write_files == 0) return;
+  if (state.build_route_table == 0) return;
   size_t route_bytes = 0;
   bool known_kinds = true;
   for (int64_t row = 0; row <= state.route.last_row(); ++row) {

@@ -146,12 +146,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   const int64_t length = in.ConsumeBool() ? 50 * in.ConsumeIntegralInRange(0, 400)
                                           : in.ConsumeIntegralInRange(0, 20000);
-  const int32_t write_files = in.ConsumeIntegralInRange(0, 7) == 0 ? 1 : 0;
+  const int32_t build_route_table = in.ConsumeIntegralInRange(0, 7) == 0 ? 1 : 0;
   RecordWriter out(in, 50 * scenario::RoundDiv(length + 7000, 50));
   const std::string line = LineDescription(in, out, length);
   const std::string train = TrainDescription(in, out);
 
-  auto run = CompileInMemory(line, train, write_files);
+  auto run = CompileInMemory(line, train, build_route_table);
   const std::vector<std::string> broken = BrokenInvariants(*run);
   if (!broken.empty()) {
     std::fprintf(stderr, "compile invariants broken (error code %d, position %d)\n",

@@ -18,10 +18,11 @@ void PlaceObject(GeneratorState& state, int64_t index, uint8_t cell_type);
 // The objects the readers place after their own checks: a sign board whose
 // text is in scenario row `row`; a code reduction to `code`, or a code-zero
 // mark for a code of 0 or less (value_a then stays as it was); the stop
-// point of the stop in row `row`, over whatever the cell holds.
+// cell (`station_stop`) of the stop in row `row`, over whatever the cell
+// holds.
 void PlaceSignBoard(GeneratorState& state, int64_t index, int32_t row);
 void PlaceCodeReduction(GeneratorState& state, int64_t index, int32_t code);
-void PlaceStopPoint(GeneratorState& state, int64_t index, int32_t row);
+void PlaceStopCell(GeneratorState& state, int64_t index, int32_t row);
 // The approach marks 81 .. 84 of a stop whose zone ends at `span_end`, in the
 // four cells before its stop cell, over whatever the cells hold; none at or
 // below cell 1. The caller has checked that the stop cell lies in the grid.
@@ -33,6 +34,9 @@ inline constexpr int32_t kTunnelMarkerRequest = 10;
 // record before it gets the joined kind, whatever its own.
 inline constexpr int64_t kJoinedTunnelGap = 150;
 inline constexpr int32_t kJoinedTunnelKind = 3;
+
+// The writers below keep the system's names for their parameters too
+// (inizio, fine, tipo, posizione, ...): the record fields they are handed.
 
 // A tunnel; tipo above 10 asks for markers and is adjusted in place.
 void memo_montagna(GeneratorState& state, int32_t& inizio, int32_t& fine, int32_t& tipo);

@@ -1,5 +1,5 @@
 // PlaceObject and what the readers place without a writer of their own:
-// sign boards, code reductions, stop points and their approach marks.
+// sign boards, code reductions, stop cells and their approach marks.
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
 
@@ -24,7 +24,7 @@ void PlaceCodeReduction(GeneratorState& state, int64_t index, int32_t code) {
   }
 }
 
-void PlaceStopPoint(GeneratorState& state, int64_t index, int32_t row) {
+void PlaceStopCell(GeneratorState& state, int64_t index, int32_t row) {
   PlaceObject(state, index, kStationStop);
   state.grid.at(index).value_a = Low16(row);
 }

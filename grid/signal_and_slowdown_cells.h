@@ -13,8 +13,8 @@ namespace scenario {
 // A slowdown gets its warning and pre-warning boards only beyond this start.
 inline constexpr int32_t kSlowdownBoardsFrom = 1500;
 
-// round(posizione / 50 + 1).
-inline int64_t SignalCell(int32_t posizione) { return RoundDiv(int64_t{posizione} + 50, 50); }
+// round(position / 50 + 1).
+inline int64_t SignalCell(int32_t position) { return RoundDiv(int64_t{position} + 50, 50); }
 
 struct SlowdownCells {
   int64_t warning = 0;           // round((x - 1200) / 50 + 1)

@@ -29,8 +29,8 @@ std::string TrainDescription(const std::string& records) {
 }
 
 std::unique_ptr<CompileRun> Compile(const std::string& line, const std::string& train,
-                                    int32_t write_files = 1) {
-  auto run = CompileInMemory(line, train, write_files);
+                                    int32_t build_route_table = 1) {
+  auto run = CompileInMemory(line, train, build_route_table);
   for (const std::string& broken : BrokenInvariants(*run)) ADD_FAILURE() << broken;
   return run;
 }

@@ -4,6 +4,10 @@
 
 namespace scenario {
 
+std::string ValueWithUnit(const AuthorValue& value) {
+  return std::to_string(value.value) + (value.unit.empty() ? "" : " " + value.unit);
+}
+
 std::string AsWrittenText(const std::vector<AuthorValue>& values) {
   std::string text;
   const std::string* group = nullptr;

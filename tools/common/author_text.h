@@ -16,6 +16,9 @@ namespace scenario {
 // clock ("time 13:53:30").
 std::string AsWrittenText(const std::vector<AuthorValue>& values);
 
+// "85 km/h", "2": one value with its unit, as an author reads it.
+std::string ValueWithUnit(const AuthorValue& value);
+
 // {"position": 4500, ..., "first": {"d2": 1, ...}, ...}: a value without a
 // group at the top, the others in an object of their group.
 nlohmann::ordered_json AsWrittenJson(const std::vector<AuthorValue>& values);

@@ -20,6 +20,7 @@ struct ChainageSection {
 
 class Chainage {
  public:
+  Chainage() = default;  // no sections: chainage is the route position
   explicit Chainage(const ScenarioTable& table);
 
   // Sections in order of rising start; rows left all zero are left out.

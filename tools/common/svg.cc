@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "tools/common/grid_summary.h"
-#include "tools/common/route_rows.h"
-#include "tools/common/route_summary.h"
 #include "tools/common/scenario_rows.h"
 #include "tools/common/svg_parts.h"
 #include "tools/common/text.h"
@@ -50,61 +47,29 @@ text { font-family: sans-serif; font-size: 11px; fill: #222; }
 .section text { font-size: 10px; fill: #b00020; }
 )";
 
-// The profile reaches the route's end, or further when an object or a stop
-// zone stands beyond it, but never past the grid.
-int64_t ProfileExtent(const ScenarioFolder& f) {
-  int64_t extent = f.RouteLength();
-  int64_t grid_end = static_cast<int64_t>(f.grid.cells.size()) * kCellMetres;
-  for (size_t i = 0; i < f.grid.cells.size(); ++i) {
-    uint8_t type = f.grid.cells[i].cell_type;
-    if (type != kEmpty && type != kTunnelMarker) {
-      extent = std::max(extent, NominalPosition(type, static_cast<int64_t>(i)));
-    }
-  }
-  for (int row = 1; row < kScenarioRowCount; ++row) {
-    if (RoleOfRow(f.scenario.scenario, row) == RowRole::kStop) {
-      extent = std::max<int64_t>(extent, f.scenario.scenario[row].span_end);
-    }
-  }
-  return std::max<int64_t>(1, std::min(extent, grid_end));
-}
-
-int CountCells(const ScenarioFolder& f, std::initializer_list<uint8_t> types) {
+// The objects of a lane that are of one of the types.
+int CountIn(const SceneLane& lane, std::initializer_list<uint8_t> types) {
   int count = 0;
-  for (const Cell& cell : f.grid.cells) {
-    count += std::find(types.begin(), types.end(), cell.cell_type) != types.end();
+  for (const SceneObject& object : lane.objects) {
+    count += std::find(types.begin(), types.end(), object.cell_type) != types.end();
   }
   return count;
 }
 
-// The curves of the route file, counted as it is read row by row.
-int64_t CurvesIn(const ScenarioFolder& f) {
-  RouteFileRows file;
-  CurveFinder curves;
-  if (!file.Open(f.route_path).ok()) return 0;
-  const Status read = file.ForEachRow([&](int64_t row, const RouteElement& x, const RouteElement& y) {
-    curves.Add(row, IsPlanPoint(x, y), x.value, y.value);
-  });
-  return read.ok() ? curves.count() : 0;
-}
-
-double DrawHeading(const ScenarioFolder& f, double top, const ProfileFrame& frame, SvgWriter& svg) {
-  const ScenarioTable& table = f.scenario.scenario;
-  int stops = 0;
-  for (int row = 0; row < kScenarioRowCount; ++row) stops += RoleOfRow(table, row) == RowRole::kStop;
+double DrawHeading(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg) {
+  const ScenarioTable& table = scene.folder->scenario.scenario;
   svg.WithText("text", {{"class", "heading"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top + 18)}},
                "Route " + CodePageToUtf8(table[kRouteRow].name) + ", train " +
                    CodePageToUtf8(table[kTrainRow].name));
+  auto count = [&](const char* id) { return std::to_string(scene.Lane(id).objects.size()); };
   std::string summary =
-      "route " + std::to_string(f.RouteLength()) + " m, " + std::to_string(stops) + " stops, " +
-      std::to_string(CountCells(f, {kSignal})) + " signals, " + std::to_string(SignBoardCount(table)) +
-      " sign boards, " + std::to_string(CountCells(f, {kSpeedBoard})) + " speed boards, " +
-      std::to_string(CountCells(f, {kSlowdownStart})) + " slowdowns, " +
-      std::to_string(CountCells(f, {kCodeReduction, kCodeZero})) + " code changes, " +
-      std::to_string(CurvesIn(f)) + " curves";
+      "route " + std::to_string(scene.length) + " m, " + count("stops") + " stops, " + count("signals") +
+      " signals, " + std::to_string(SignBoardCount(table)) + " sign boards, " + count("speed-boards") +
+      " speed boards, " + std::to_string(CountIn(scene.Lane("slowdowns"), {kSlowdownStart})) + " slowdowns, " +
+      count("code-reductions") + " code changes, " + count("curves") + " curves";
   svg.WithText("text", {{"class", "note"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top + 38)}}, summary);
   double height = 48;
-  for (const std::string& warning : f.warnings) {
+  for (const std::string& warning : scene.folder->warnings) {
     svg.WithText("text", {{"class", "warning"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top + height + 8)}},
                  "warning: " + warning);
     height += 16;
@@ -113,16 +78,6 @@ double DrawHeading(const ScenarioFolder& f, double top, const ProfileFrame& fram
 }
 
 }  // namespace
-
-std::string CompactText(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
-    out.push_back(c);
-  }
-  if (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
-}
 
 void DrawLaneFrame(double top, double height, const char* name, const ProfileFrame& frame, SvgWriter& svg) {
   svg.Empty("rect", {{"class", "lane"}, {"x", SvgNumber(frame.left)}, {"y", SvgNumber(top)},
@@ -161,21 +116,22 @@ std::string RenderFailureSvg(const std::vector<std::string>& failure) {
 }
 
 std::string RenderScenarioSvg(const ScenarioFolder& f, const std::vector<std::string>& failure) {
+  const Scene scene = BuildScene(f);
   ProfileFrame frame;
-  frame.extent = ProfileExtent(f);
+  frame.extent = scene.extent;
   frame.left = kLaneLabelWidth + 10;
   frame.width = std::clamp(static_cast<double>(frame.extent) / 100.0, 1000.0, 6000.0);
   double total_width = frame.left + frame.width + 60;
 
   SvgWriter body;
   double y = DrawFailureBand(failure, 0, total_width, body) + 10;
-  y += DrawHeading(f, y, frame, body) + 10;
-  y += DrawPlan(f, y, frame, body) + 20;
+  y += DrawHeading(scene, y, frame, body) + 10;
+  y += DrawPlan(scene, y, frame, body) + 20;
   double lanes_top = y;
-  y += DrawObjectLanes(f, y, frame, body);
-  y += DrawProfileLanes(f, y, frame, body);
-  DrawTunnelShading(f, lanes_top, y - lanes_top, frame, body);
-  y += DrawChainageAxis(f, y, lanes_top, frame, body) + 10;
+  y += DrawObjectLanes(scene, y, frame, body);
+  y += DrawProfileLanes(scene, y, frame, body);
+  DrawTunnelShading(scene, lanes_top, y - lanes_top, frame, body);
+  y += DrawChainageAxis(scene, y, lanes_top, frame, body) + 10;
   return Document(total_width, y, body, !failure.empty());
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/chainage.h"
 #include "tools/common/svg_parts.h"
 
 namespace scenario {
@@ -29,9 +28,9 @@ int64_t CeilTo(int64_t value, int64_t step) {
 
 }  // namespace
 
-double DrawChainageAxis(const ScenarioFolder& f, double top, double lanes_top, const ProfileFrame& frame,
+double DrawChainageAxis(const Scene& scene, double top, double lanes_top, const ProfileFrame& frame,
                         SvgWriter& svg) {
-  Chainage chainage(f.scenario.scenario);
+  const Chainage& chainage = scene.chainage;
   int64_t step = TickMetres(frame.extent);
   double base = top + 4;
   svg.Open("g", {{"id", "chainage-axis"}, {"class", "axis"}});

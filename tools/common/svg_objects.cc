@@ -1,15 +1,12 @@
-// The lanes of lineside objects under the plan: stops (zone, stop point and
-// name, from the scenario rows), signals, speed boards, sign boards (with
-// their texts from the scenario rows), slowdown boards and code changes
-// (from the grid). Every marker carries a tooltip with its values.
+// The lanes of lineside objects under the plan, from the scene: stops (zone,
+// position and name), signals, speed boards, sign boards (with their texts),
+// slowdown boards and code changes. Every marker carries a tooltip with its
+// values.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "tools/common/author_text.h"
-#include "tools/common/chainage.h"
-#include "tools/common/grid_summary.h"
-#include "tools/common/scenario_rows.h"
 #include "tools/common/svg_parts.h"
 #include "tools/common/text.h"
 
@@ -21,22 +18,20 @@ constexpr double kStopLane = 150;
 constexpr double kLane = 26;
 constexpr double kSignLane = 56;
 
-std::string CellTooltip(const ScenarioFolder& f, int64_t index, const Cell& cell) {
-  int64_t position = NominalPosition(cell.cell_type, index);
-  std::string text = CellTypeName(cell.cell_type) + " at " + std::to_string(position) + " m (" +
-                     FormatChainage(Chainage(f.scenario.scenario).At(position)) + ", cell " +
-                     std::to_string(index) + ")";
+std::string CellTooltip(const SceneObject& object, const Cell& cell) {
+  std::string text = CellTypeName(cell.cell_type) + " at " + std::to_string(object.at) + " m (" +
+                     FormatChainage(object.chainage) + ", cell " + std::to_string(object.cell) + ")";
   const std::vector<AuthorValue> values = CellAsWritten(cell);
   if (!values.empty()) text += ": " + AsWrittenText(values);
   return text;
 }
 
-void DrawStops(const ScenarioFolder& f, double top, const ProfileFrame& frame, SvgWriter& svg) {
-  const ScenarioTable& table = f.scenario.scenario;
+void DrawStops(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg) {
+  const ScenarioTable& table = scene.folder->scenario.scenario;
   double base = top + kStopLane - 6;
   svg.Open("g", {{"id", "stops"}});
-  for (int i = 1; i < kScenarioRowCount; ++i) {
-    if (RoleOfRow(table, i) != RowRole::kStop) continue;
+  for (const SceneObject& stop : scene.Lane("stops").objects) {
+    const int i = stop.row;
     const ScenarioRow& row = table[i];
     double x = frame.X(std::clamp<double>(row.position, 0, static_cast<double>(frame.extent)));
     double x0 = frame.X(std::clamp<double>(row.span_start, 0, static_cast<double>(frame.extent)));
@@ -59,35 +54,33 @@ void DrawStops(const ScenarioFolder& f, double top, const ProfileFrame& frame, S
   svg.Close("g");
 }
 
-// One lane of grid objects of the given types.
-void DrawCellLane(const ScenarioFolder& f, double top, double height, const char* id,
-                  const std::vector<uint8_t>& types, const ProfileFrame& frame, SvgWriter& svg) {
-  const std::vector<Cell>& cells = f.grid.cells;
-  const ScenarioTable& table = f.scenario.scenario;
+// One lane of grid objects.
+void DrawCellLane(const Scene& scene, const SceneLane& lane, double top, double height, const char* id,
+                  const ProfileFrame& frame, SvgWriter& svg) {
+  const std::vector<Cell>& cells = scene.folder->grid.cells;
+  const ScenarioTable& table = scene.folder->scenario.scenario;
   double mid = top + height / 2;
   LabelRows sign_labels(3), code_labels(1);
   svg.Open("g", {{"id", id}});
   // A slowdown's span, from its start board to the next end board.
-  if (std::string_view(id) == "slowdowns") {
-    for (size_t i = 0; i < cells.size(); ++i) {
-      if (cells[i].cell_type != kSlowdownStart) continue;
-      size_t j = i;
-      while (j < cells.size() && cells[j].cell_type != kSlowdownEnd) ++j;
-      if (j == cells.size()) continue;
-      double x0 = frame.X(static_cast<double>(NominalPosition(kSlowdownStart, static_cast<int64_t>(i))));
-      double x1 = frame.X(static_cast<double>(NominalPosition(kSlowdownEnd, static_cast<int64_t>(j))));
+  if (lane.id == "slowdowns") {
+    const std::vector<SceneObject>& boards = lane.objects;
+    for (auto start = boards.begin(); start != boards.end(); ++start) {
+      if (start->cell_type != kSlowdownStart) continue;
+      auto end = std::find_if(start, boards.end(), [](const SceneObject& o) { return o.cell_type == kSlowdownEnd; });
+      if (end == boards.end()) continue;
+      double x0 = frame.X(static_cast<double>(start->at));
+      double x1 = frame.X(static_cast<double>(end->at));
       svg.Empty("rect", {{"class", "slowdown-span"}, {"x", SvgNumber(x0)}, {"y", SvgNumber(mid - 5)},
                          {"width", SvgNumber(std::max(1.0, x1 - x0))}, {"height", "10"}});
     }
   }
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const Cell& cell = cells[i];
-    if (std::find(types.begin(), types.end(), cell.cell_type) == types.end()) continue;
-    int64_t index = static_cast<int64_t>(i);
-    double position = static_cast<double>(NominalPosition(cell.cell_type, index));
+  for (const SceneObject& object : lane.objects) {
+    const Cell& cell = cells[static_cast<size_t>(object.cell)];
+    double position = static_cast<double>(object.at);
     if (!frame.Shows(position)) continue;
     double x = frame.X(position);
-    std::string tooltip = CellTooltip(f, index, cell);
+    std::string tooltip = CellTooltip(object, cell);
     switch (cell.cell_type) {
       case kSignal:
         svg.Open("g", {{"class", "signal"}});
@@ -102,17 +95,14 @@ void DrawCellLane(const ScenarioFolder& f, double top, double height, const char
       case kSignBoard: {
         svg.Open("g", {{"class", "sign-board"}});
         svg.Empty("rect", {{"x", SvgNumber(x - 4)}, {"y", SvgNumber(top + 4)}, {"width", "8"}, {"height", "8"}});
-        int row = cell.value_a;
-        if (row >= 0 && row < kScenarioRowCount) {
-          tooltip += ", text " + CodePageToUtf8(table[row].name);
+        if (object.row >= 0) {
+          tooltip += ", text " + CodePageToUtf8(table[object.row].name);
           // Right of the board, or left of it near the end of the plot.
-          const std::string compact = CompactText(table[row].name);
-          const std::string label = CodePageToUtf8(compact);
-          double width = static_cast<double>(compact.size()) * 9 * 0.6;
+          double width = static_cast<double>(object.label_characters) * 9 * 0.6;
           double start = x + 6 + width > frame.left + frame.width ? x - 6 - width : x + 6;
-          int line = sign_labels.Place(start, compact.size(), 9);
+          int line = sign_labels.Place(start, object.label_characters, 9);
           if (line >= 0) {
-            svg.WithText("text", {{"x", SvgNumber(start)}, {"y", SvgNumber(top + 24 + 12 * line)}}, label);
+            svg.WithText("text", {{"x", SvgNumber(start)}, {"y", SvgNumber(top + 24 + 12 * line)}}, object.label);
           }
         }
         break;
@@ -121,9 +111,8 @@ void DrawCellLane(const ScenarioFolder& f, double top, double height, const char
       case kCodeZero: {
         svg.Open("g", {{"class", cell.cell_type == kCodeZero ? "code-zero" : "code"}});
         svg.Empty("path", {{"d", "M" + SvgNumber(x) + "," + SvgNumber(mid - 10) + " l4,5 l-4,5 l-4,-5 z"}});
-        std::string label = std::to_string(cell.cell_type == kCodeZero ? 0 : cell.value_a);
-        if (code_labels.Place(x + 5, label.size(), 9) >= 0) {
-          svg.WithText("text", {{"x", SvgNumber(x + 5)}, {"y", SvgNumber(mid + 9)}}, label);
+        if (code_labels.Place(x + 5, object.label_characters, 9) >= 0) {
+          svg.WithText("text", {{"x", SvgNumber(x + 5)}, {"y", SvgNumber(mid + 9)}}, object.label);
         }
         break;
       }
@@ -143,28 +132,31 @@ void DrawCellLane(const ScenarioFolder& f, double top, double height, const char
 
 }  // namespace
 
-double DrawObjectLanes(const ScenarioFolder& f, double top, const ProfileFrame& frame, SvgWriter& svg) {
-  double y = top;
-  DrawLaneFrame(y, kStopLane, "stops", frame, svg);
-  DrawStops(f, y, frame, svg);
-  y += kStopLane;
-  struct Lane {
+double DrawObjectLanes(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg) {
+  // How the picture shows the scene's lanes of objects: the curves and the
+  // tunnels are drawn elsewhere, and the code reductions are its code
+  // changes.
+  struct Look {
+    const char* lane;
     const char* name;
     const char* id;
     double height;
-    std::vector<uint8_t> types;
   };
-  const Lane lanes[] = {
-      {"signals", "signals", kLane, {kSignal}},
-      {"speed boards", "speed-boards", kLane, {kSpeedBoard}},
-      {"sign boards", "sign-boards", kSignLane, {kSignBoard}},
-      {"slowdowns", "slowdowns", kLane, {kSlowdownPrewarning, kSlowdownWarning, kSlowdownStart, kSlowdownEnd}},
-      {"code changes", "code-changes", kLane, {kCodeReduction, kCodeZero}},
+  constexpr Look kLooks[] = {
+      {"signals", "signals", "signals", kLane},
+      {"speed-boards", "speed boards", "speed-boards", kLane},
+      {"sign-boards", "sign boards", "sign-boards", kSignLane},
+      {"slowdowns", "slowdowns", "slowdowns", kLane},
+      {"code-reductions", "code changes", "code-changes", kLane},
   };
-  for (const Lane& lane : lanes) {
-    DrawLaneFrame(y, lane.height, lane.name, frame, svg);
-    DrawCellLane(f, y, lane.height, lane.id, lane.types, frame, svg);
-    y += lane.height;
+  double y = top;
+  DrawLaneFrame(y, kStopLane, "stops", frame, svg);
+  DrawStops(scene, y, frame, svg);
+  y += kStopLane;
+  for (const Look& look : kLooks) {
+    DrawLaneFrame(y, look.height, look.name, frame, svg);
+    DrawCellLane(scene, scene.Lane(look.lane), y, look.height, look.id, frame, svg);
+    y += look.height;
   }
   return y - top;
 }

@@ -4,10 +4,9 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "tools/common/scenario_folder.h"
+#include "tools/common/scene.h"
 #include "tools/common/svg_writer.h"
 
 namespace scenario {
@@ -43,22 +42,18 @@ class LabelRows {
   std::vector<double> ends_;
 };
 
-// A text with its runs of blanks made single and its ends trimmed, for a
-// label (board texts are padded to fixed widths).
-std::string CompactText(std::string_view text);
-
 // Left of the plot: the lane names.
 inline constexpr double kLaneLabelWidth = 120;
 
-double DrawPlan(const ScenarioFolder& folder, double top, const ProfileFrame& frame, SvgWriter& svg);
+double DrawPlan(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg);
 // Stops, signals, boards, slowdowns, code changes.
-double DrawObjectLanes(const ScenarioFolder& folder, double top, const ProfileFrame& frame, SvgWriter& svg);
+double DrawObjectLanes(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg);
 // Speed limit, gradient, adhesion, tunnels; `shade_height` is how far down
 // the tunnel shading reaches from `shade_top`.
-double DrawProfileLanes(const ScenarioFolder& folder, double top, const ProfileFrame& frame, SvgWriter& svg);
-void DrawTunnelShading(const ScenarioFolder& folder, double shade_top, double shade_height,
+double DrawProfileLanes(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg);
+void DrawTunnelShading(const Scene& scene, double shade_top, double shade_height,
                        const ProfileFrame& frame, SvgWriter& svg);
-double DrawChainageAxis(const ScenarioFolder& folder, double top, double lanes_top,
+double DrawChainageAxis(const Scene& scene, double top, double lanes_top,
                         const ProfileFrame& frame, SvgWriter& svg);
 
 // The red band of a failed compile over the whole width, its first line as

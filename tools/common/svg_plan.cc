@@ -9,7 +9,6 @@
 
 #include "tools/common/route_rows.h"
 #include "tools/common/route_summary.h"
-#include "tools/common/scenario_rows.h"
 #include "tools/common/svg_parts.h"
 #include "tools/common/text.h"
 
@@ -91,8 +90,10 @@ void DrawPolyline(const PlanView& view, int64_t first, int64_t last, int64_t ste
 
 }  // namespace
 
-double DrawPlan(const ScenarioFolder& f, double top, const ProfileFrame& frame, SvgWriter& svg) {
+double DrawPlan(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg) {
+  const ScenarioFolder& f = *scene.folder;
   const ScenarioTable& table = f.scenario.scenario;
+  const std::vector<SceneObject>& stops = scene.Lane("stops").objects;
   RouteFileRows file;
   PlanSamples plan;
   if (file.Open(f.route_path).ok()) plan.rows = file.rows();
@@ -102,11 +103,9 @@ double DrawPlan(const ScenarioFolder& f, double top, const ProfileFrame& frame, 
   // of the start and of the route's end, which turn the plan.
   std::map<int64_t, int64_t> at_or_before;  // row asked for -> point row, or -1
   auto ask = [&](int64_t row) { at_or_before.emplace(std::min(row, plan.rows - 1), -1); };
-  ask(f.RouteLength());
+  ask(scene.length);
   ask(plan.rows - 1);
-  for (int i = 1; i < kScenarioRowCount; ++i) {
-    if (RoleOfRow(table, i) == RowRole::kStop) ask(std::max(0, table[i].position));
-  }
+  for (const SceneObject& stop : stops) ask(std::max<int64_t>(0, stop.at));
   std::map<int64_t, Sample> answers;  // point rows found, with their points
   Sample start;
   Status read = Status::Error("no route file");
@@ -130,7 +129,7 @@ double DrawPlan(const ScenarioFolder& f, double top, const ProfileFrame& frame, 
     auto found = at_or_before.find(std::min(row, plan.rows - 1));
     return found == at_or_before.end() ? int64_t{-1} : found->second;
   };
-  const int64_t end = point_at_or_before(f.RouteLength());
+  const int64_t end = point_at_or_before(scene.length);
   const int64_t last = point_at_or_before(plan.rows - 1);
   auto no_plan = [&] {
     svg.Open("g", {{"id", "plan"}});
@@ -188,9 +187,9 @@ double DrawPlan(const ScenarioFolder& f, double top, const ProfileFrame& frame, 
                  std::to_string(row / 1000) + " km");
   }
   // The stops, named where the train really stops (kinds below 25).
-  for (int i = 1; i < kScenarioRowCount; ++i) {
-    if (RoleOfRow(table, i) != RowRole::kStop) continue;
-    int64_t row = point_at_or_before(std::max(0, table[i].position));
+  for (const SceneObject& stop : stops) {
+    const int i = stop.row;
+    int64_t row = point_at_or_before(std::max<int64_t>(0, stop.at));
     if (row < 0) continue;
     svg.Open("g", {{"class", "plan-stop"}});
     svg.Empty("circle", {{"cx", SvgNumber(view.PageX(row))}, {"cy", SvgNumber(view.PageY(row))}, {"r", "3"}});

@@ -1,23 +1,21 @@
-// The profile lanes: the per-cell speed limit, gradient and adhesion of the
-// grid as step lines, and the tunnels as bands (also shaded across all lanes).
+// The profile lanes: the scene's speed limit, gradient and adhesion steps as
+// step lines, and its tunnels as bands (also shaded across all lanes).
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "tools/common/grid_summary.h"
 #include "tools/common/svg_parts.h"
 
 namespace scenario {
 
 namespace {
 
-struct Lane {
-  Profile profile;
+// How the picture shows one of the scene's profiles.
+struct Look {
+  const char* profile;  // the scene's id, also the lane's
   const char* name;
-  const char* css;
   double height;
   int round_to;  // the range is rounded up to a multiple of this
-  bool symmetric;
 };
 
 double StretchStart(const Stretch& s) { return static_cast<double>(s.first_cell * kCellMetres); }
@@ -25,23 +23,19 @@ double StretchEnd(const Stretch& s, const ProfileFrame& frame) {
   return std::min<double>(static_cast<double>((s.last_cell + 1) * kCellMetres), static_cast<double>(frame.extent));
 }
 
-void DrawLane(const ScenarioFolder& f, const Lane& lane, double top, const ProfileFrame& frame, SvgWriter& svg) {
-  std::vector<Stretch> stretches = ProfileStretches(f.grid.cells, lane.profile);
+void DrawLane(const SceneProfile& profile, const Look& lane, double top, const ProfileFrame& frame, SvgWriter& svg) {
   int largest = 0;
-  for (const Stretch& s : stretches) {
-    if (StretchStart(s) < static_cast<double>(frame.extent)) {
-      largest = std::max(largest, std::abs(ProfileValue(s.stored, lane.profile)));
-    }
-  }
+  for (const Stretch& s : profile.steps) largest = std::max(largest, std::abs(ProfileValue(s.stored, profile.profile)));
   int range = std::max(lane.round_to, (largest + lane.round_to - 1) / lane.round_to * lane.round_to);
-  double low = lane.symmetric ? -range : 0;
+  const bool symmetric = profile.signed_values;
+  double low = symmetric ? -range : 0;
   double inner_top = top + 6, inner_height = lane.height - 12;
   auto y_of = [&](double value) { return inner_top + (range - value) / (range - low) * inner_height; };
 
   DrawLaneFrame(top, lane.height, lane.name, frame, svg);
-  svg.Open("g", {{"id", lane.css}});
-  for (double value : {static_cast<double>(range), lane.symmetric ? 0.0 : range / 2.0, low}) {
-    svg.Empty("line", {{"class", value == 0 && lane.symmetric ? "zero-line" : "gridline"},
+  svg.Open("g", {{"id", lane.profile}});
+  for (double value : {static_cast<double>(range), symmetric ? 0.0 : range / 2.0, low}) {
+    svg.Empty("line", {{"class", value == 0 && symmetric ? "zero-line" : "gridline"},
                        {"x1", SvgNumber(frame.left)}, {"y1", SvgNumber(y_of(value))},
                        {"x2", SvgNumber(frame.left + frame.width)}, {"y2", SvgNumber(y_of(value))}});
     svg.WithText("text", {{"class", "note"}, {"x", SvgNumber(frame.left + frame.width + 4)},
@@ -49,34 +43,36 @@ void DrawLane(const ScenarioFolder& f, const Lane& lane, double top, const Profi
                  SvgNumber(value));
   }
   std::string path;
-  for (const Stretch& s : stretches) {
-    if (StretchStart(s) >= static_cast<double>(frame.extent)) break;
-    double y = y_of(ProfileValue(s.stored, lane.profile));
+  for (const Stretch& s : profile.steps) {
+    double y = y_of(ProfileValue(s.stored, profile.profile));
     path += path.empty() ? "M" + SvgNumber(frame.X(StretchStart(s))) + "," + SvgNumber(y) : " V" + SvgNumber(y);
     path += " H" + SvgNumber(frame.X(StretchEnd(s, frame)));
   }
-  if (!path.empty()) svg.Empty("path", {{"class", std::string("profile ") + lane.css}, {"d", path}});
+  if (!path.empty()) svg.Empty("path", {{"class", std::string("profile ") + lane.profile}, {"d", path}});
   svg.Close("g");
 }
 
 }  // namespace
 
-double DrawProfileLanes(const ScenarioFolder& f, double top, const ProfileFrame& frame, SvgWriter& svg) {
-  const Lane lanes[] = {
-      {Profile::kSpeedLimit, "speed limit km/h", "speed-limit", 110, 50, false},
-      {Profile::kGradient, "gradient per mille", "gradient", 110, 5, true},
-      {Profile::kAdhesion, "adhesion", "adhesion", 70, 10, false},
+double DrawProfileLanes(const Scene& scene, double top, const ProfileFrame& frame, SvgWriter& svg) {
+  constexpr Look kLooks[] = {
+      {"speed-limit", "speed limit km/h", 110, 50},
+      {"gradient", "gradient per mille", 110, 5},
+      {"adhesion", "adhesion", 70, 10},
   };
   double y = top;
-  for (const Lane& lane : lanes) {
-    DrawLane(f, lane, y, frame, svg);
-    y += lane.height;
+  for (const Look& look : kLooks) {
+    for (const SceneProfile& profile : scene.profiles) {
+      if (profile.id == look.profile) DrawLane(profile, look, y, frame, svg);
+    }
+    y += look.height;
   }
   constexpr double kTunnelLane = 22;
   DrawLaneFrame(y, kTunnelLane, "tunnels", frame, svg);
   svg.Open("g", {{"id", "tunnels"}});
-  for (const Stretch& s : ProfileStretches(f.grid.cells, Profile::kTunnelKind)) {
-    if (s.stored == 0 || StretchStart(s) >= static_cast<double>(frame.extent)) continue;
+  for (const SceneObject& tunnel : scene.Lane("tunnels").objects) {
+    const Stretch& s = tunnel.stretch;
+    if (StretchStart(s) >= static_cast<double>(frame.extent)) continue;
     double x0 = frame.X(StretchStart(s)), x1 = frame.X(StretchEnd(s, frame));
     svg.Open("g", {{"class", "tunnel"}});
     svg.Title("tunnel kind " + std::to_string(s.stored) + ", " + SvgNumber(StretchStart(s)) + " .. " +
@@ -89,11 +85,12 @@ double DrawProfileLanes(const ScenarioFolder& f, double top, const ProfileFrame&
   return y + kTunnelLane - top;
 }
 
-void DrawTunnelShading(const ScenarioFolder& f, double shade_top, double shade_height,
+void DrawTunnelShading(const Scene& scene, double shade_top, double shade_height,
                        const ProfileFrame& frame, SvgWriter& svg) {
   svg.Open("g", {{"id", "tunnel-shading"}});
-  for (const Stretch& s : ProfileStretches(f.grid.cells, Profile::kTunnelKind)) {
-    if (s.stored == 0 || StretchStart(s) >= static_cast<double>(frame.extent)) continue;
+  for (const SceneObject& tunnel : scene.Lane("tunnels").objects) {
+    const Stretch& s = tunnel.stretch;
+    if (StretchStart(s) >= static_cast<double>(frame.extent)) continue;
     double x0 = frame.X(StretchStart(s)), x1 = frame.X(StretchEnd(s, frame));
     svg.Empty("rect", {{"class", "tunnel-shade"}, {"x", SvgNumber(x0)}, {"y", SvgNumber(shade_top)},
                        {"width", SvgNumber(std::max(1.0, x1 - x0))}, {"height", SvgNumber(shade_height)}});

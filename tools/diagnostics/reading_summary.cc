@@ -46,7 +46,7 @@ std::vector<RecordCount> RecordsRead(const DiagnosticContext& context) {
     for (const RecordKeyword& keyword : KeywordsOf(scope)) {
       const std::string_view kind = keyword.kind;
       if (!Counted(kind)) continue;
-      if (kind == kCurveKeyword.kind && context.state.write_files == 0) continue;
+      if (kind == kCurveKeyword.kind && context.state.build_route_table == 0) continue;
       RecordCount count{keyword.kind, static_cast<int>(recorder.RecordsOf(kind).size())};
       for (size_t i : refused) count.count -= recorder.records()[i].kind == kind;
       // A curve of no length turns nothing: the reader dropped it.

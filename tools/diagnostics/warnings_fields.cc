@@ -87,7 +87,7 @@ void UnrecognisedField(const DiagnosticContext& context, const KeywordFieldRead&
 }  // namespace
 
 void FieldWarnings(const DiagnosticContext& context, WarningList* out) {
-  const bool curves_read = context.state.write_files != 0;
+  const bool curves_read = context.state.build_route_table != 0;
   const std::deque<RecordRead>& records = context.recorder.records();
   const KeywordFieldRead* general_end = GeneralSectionEnd(context.recorder);
   for (const KeywordFieldRead& read : context.recorder.keyword_fields()) {

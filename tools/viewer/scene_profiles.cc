@@ -1,14 +1,13 @@
-// The lanes along the track itself: curves (stretches of changing heading in
-// the route file, with class and radius), tunnels (tunnel kind stretches of
-// the grid) and the gradient, speed limit and adhesion steps of the grid.
+// The page's lanes along the track itself: curves (with class, radius and
+// hand), tunnels (with kind and length) and the gradient, speed limit and
+// adhesion steps, each with the record that made it.
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "grid/rounding.h"
-#include "tools/common/grid_summary.h"
-#include "tools/common/route_summary.h"
-#include "tools/viewer/author_units.h"
+#include "tools/common/author_units.h"
 #include "tools/viewer/scene.h"
 
 namespace scenario::viewer {
@@ -41,86 +40,84 @@ const RecordSource* StepRecord(const SceneContext& context, const char* kind, in
   return found;
 }
 
+// The description's record kind of a profile.
+const char* RecordKind(Profile profile) {
+  switch (profile) {
+    case Profile::kSpeedLimit: return "speed limit";
+    case Profile::kGradient: return "gradient";
+    case Profile::kAdhesion: return "adhesion";
+    case Profile::kTunnelKind: return "tunnel";
+  }
+  return "";
+}
+
 }  // namespace
 
-Json CurveLane(const SceneContext& context) {
+Json CurveLaneJson(const SceneContext& context, const SceneLane& lane) {
   Json objects = Json::array();
-  for (const RouteCurve& curve : SummariseRoute(context.folder.route.route).curves) {
-    const std::optional<int> curve_class = CurveClassOfTurn(curve.turn_per_metre);
-    const bool left = curve.turn_degrees < 0;
-    std::string label = curve_class ? "R " + std::to_string(CurveRadius(*curve_class)) + " m" : "curve";
-    Json object = SceneObject(context, "curve", curve.start_row, RoundDiv(curve.start_row, kCellMetres), label);
-    object["end"] = curve.end_row;
-    object["hand"] = left ? "left" : "right";
-    if (curve_class) {
-      object["values"].push_back({"class", std::to_string(*curve_class)});
-      object["values"].push_back({"radius", std::to_string(CurveRadius(*curve_class)) + " m"});
+  for (const SceneObject& placed : lane.objects) {
+    const RouteCurve& curve = placed.curve;
+    const CurveClass curve_class = CurveClassOf(curve.turn_per_metre);
+    const char* hand = curve.turn_degrees < 0 ? "left" : "right";
+    Json object = ObjectJson(placed);
+    object["end"] = placed.end;
+    object["hand"] = hand;
+    if (curve_class.number != 0) {
+      object["values"].push_back({"class", std::to_string(curve_class.number)});
+      object["values"].push_back({"radius", std::to_string(std::lround(curve_class.radius)) + " m"});
     }
-    object["values"].push_back({"hand", left ? "left" : "right"});
-    object["values"].push_back({"length", std::to_string(curve.end_row - curve.start_row) + " m"});
+    object["values"].push_back({"hand", hand});
+    object["values"].push_back({"length", std::to_string(placed.end - placed.at) + " m"});
     object["values"].push_back({"turn", Fixed(curve.turn_degrees, 2) + " degrees"});
     object["raw"].push_back({"turn_per_metre", curve.turn_per_metre});
     object["raw"].push_back({"turn_degrees", curve.turn_degrees});
     if (const RecordSource* record = CurveRecord(context, curve.start_row)) AddSource(&record->where, &object);
     objects.push_back(std::move(object));
   }
-  return Json{{"id", "curves"}, {"name", "curves"}, {"objects", std::move(objects)}};
+  return LaneJson(lane, std::move(objects));
 }
 
-Json TunnelLane(const SceneContext& context) {
+Json TunnelLaneJson(const SceneContext& context, const SceneLane& lane) {
   Json objects = Json::array();
-  for (const Stretch& s : ProfileStretches(context.folder.grid.cells, Profile::kTunnelKind)) {
-    if (s.stored == 0) continue;
-    const int64_t from = s.first_cell * kCellMetres, to = (s.last_cell + 1) * kCellMetres;
-    Json object = SceneObject(context, "tunnel", from, s.first_cell, "tunnel");
-    object["end"] = to;
+  for (const SceneObject& tunnel : lane.objects) {
+    const Stretch& s = tunnel.stretch;
+    Json object = ObjectJson(tunnel);
+    object["end"] = tunnel.end;
     object["values"].push_back({"kind", std::to_string(s.stored)});
-    object["values"].push_back({"length", std::to_string(to - from) + " m"});
+    object["values"].push_back({"length", std::to_string(tunnel.end - tunnel.at) + " m"});
     object["raw"].push_back({"tunnel_kind", s.stored});
     object["raw"].push_back({"first_cell", s.first_cell});
     object["raw"].push_back({"last_cell", s.last_cell});
-    if (context.sources != nullptr) {
-      for (const RecordSource& record : context.sources->Records("tunnel")) {
-        if (RoundDiv(record.Number(0), kCellMetres) == s.first_cell) AddSource(&record.where, &object);
-      }
-    }
+    if (const RecordSource* record = StepRecord(context, "tunnel", s.first_cell)) AddSource(&record->where, &object);
     objects.push_back(std::move(object));
   }
-  return Json{{"id", "tunnels"}, {"name", "tunnels"}, {"objects", std::move(objects)}};
+  return LaneJson(lane, std::move(objects));
 }
 
-Json ProfileLanes(const SceneContext& context, int64_t extent) {
-  struct Lane {
-    Profile profile;
-    const char* id;
-    const char* name;
-    const char* unit;
-    const char* record_kind;
-  };
-  const Lane lanes[] = {
-      {Profile::kGradient, "gradient", "gradient", "‰", "gradient"},
-      {Profile::kSpeedLimit, "speed-limit", "speed limit", "km/h", "speed limit"},
-      {Profile::kAdhesion, "adhesion", "adhesion", "", "adhesion"},
-  };
+Json ProfilesJson(const SceneContext& context) {
+  const Scene& scene = context.scene;
   Json profiles = Json::array();
-  for (const Lane& lane : lanes) {
+  for (const SceneProfile& profile : scene.profiles) {
     Json steps = Json::array();
-    for (const Stretch& s : ProfileStretches(context.folder.grid.cells, lane.profile)) {
+    for (const Stretch& s : profile.steps) {
       const int64_t from = s.first_cell * kCellMetres;
-      if (from >= extent) break;
       Json step = {{"from", from},
-                   {"to", std::min((s.last_cell + 1) * kCellMetres, extent)},
+                   {"to", std::min((s.last_cell + 1) * kCellMetres, scene.extent)},
                    {"first_cell", s.first_cell},
                    {"last_cell", s.last_cell},
-                   {"value", ProfileValue(s.stored, lane.profile)},
+                   {"value", ProfileValue(s.stored, profile.profile)},
                    {"stored", s.stored},
-                   {"chainage", FormatChainage(context.chainage.At(from))}};
-      if (const RecordSource* record = StepRecord(context, lane.record_kind, s.first_cell)) {
+                   {"chainage", FormatChainage(scene.chainage.At(from))}};
+      if (const RecordSource* record = StepRecord(context, RecordKind(profile.profile), s.first_cell)) {
         AddSource(&record->where, &step);
       }
       steps.push_back(std::move(step));
     }
-    profiles.push_back({{"id", lane.id}, {"name", lane.name}, {"unit", lane.unit}, {"steps", std::move(steps)}});
+    profiles.push_back({{"id", std::string(profile.id)},
+                        {"name", std::string(profile.name)},
+                        {"unit", std::string(profile.unit)},
+                        {"signed", profile.signed_values},
+                        {"steps", std::move(steps)}});
   }
   return profiles;
 }

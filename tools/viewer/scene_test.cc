@@ -125,6 +125,7 @@ TEST_F(CarriedSceneTest, CurvesWithClassRadiusAndHand) {
 TEST_F(CarriedSceneTest, GradientStepsStartAtTheRecordsCell) {
   for (const Json& profile : (*scene_)["profiles"]) {
     if (profile["id"] != "gradient") continue;
+    EXPECT_TRUE(profile["signed"]) << "a gradient is drawn around its zero line";
     for (const Json& step : profile["steps"]) {
       if (step["from"] != 4750) continue;
       EXPECT_EQ(step["first_cell"], 95);
@@ -142,6 +143,8 @@ TEST_F(CarriedSceneTest, ChainageSectionsInOrderWithTheirRecords) {
   ASSERT_EQ(sections.size(), 3u);
   EXPECT_EQ(sections[0]["start"], 190600);
   EXPECT_EQ(sections[0]["offset"], 28600);
+  // The page labels the section's line with the chainage where it begins.
+  EXPECT_EQ(sections[0]["chainage"], "km 219+200");
   EXPECT_EQ(Source(sections[0]), "line.txt:41: progressiva chilometrica tre,    190600,    28600,    0");
   EXPECT_EQ(At("signals", 20500)["chainage"], "km 20+500");
 }

@@ -4,7 +4,7 @@
 // under the markers; every label stays between the plot's edges, clear of
 // the row names.
 import { el, insideEdges, LabelRows, niceStep, textWidth } from './svg.js';
-import { formatChainage, shortChainage } from './chainage.js';
+import { shortChainage } from './chainage.js';
 
 export const AXIS_HEIGHT = 58;
 
@@ -64,7 +64,7 @@ export function drawAxis(parent, grid, view, chainage, top, lanesTop) {
     if (section.start < view.from || section.start > view.to) continue;
     const x = view.x(section.start);
     el('line', { class: 'section-line', x1: x, x2: x, y1: lanesTop, y2: top + 52 }, grid);
-    const label = 'from ' + section.start + ' m: ' + formatChainage(section.start + section.offset);
+    const label = 'from ' + section.start + ' m: ' + section.chainage;
     // Right of its line, or left of it near the plot's end.
     const width = textWidth(label, 10);
     rowLabel(g, sectionRows, x + 4 + width > right ? x - 4 : x + 4, x + 4 + width > right ? 'end' : 'start',

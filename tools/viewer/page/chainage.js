@@ -1,6 +1,8 @@
-// Kilometre chainage along the route, from the line's chainage sections:
-// from a section's start on, the chainage is the route position plus the
-// section's offset; before the first start it is the route position.
+// The chainage marks of a view, from the line's chainage sections: from a
+// section's start on, the chainage is the route position plus the section's
+// offset; before the first start it is the route position. The marks depend
+// on the view's zoom, so the page finds them as it draws; every chainage
+// that is a text (an object's, a step's, a section's) comes from the server.
 export class Chainage {
   constructor(sections) {
     this.sections = (sections || []).slice().sort((a, b) => a.start - b.start);
@@ -10,10 +12,6 @@ export class Chainage {
     let offset = 0;
     for (const s of this.sections) if (s.start <= position) offset = s.offset;
     return offset;
-  }
-
-  at(position) {
-    return position + this.offsetAt(position);
   }
 
   // The stretches [from, to) of one offset each, within [from, to).
@@ -39,12 +37,6 @@ export class Chainage {
     });
     return out;
   }
-}
-
-// "km 219+200", "km 0+050", "km -1+250", as the scenario tools write it.
-export function formatChainage(metres) {
-  const m = Math.round(Math.abs(metres));
-  return 'km ' + (metres < 0 ? '-' : '') + Math.floor(m / 1000) + '+' + String(m % 1000).padStart(3, '0');
 }
 
 // A short mark label, exact for marks `step` metres apart: "km 219" on whole

@@ -42,7 +42,7 @@ export function drawMarker(parent, laneId, o, view, top, height) {
       const g = el('g', {}, parent);
       const s = span(view, o.zone[0], o.zone[1]);
       rect(g, 'stop-zone', s.x, top + 6, s.width, 8);
-      if (o.kind === 'stop') rect(g, 'stop-point', x - 1.5, top + 2, 3, 18);
+      if (o.kind === 'stop') rect(g, 'stop-cell', x - 1.5, top + 2, 3, 18);
       else el('circle', { class: 'passing-point', cx: x, cy: top + 10, r: 3.5 }, g);
       return g;
     }

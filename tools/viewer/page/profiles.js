@@ -13,7 +13,7 @@ export function prepareProfiles(scene) {
     const largest = p.steps.reduce((m, s) => Math.max(m, Math.abs(s.value)), 1);
     const round = p.id === 'gradient' ? 5 : 20;
     p.high = Math.ceil(largest / round) * round;
-    p.low = p.id === 'gradient' ? -p.high : 0;
+    p.low = p.signed ? -p.high : 0;
   }
 }
 
