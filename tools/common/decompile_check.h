@@ -1,0 +1,44 @@
+// The proof of a decompile: the texts are compiled in memory, as the
+// packager compiles them, and the files compared byte for byte. A
+// difference is named by file, offset and field.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/common/decompile.h"
+
+namespace scenario {
+
+// The files two description texts compile to, in memory, as the packager
+// compiles them (no file is written).
+struct CompiledBytes {
+  bool written = false;     // false: no grid was sized, or a stamp guard failed
+  int32_t error_code = 0;
+  int32_t fatal = 0;        // 1250 or 1251
+  std::optional<std::string> route;  // only with a route file
+  std::string scenario;
+  std::string grid;
+};
+CompiledBytes CompileDescriptions(const std::string& line, const std::string& train,
+                                  const std::string& route_name, const std::string& train_number,
+                                  bool route_file);
+
+struct RoundTrip {
+  bool exact = false;
+  int files = 0;      // the files compared: 3, or 2 without a route file
+  size_t bytes = 0;   // their bytes together
+  int32_t error_code = 0;  // what the compile of the texts recorded
+  std::vector<std::string> differences;  // "<file>: offset N (...): ..."
+};
+
+RoundTrip CheckRoundTrip(const CompiledScenario& files, const DecompiledTexts& texts);
+
+// Decompiles and checks, trying the other order of the records that leave
+// approach marks when the first does not give the files back. `texts` gets
+// the exact texts, or the closest.
+RoundTrip DecompileAndCheck(const CompiledScenario& files, DecompiledTexts* texts);
+
+}  // namespace scenario
