@@ -11,17 +11,23 @@
 #include <vector>
 
 #include "grid/cell.h"
-#include "records/route_file_decoder.h"
 #include "records/scenario_table.h"
 
 namespace scenario {
 
 // The decoded files of one scenario, with their bytes for the comparison.
+// The route file is kept as bytes only (its half a million elements are
+// read once, as the curves are found); its structure is checked on loading.
 struct CompiledScenario {
   std::string route_name;    // from the file names
   std::string train_number;
-  std::optional<RoutePlan> route;  // none: compiled without a route file
+  bool has_route = false;    // false: compiled without a route file
+  int64_t route_rows = 0;
+  size_t route_y_column = 0;  // the byte where the plan_y column begins
   ScenarioTable scenario;
+  // Cell 1's value_a and value_b cleared: they are the stamp's (the format
+  // mark and the plain check code), set after every record, and an object
+  // there carried 0 in both or the stamp would have refused it.
   std::vector<Cell> cells;
   std::string route_bytes;
   std::string scenario_bytes;

@@ -88,7 +88,7 @@ std::string DescribeDifference(const CompiledScenario& files, FileRole role,
   std::string field;
   switch (role) {
     case FileRole::kRoute:
-      field = RouteField(original, files.route ? files.route->rows() : 0, offset);
+      field = RouteField(original, files.route_rows, offset);
       break;
     case FileRole::kScenario: field = ScenarioField(original, offset); break;
     case FileRole::kGrid: field = GridField(offset); break;

@@ -1,10 +1,10 @@
 #include "tools/common/decompile_files.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "grid/grid_file_decoder.h"
+#include "tools/common/decompile_curves.h"
 #include "grid/track_grid.h"
 #include "records/scenario_file_decoder.h"
 #include "tools/common/file_kind.h"
@@ -28,9 +28,19 @@ Status ReadWhole(const std::filesystem::path& path, std::string* bytes) {
     return Fail(path, std::to_string(size) + " bytes, more than any compiled file has");
   }
   std::ifstream in(path, std::ios::binary);
-  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in.good() && !in.eof()) return Fail(path, "cannot be read");
+  bytes->resize(static_cast<size_t>(size));
+  in.read(bytes->data(), static_cast<std::streamsize>(size));
+  if (!in || in.gcount() != static_cast<std::streamsize>(size) || in.peek() != EOF) {
+    return Fail(path, "cannot be read whole (it changed while it was read)");
+  }
   return Status::OK();
+}
+
+void ClearStamp(std::vector<Cell>* cells) {
+  if (cells->size() > 1) {
+    (*cells)[1].value_a = 0;
+    (*cells)[1].value_b = 0;
+  }
 }
 
 Status Place(const std::filesystem::path& path, CompiledScenario* out, bool* seen_route,
@@ -38,8 +48,18 @@ Status Place(const std::filesystem::path& path, CompiledScenario* out, bool* see
   std::string bytes;
   if (Status read = ReadWhole(path, &bytes); !read.ok()) return read;
   InspectedFile file;
-  if (Status decoded = IdentifyAndDecode(path.filename().string(), bytes, &file); !decoded.ok()) {
+  if (KindFromName(path.filename().string()) == FileKind::kRoute) {
+    // Measured, not decoded: the curves are read from the bytes.
+    file.kind = FileKind::kRoute;
+    if (Status measured = MeasureRouteFile(bytes, &out->route_rows, &out->route_y_column); !measured.ok()) {
+      return Fail(path, "not a route file: " + measured.message());
+    }
+  } else if (Status decoded = IdentifyAndDecode(path.filename().string(), bytes, &file); !decoded.ok()) {
     return Fail(path, decoded.message());
+  } else if (file.kind == FileKind::kRoute) {
+    if (Status measured = MeasureRouteFile(bytes, &out->route_rows, &out->route_y_column); !measured.ok()) {
+      return Fail(path, measured.message());
+    }
   }
   auto take = [&](bool* seen, std::string* target) {
     if (*seen) return Fail(path, std::string("a second ") + FileKindName(file.kind) + " for one scenario");
@@ -49,13 +69,14 @@ Status Place(const std::filesystem::path& path, CompiledScenario* out, bool* see
   };
   switch (file.kind) {
     case FileKind::kRoute:
-      out->route = std::move(file.route);
+      out->has_route = true;
       return take(seen_route, &out->route_bytes);
     case FileKind::kScenario:
       out->scenario = file.scenario;
       return take(seen_scenario, &out->scenario_bytes);
     case FileKind::kGrid:
       out->cells = std::move(file.cells);
+      ClearStamp(&out->cells);
       return take(seen_grid, &out->grid_bytes);
     case FileKind::kUnknown: break;
   }
@@ -74,8 +95,8 @@ Status CheckSizes(const CompiledScenario& files, const std::string& grid_name,
                          (possible ? std::to_string(LastCellIndex(length) + 1) : std::string("no grid")) +
                          ": a grid of another route");
   }
-  if (files.route && files.route->rows() != length + 7001) {
-    return Status::Error(route_name + ": " + std::to_string(files.route->rows()) +
+  if (files.has_route && files.route_rows != length + 7001) {
+    return Status::Error(route_name + ": " + std::to_string(files.route_rows) +
                          " rows, but the route length " + std::to_string(length) +
                          " m in the scenario file gives " + std::to_string(length + 7001) +
                          ": a route file of another route");
@@ -150,15 +171,17 @@ Status LoadCompiledScenario(const std::vector<std::string>& paths, const std::st
 Status DecodeCompiledScenario(std::optional<std::string> route_bytes, std::string scenario_bytes,
                               std::string grid_bytes, CompiledScenario* out) {
   if (route_bytes) {
-    RoutePlan plan;
-    if (Status s = DecodeRouteFile(*route_bytes, &plan); !s.ok()) return Status::Error("route file: " + s.message());
-    out->route = std::move(plan);
+    if (Status s = MeasureRouteFile(*route_bytes, &out->route_rows, &out->route_y_column); !s.ok()) {
+      return Status::Error("route file: " + s.message());
+    }
+    out->has_route = true;
     out->route_bytes = std::move(*route_bytes);
   }
   if (Status s = DecodeScenarioFile(scenario_bytes, &out->scenario); !s.ok()) {
     return Status::Error("scenario file: " + s.message());
   }
   if (Status s = DecodeGridFile(grid_bytes, &out->cells); !s.ok()) return Status::Error("grid file: " + s.message());
+  ClearStamp(&out->cells);
   out->scenario_bytes = std::move(scenario_bytes);
   out->grid_bytes = std::move(grid_bytes);
   out->route_name = out->scenario[kRouteRow].name;

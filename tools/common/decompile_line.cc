@@ -202,11 +202,11 @@ void DecompileLine(const CompiledScenario& files, DecompiledTexts* out) {
   AppendLine(&text, "Line %s opened from its compiled files.", "description");
   AppendLine(&text, "Everything before the general section header is skipped.");
   AppendLine(&text, "inizio dati");
-  AppendLine(&text, "");
+  AppendLine(&text, "%s", "");
   AppendGeneral(files, &text, &out->notes);
   AppendGradients(files.cells, &text);
   AppendLine(&text, "[curve]");
-  if (files.route) AppendCurves(*files.route, &text, &out->notes);
+  if (files.has_route) AppendCurves(files.route_bytes, files.route_rows, files.route_y_column, &text, &out->notes);
   AppendLine(&text, "[montagne]");
   AppendTunnels(files.cells, &text, &out->notes);
   AppendBoards(files, &text, &out->notes);

@@ -4,6 +4,8 @@
 // a third would be read as a keyword field.
 #pragma once
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -12,10 +14,12 @@
 namespace scenario {
 
 // Appends one line built with printf-style formatting, then CR LF.
-template <typename... Args>
-void AppendLine(std::string* out, const char* format, Args... args) {
+[[gnu::format(printf, 2, 3)]] inline void AppendLine(std::string* out, const char* format, ...) {
   char buffer[512];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
+  va_list args;
+  va_start(args, format);
+  const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
   out->append(buffer, static_cast<size_t>(n < 0 ? 0 : std::min<int>(n, sizeof buffer - 1)));
   out->append("\r\n");
 }
