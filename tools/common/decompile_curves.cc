@@ -149,7 +149,9 @@ void AppendCurves(std::string_view bytes, int64_t rows, size_t y_column, std::st
   const int64_t curved_end = curves.empty() ? 0 : curves.back().last_row;
   if (row - 1 != std::max(straight_end, curved_end)) {
     notes->push_back("route file: the plan ends at row " + std::to_string(row - 1) + ", not at row " +
-                     std::to_string(straight_end) + " where the reader ends it");
+                     std::to_string(straight_end) +
+                     " where the reader ends it: the files of a compile whose line reader stopped on "
+                     "an error code");
   }
   AppendComment(out, "Curves: start and length. d turns right and s left; the digit is the class.");
   for (const Curve& c : curves) {
