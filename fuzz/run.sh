@@ -12,7 +12,7 @@ build="${SCENARIO_FUZZ_BUILD:-$root/build-fuzz}"
 cxx="${FUZZ_CXX:-clang++}"
 
 cmake -S "$root" -B "$build" -DSCENARIO_FUZZ=ON -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
-cmake --build "$build" -j2 --target field_stream_fuzzer compile_fuzzer record_fuzzer \
+cmake --build "$build" -j2 --target field_stream_fuzzer compile_fuzzer record_fuzzer decompile_fuzzer \
   command_line_fuzzer seed_writer
 
 # A small quarantine: every run allocates afresh, and with the default 256 MB
@@ -22,9 +22,9 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 rm -rf "$build/seeds"
 "$build/seed_writer" "$root/fuzz/seeds" "$build/seeds/compile_fuzzer" "$build/seeds/field_stream_fuzzer" \
   "$build/seeds/command_line_fuzzer"
-mkdir -p "$build/artifacts" "$build/logs" "$build/seeds/record_fuzzer"
+mkdir -p "$build/artifacts" "$build/logs" "$build/seeds/record_fuzzer" "$build/seeds/decompile_fuzzer"
 
-targets=(field_stream_fuzzer compile_fuzzer record_fuzzer command_line_fuzzer)
+targets=(field_stream_fuzzer compile_fuzzer record_fuzzer command_line_fuzzer decompile_fuzzer)
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$build/corpus/$target"

@@ -10,6 +10,7 @@
 
 #include "fuzz/command_line_invariants.h"
 #include "fuzz/compile_invariants.h"
+#include "fuzz/decompile_input.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/test_folder.h"
 #include "tools/diagnostics/command.h"
@@ -163,6 +164,31 @@ TEST(FuzzRegressionTest, TheCommandLineFindingsKeepTheInvariants) {
     ++replayed;
   }
   EXPECT_GE(replayed, 2);
+}
+
+// The decompile fuzzer's inputs: its first finding (the empty mutation of
+// one scenario, which met a build whose libraries disagreed on the layout
+// of the opened files), an unmutated scenario that must open exactly, and a
+// hand-edited cell with a cut grid.
+TEST(FuzzRegressionTest, TheDecompileFindingsKeepTheirClaims) {
+  const std::filesystem::path kept =
+      std::filesystem::path(SCENARIO_SOURCE_DIR) / "fuzz" / "regressions" / "decompile_fuzzer";
+  const std::vector<fuzzing::Base> bases = fuzzing::MakeBases();
+  int replayed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kept)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    const std::string input = testing::ReadFile(entry.path());
+    EXPECT_EQ(fuzzing::OpenMutated(bases, reinterpret_cast<const uint8_t*>(input.data()), input.size()), "");
+    ++replayed;
+  }
+  EXPECT_GE(replayed, 3);
+  // Every unmutated scenario opens exactly, so the claim is really checked.
+  for (const fuzzing::Base& base : bases) {
+    CompiledScenario files;
+    ASSERT_TRUE(DecodeCompiledScenario(base.route, base.scenario, base.grid, &files).ok());
+    DecompiledTexts texts;
+    EXPECT_TRUE(DecompileAndCheck(files, &texts).exact);
+  }
 }
 
 }  // namespace

@@ -2,24 +2,6 @@
 
 namespace scenario {
 
-std::string CellTypeName(uint8_t cell_type) {
-  switch (cell_type) {
-    case kEmpty: return "empty";
-    case kSignal: return "signal";
-    case kSlowdownEnd: return "slowdown_end";
-    case kSlowdownStart: return "slowdown_start";
-    case kSlowdownWarning: return "slowdown_warning";
-    case kSlowdownPrewarning: return "slowdown_prewarning";
-    case kSpeedBoard: return "speed_board";
-    case kStationStop: return "station_stop";
-    case kTunnelMarker: return "tunnel_marker";
-    case kCodeReduction: return "code_reduction";
-    case kCodeZero: return "code_zero";
-    case kSignBoard: return "sign_board";
-  }
-  return "type_" + std::to_string(cell_type);
-}
-
 int64_t NominalPosition(uint8_t cell_type, int64_t cell) {
   switch (cell_type) {
     case kSignal:

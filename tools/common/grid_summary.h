@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "grid/cell.h"
+#include "grid/cell_types.h"
 
 namespace scenario {
 
 inline constexpr int64_t kCellMetres = 50;
 
-// The cell type's name ("signal", "speed_board", ...); "empty" for 0 and
-// "type_N" for a code the writers never use.
-std::string CellTypeName(uint8_t cell_type);
+// CellTypeName (grid/cell_types.h) names a cell type: "signal",
+// "speed_board", ...; "empty" for 0 and "type_N" for a code no writer uses.
 
 // The route position (m) an object's cell stands for, undoing the writer's
 // cell rule: position / 50 + 1 for signals, boards and slowdown boards,

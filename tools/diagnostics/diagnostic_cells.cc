@@ -1,25 +1,13 @@
 #include "tools/diagnostics/diagnostic_cells.h"
 
 #include "grid/cell.h"
+#include "grid/cell_types.h"
 
 namespace scenario {
 
 std::string CellObjectName(uint8_t cell_type) {
-  switch (cell_type) {
-    case kEmpty: return "nothing";
-    case kSignal: return "a signal";
-    case kSlowdownEnd: return "a slowdown end board";
-    case kSlowdownStart: return "a slowdown start board";
-    case kSlowdownWarning: return "a slowdown warning board";
-    case kSlowdownPrewarning: return "a slowdown pre-warning board";
-    case kSpeedBoard: return "a speed board";
-    case kStationStop: return "a stop point";
-    case kTunnelMarker: return "a tunnel marker";
-    case kCodeReduction: return "a code reduction";
-    case kCodeZero: return "a code-zero mark";
-    case kSignBoard: return "a sign board";
-    default: return "an object of type " + std::to_string(cell_type);
-  }
+  const CellTypeEntry* entry = FindCellType(cell_type);
+  return entry != nullptr ? entry->object : "an object of type " + std::to_string(cell_type);
 }
 
 std::string RecordPlace(const RecordRead& record) {

@@ -4,6 +4,8 @@
 //   scenario-inspect [--json] FOLDER       dump the scenario in FOLDER
 //   scenario-inspect --svg OUT.svg FOLDER  draw the scenario in FOLDER
 //   scenario-inspect --serve [HOST:]PORT FOLDER  serve a live page of it
+//   scenario-inspect --descriptions OUTDIR [--route NAME --train NUMBER] FOLDER|FILES...
+//                                          open it as description texts
 //
 // Exit status 0 when everything was read, 2 on bad input.
 #include <CLI/CLI.hpp>
@@ -13,6 +15,7 @@
 #include <new>
 
 #include "tools/inspect/command.h"
+#include "tools/common/decompile_command.h"
 #include "tools/common/text.h"
 #include "tools/viewer/serve_folder.h"
 
@@ -36,11 +39,21 @@ int Run(int argc, char** argv) {
   app.add_option("--serve", serve,
                  "[HOST:]PORT: serve a live page of the scenario in FOLDER, read again whenever it "
                  "changes (on 127.0.0.1 unless a host is given; port 0 takes a free one)");
+  scenario::DecompileOptions decompile;
+  app.add_option("--descriptions", decompile.out_dir,
+                 "OUTDIR: write line.txt and train.txt there, descriptions that compile back to "
+                 "the same files byte for byte (exit 1 when they cannot)");
+  app.add_option("--route", decompile.route, "with --descriptions and a folder: the route's files");
+  app.add_option("--train", decompile.train, "with --descriptions and a folder: the train's files");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     int code = app.exit(e);
     return code == 0 ? scenario::kInspectOk : scenario::kInspectBadInput;
+  }
+  if (!decompile.out_dir.empty()) {
+    decompile.paths = options.paths;
+    return scenario::RunDecompile(decompile, std::cout, std::cerr);
   }
   if (!serve.empty()) {
     scenario::viewer::ServeAddress address;
