@@ -54,7 +54,7 @@ CompiledBytes CompileDescriptions(const std::string& line, const std::string& tr
   GeneratorState& state = *made.state;
   state.route_name = route_name;
   state.train_number = train_number;
-  state.write_files = route_file ? 1 : 0;
+  state.build_route_table = route_file ? 1 : 0;
   state.error_code = 0;
   state.scenario.Reset();
   MemorySource source(line, train);
