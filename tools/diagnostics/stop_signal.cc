@@ -1,8 +1,10 @@
-#include "tools/viewer/stop_signal.h"
+#include "tools/diagnostics/stop_signal.h"
+
+#include <signal.h>
 
 #include <csignal>
 
-namespace scenario::viewer {
+namespace scenario {
 
 namespace {
 
@@ -12,12 +14,19 @@ extern "C" void OnStopSignal(int /*signal*/) { stop_requested = 1; }
 
 }  // namespace
 
-void CatchStopSignals() {
+void CatchStopSignals(std::initializer_list<int> signals) {
   stop_requested = 0;
-  std::signal(SIGINT, OnStopSignal);
-  std::signal(SIGTERM, OnStopSignal);
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  // Calls the system makes are taken up again after the handler (the
+  // server's threads are in the middle of theirs); a poll() is not, and the
+  // wait it is part of ends early. SA_RESETHAND: a second signal is not
+  // caught.
+  action.sa_flags = SA_RESTART | SA_RESETHAND;
+  for (const int signal : signals) sigaction(signal, &action, nullptr);
 }
 
 bool StopRequested() { return stop_requested != 0; }
 
-}  // namespace scenario::viewer
+}  // namespace scenario
