@@ -40,12 +40,12 @@ TEST(StatusOrTest, HoldsAValueOrAFailureNeverNeither) {
   EXPECT_EQ(*value, "line.txt");
   EXPECT_EQ(value->size(), 8u);
 
-  const StatusOr<std::string> failure(Status::Error("cannot read line.txt: it is a FIFO"));
+  const StatusOr<int> failure(Status::Error("cannot read line.txt: it is a FIFO"));
   EXPECT_FALSE(failure.ok());
   EXPECT_EQ(failure.status().message(), "cannot read line.txt: it is a FIFO");
 
   // An ok Status carries no value: the result is a failure, not an empty value.
-  const StatusOr<std::string> neither(Status::OK());
+  const StatusOr<int> neither(Status::OK());
   EXPECT_FALSE(neither.ok());
   EXPECT_FALSE(neither.status().ok());
 }
