@@ -1,5 +1,6 @@
 // The compile step's error codes and the two fatal numbers, each with its
-// name, and the one table of what they mean.
+// name, and the one table of what they mean, all made from the list in
+// app/error_codes.def.
 //
 // An error code is a value of the generator state, never a report: the
 // readers, the cell writers and the completion pass store it (a later code
@@ -13,38 +14,32 @@
 
 namespace scenario {
 
-inline constexpr int32_t kNoError = 0;
-inline constexpr int32_t kErrorRouteTooLong = 1;            // line reader
-inline constexpr int32_t kErrorChainage = 2;                // train reader, in the line's rows
-inline constexpr int32_t kErrorRepetitionStart = 3;         // line reader
-inline constexpr int32_t kErrorRepetitionEnd = 4;           // line reader
-inline constexpr int32_t kErrorRepetitionCodes = 5;         // line reader
-inline constexpr int32_t kErrorSignBoardCell = 6;           // line reader
-inline constexpr int32_t kErrorCodeReductionCell = 7;       // train reader
-inline constexpr int32_t kErrorStopPosition = 8;            // train reader
-inline constexpr int32_t kErrorStopLength = 9;              // train reader
-inline constexpr int32_t kErrorStopRows = 10;               // train reader
-inline constexpr int32_t kErrorReductionBeforeSignal = 11;  // completion pass
-inline constexpr int32_t kErrorReductionWindow = 12;        // completion pass
-inline constexpr int32_t kErrorSpacedReduction = 13;        // completion pass
-inline constexpr int32_t kErrorBeyondGrid = 15;             // either reader
-inline constexpr int32_t kErrorSignalCell = 16;             // memo_segnale
-inline constexpr int32_t kErrorWarningCell = 17;            // memo_rallentamento
-inline constexpr int32_t kErrorSlowdownStartCell = 18;      // memo_rallentamento
-inline constexpr int32_t kErrorSlowdownEndCell = 19;        // memo_rallentamento
-inline constexpr int32_t kErrorPrewarningCell = 20;         // memo_rallentamento
-inline constexpr int32_t kErrorSpeedBoardCell = 21;         // memo_indicatori_v_max
-inline constexpr int32_t kErrorStopSpacing = 22;            // train reader
-inline constexpr int32_t kErrorStopZoneAtStart = 24;        // train reader
-inline constexpr int32_t kErrorReadFailure = 25;            // the readers' common failure path
-inline constexpr int32_t kErrorNoLineDescription = 101;     // line reader
-inline constexpr int32_t kErrorNoGeneralSection = 102;      // line reader
-inline constexpr int32_t kErrorCurve = 103;                 // line reader
+// kNoError, kErrorRouteTooLong, ... kErrorCurve; kFatalMarksTaken and
+// kFatalCodesTaken (app/error_codes.def).
+#define SCENARIO_ERROR_CODE(name, number, family, stored_by, meaning) \
+  inline constexpr int32_t name = number;
+#define SCENARIO_FATAL_NUMBER(name, number, meaning) inline constexpr int32_t name = number;
+#include "app/error_codes.def"
 
-// The stamp step's fatal numbers: the format marks' fields, or the check
-// codes' fields, were already taken.
-inline constexpr int32_t kFatalMarksTaken = 1250;
-inline constexpr int32_t kFatalCodesTaken = 1251;
+// The families of codes the diagnostics treat alike.
+enum class ErrorFamily : uint8_t { kOther, kOccupiedCell, kCompletion };
+
+// One line of the table: a code or a fatal number.
+struct ErrorCodeEntry {
+  int32_t code;
+  bool fatal;
+  ErrorFamily family;
+  const char* meaning;
+};
+
+// Every code in rising order, then the two fatal numbers.
+inline constexpr ErrorCodeEntry kErrorCodeTable[] = {
+#define SCENARIO_ERROR_CODE(name, number, family, stored_by, meaning) \
+  {number, false, ErrorFamily::family, meaning},
+#define SCENARIO_FATAL_NUMBER(name, number, meaning) \
+  {number, true, ErrorFamily::kOther, meaning},
+#include "app/error_codes.def"
+};
 
 // Whether a reader stored this code at an object aimed at a cell that is not
 // free.

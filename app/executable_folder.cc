@@ -16,10 +16,10 @@ bool IsExecutableFile(const std::filesystem::path& path) {
   return stat(path.c_str(), &found) == 0 && S_ISREG(found.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-std::filesystem::path FolderOf(const std::filesystem::path& executable) {
+std::filesystem::path Absolute(const std::filesystem::path& executable) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(executable, error);
-  return error ? std::filesystem::path() : absolute.parent_path();
+  return error ? std::filesystem::path() : absolute;
 }
 
 // The first folder of PATH holding an executable of that name, as execvp()
@@ -30,7 +30,7 @@ std::filesystem::path LookUp(const std::string& name, std::string_view path_vari
     const std::string_view entry = path_variable.substr(0, colon);
     const std::filesystem::path candidate =
         std::filesystem::path(entry.empty() ? "." : std::string(entry)) / name;
-    if (IsExecutableFile(candidate)) return FolderOf(candidate);
+    if (IsExecutableFile(candidate)) return Absolute(candidate);
     if (colon == std::string_view::npos) return {};
     path_variable.remove_prefix(colon + 1);
   }
@@ -52,12 +52,17 @@ ExecutableClues CluesOfThisProcess(const char* argv0) {
 }
 
 std::filesystem::path ExecutableFolder(const ExecutableClues& clues) {
-  if (!clues.proc_exe.empty()) return FolderOf(clues.proc_exe);
+  const std::filesystem::path executable = ExecutablePath(clues);
+  return executable.empty() ? executable : executable.parent_path();
+}
+
+std::filesystem::path ExecutablePath(const ExecutableClues& clues) {
+  if (!clues.proc_exe.empty()) return Absolute(clues.proc_exe);
   // execve() takes a name without a slash from the working directory, as
   // it takes any relative one.
-  if (!clues.execfn.empty() && IsExecutableFile(clues.execfn)) return FolderOf(clues.execfn);
+  if (!clues.execfn.empty() && IsExecutableFile(clues.execfn)) return Absolute(clues.execfn);
   if (clues.argv0.find('/') != std::string::npos) {
-    return IsExecutableFile(clues.argv0) ? FolderOf(clues.argv0) : std::filesystem::path();
+    return IsExecutableFile(clues.argv0) ? Absolute(clues.argv0) : std::filesystem::path();
   }
   if (clues.argv0.empty()) return {};
   return LookUp(clues.argv0, clues.path_variable);

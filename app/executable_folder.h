@@ -23,5 +23,7 @@ ExecutableClues CluesOfThisProcess(const char* argv0);
 // The executable's folder, absolute; empty when no clue leads to an
 // executable file.
 std::filesystem::path ExecutableFolder(const ExecutableClues& clues);
+// The executable itself, absolute; empty when no clue leads to it.
+std::filesystem::path ExecutablePath(const ExecutableClues& clues);
 
 }  // namespace scenario

@@ -3,10 +3,10 @@
 #include <iostream>
 
 #include "app/compile_step.h"
-#include "app/emitters.h"
 #include "app/error_codes.h"
 #include "app/file_names.h"
 #include "app/folder_source.h"
+#include "app/packaged_scenario.h"
 #include "app/passing_texts.h"
 #include "records/folder_lock.h"
 #include "records/temporary_file.h"
@@ -28,9 +28,14 @@ static ExitStatus Unhandled(Platform& platform, const std::string& message) {
 }
 
 ExitStatus Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platform& platform,
-              FreshFileWriter& writer) {
-  state.route_name = kRouteName;
-  state.train_number = kTrainNumber;
+                     FreshFileWriter& writer) {
+  return Form_Load(state, folder, CarriedScenario(), platform, writer);
+}
+
+ExitStatus Form_Load(GeneratorState& state, const std::filesystem::path& folder,
+                     const PackagedScenario& scenario, Platform& platform, FreshFileWriter& writer) {
+  state.route_name = scenario.route_name;
+  state.train_number = scenario.train_number;
   platform.ShowWaitWindow();
 
   const FileNames names = MakeFileNames(state.route_name, state.train_number);
@@ -47,13 +52,20 @@ ExitStatus Form_Load(GeneratorState& state, const std::filesystem::path& folder,
   RemoveLeftText(folder / names.train_text);
   PassingTexts texts(folder / names.line_text, folder / names.train_text);
 
+  // The five texts in the emitters' order: line, train, notes, slowdowns,
+  // timetable; each as a fresh file.
   int which = 0;
-  for (auto emitter : {dati_linea, dati_treno}) {
-    Status written = texts.Write(which++, [&] { return emitter(state, folder, writer); });
+  for (const std::string* text : {&scenario.line_text, &scenario.train_text}) {
+    const std::filesystem::path path = folder / (which == 0 ? names.line_text : names.train_text);
+    Status written = texts.Write(which++, [&] { return writer.Write(path, *text); });
     if (!written.ok()) return Unhandled(platform, written.message());
   }
-  for (auto emitter : {dati_note, dati_rallentamenti, dati_scheda}) {
-    if (Status written = emitter(state, folder, writer); !written.ok()) {
+  const std::pair<const std::string*, const std::string*> documents[] = {
+      {&names.notes, &scenario.notes},
+      {&names.slowdowns, &scenario.slowdowns},
+      {&names.timetable, &scenario.timetable}};
+  for (const auto& [name, text] : documents) {
+    if (Status written = writer.Write(folder / *name, *text); !written.ok()) {
       return Unhandled(platform, written.message());
     }
   }

@@ -10,7 +10,7 @@
 #   bench/compare.sh     (BUILD_DIR=build, ROUNDS=5 rounds of RUNS=10 runs)
 #
 # Needs the built scenario-packager, scenario-compile and
-# bench/scenario-gen-descriptions in BUILD_DIR.
+# scenario-gen-descriptions at the top of BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
@@ -31,7 +31,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-for tool in scenario-packager scenario-compile bench/scenario-gen-descriptions; do
+for tool in scenario-packager scenario-compile scenario-gen-descriptions; do
   if [ ! -x "$BUILD_DIR/$tool" ]; then
     echo "compare.sh: $BUILD_DIR/$tool is missing; build first (bench/run.sh does)" >&2
     exit 2
@@ -171,7 +171,7 @@ if command -v Xvfb >/dev/null && [ "$written" -eq 6 ]; then
 fi
 
 # scenario-compile on the longest line.
-"$build/bench/scenario-gen-descriptions" "$LONG_LINE" "$scratch/line.txt" "$scratch/train.txt"
+"$build/scenario-gen-descriptions" "$LONG_LINE" "$scratch/line.txt" "$scratch/train.txt"
 "$build/scenario-compile" "$scratch/line.txt" "$scratch/train.txt" "$scratch/compile-files" 2>/dev/null
 compare "scenario-compile $LONG_LINE m" "rm -rf $scratch/compile-out" \
   "$build/scenario-compile $scratch/line.txt $scratch/train.txt $scratch/compile-out" \

@@ -19,3 +19,13 @@ function(scenario_tests)
     set_property(GLOBAL APPEND PROPERTY SCENARIO_TEST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${source})
   endforeach()
 endfunction()
+
+# A command: its room's library (everything but main.cc) and the executable,
+# which alone links MAIN_LINKS (the live viewer: the fuzz targets and the
+# tests of the command's library do without it).
+function(scenario_command name)
+  cmake_parse_arguments(ARG "" "LIBRARY" "SOURCES;LINKS;MAIN_LINKS" ${ARGN})
+  scenario_library(${ARG_LIBRARY} SOURCES ${ARG_SOURCES} LINKS ${ARG_LINKS})
+  add_executable(${name} main.cc)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARY} ${ARG_MAIN_LINKS})
+endfunction()

@@ -21,6 +21,15 @@ inline Description DescriptionOf(KeywordScope scope) {
   return scope == KeywordScope::kTrainBody ? Description::kTrain : Description::kLine;
 }
 
+// The rules by which a reader or a cell writer makes of a record something
+// other than it says, told to the observer where they are applied so that
+// the diagnostics need not apply them again.
+enum class AppliedRule : uint8_t {
+  // memo_montagna: a tunnel that starts kJoinedTunnelGap m or less after the
+  // end of the tunnel written before it is made kind 3.
+  kTunnelGap,
+};
+
 struct SourceLocation {
   Description description = Description::kLine;
   TextPosition position;
@@ -53,6 +62,9 @@ class ReadObserver {
   virtual void OnFailure(Description, const std::string& /*reason*/, TextPosition /*where*/) {}
   // A cell got an object (cell_type written) by the record being read.
   virtual void OnPlace(int64_t /*cell*/, uint8_t /*cell_type*/) {}
+  // A reader or a cell writer applied one of its rules to the record being
+  // read, which is then not what the record says.
+  virtual void OnRuleApplied(AppliedRule) {}
 };
 
 // The observer of a run that nobody listens to: the packager's.

@@ -43,6 +43,7 @@ void memo_montagna(GeneratorState& state, int32_t& inizio, int32_t& fine, int32_
                        state.tunnel_end[static_cast<size_t>(n) - 1] <=
                    kJoinedTunnelGap) {
     tipo = kJoinedTunnelKind;
+    state.observer->OnRuleApplied(AppliedRule::kTunnelGap);
   }
   const int64_t first = RoundDiv(inizio, 50);
   const int64_t last = RoundDiv(int64_t{fine} - 50, 50);  // round(fine / 50 - 1)

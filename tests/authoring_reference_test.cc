@@ -1,7 +1,9 @@
 // The record reference of the author's guide (docs/authoring.md) against the
 // compile: every record's values by name and in order, as the keyword table
 // lists them and the readers read them, and the curve classes' turns and radii
-// as the route plan makes them (turning right with d, left with s).
+// as the route plan makes them (turning right with d, left with s). The
+// guide's tables of error codes and of warnings against the lists they are
+// declared in (app/error_codes.def, tools/diagnostics/warning_kinds.def).
 #include <fstream>
 #include <map>
 #include <regex>
@@ -12,10 +14,12 @@
 #include <gtest/gtest.h>
 
 #include "app/compile_step.h"
+#include "app/error_codes.h"
 #include "descriptions/description_source.h"
 #include "descriptions/keywords.h"
 #include "tests/test_folder.h"
 #include "tools/diagnostics/diagnostic_recorder.h"
+#include "tools/diagnostics/warning_kinds.h"
 #include "tools/common/author_units.h"
 #include "tools/common/route_summary.h"
 
@@ -34,6 +38,30 @@ std::vector<std::string> ReferenceLines() {
     if (inside) lines.push_back(line);
   }
   return lines;
+}
+
+// The rows of the guide's table under this header line, in order.
+std::vector<std::string> TableRows(const std::string& header) {
+  std::istringstream guide(Read(std::string(SCENARIO_SOURCE_DIR) + "/docs/authoring.md"));
+  std::vector<std::string> rows;
+  bool inside = false;
+  for (std::string line; std::getline(guide, line);) {
+    if (line == header) {
+      inside = true;
+    } else if (inside && !line.starts_with("|")) {
+      break;
+    } else if (inside && !line.starts_with("|---")) {
+      rows.push_back(line);
+    }
+  }
+  return rows;
+}
+
+// The rows the guide must hold, as one text to paste when they differ.
+std::string Joined(const std::vector<std::string>& rows) {
+  std::string text;
+  for (const std::string& row : rows) text += row + "\n";
+  return text;
 }
 
 std::vector<std::string> Cells(const std::string& row) {
@@ -135,6 +163,27 @@ TEST(AuthoringReferenceTest, ReadersReadAsManyValuesAsTheTableNames) {
     ++seen[std::string(record.kind)];
   }
   EXPECT_GE(seen.size(), 19u);  // all but chainage sections 2 and 3, which read like 1
+}
+
+// A warning kind added to warning_kinds.def without its row in the guide, a
+// row left behind by a kind taken out, or a rule changed on one side only.
+TEST(AuthoringReferenceTest, WarningsTableIsTheListOfWarningKinds) {
+  std::vector<std::string> declared;
+  for (const WarningKind& kind : AllWarnings()) {
+    declared.push_back("| `" + std::string(kind.name) + "` | " + kind.guide + " |");
+  }
+  EXPECT_EQ(Joined(TableRows("| warning | what it finds |")), Joined(declared))
+      << "docs/authoring.md's table of warnings must hold these rows, in this order";
+}
+
+TEST(AuthoringReferenceTest, ErrorCodesTableIsTheListOfCodes) {
+  std::vector<std::string> declared;
+  for (const ErrorCodeEntry& entry : kErrorCodeTable) {
+    declared.push_back("| " + std::string(entry.fatal ? "fatal " : "") +
+                       std::to_string(entry.code) + " | " + entry.meaning + " |");
+  }
+  EXPECT_EQ(Joined(TableRows("| code | meaning |")), Joined(declared))
+      << "docs/authoring.md's table of error codes must hold these rows, in this order";
 }
 
 TEST(AuthoringReferenceTest, CurveClassesTurnAndBendAsTheTableSays) {

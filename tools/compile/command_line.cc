@@ -2,20 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include "tools/diagnostics/warnings_help.h"
+
 namespace scenario {
-
-namespace {
-
-std::string WarningsHelp() {
-  std::string help = "Warnings (each silenced by -Wno-NAME, turned back on by -WNAME):\n";
-  for (const scenario::WarningKind& kind : scenario::AllWarnings()) {
-    help += "  " + std::string(kind.name) + std::string(20 - std::string(kind.name).size(), ' ') +
-            kind.summary + "\n";
-  }
-  return help;
-}
-
-}  // namespace
 
 CompileCommandLine ParseCompileCommandLine(const std::string& program,
                                            const std::vector<std::string>& arguments_given,

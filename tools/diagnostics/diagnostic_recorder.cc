@@ -150,6 +150,11 @@ void DiagnosticRecorder::OnPlace(int64_t cell, uint8_t cell_type) {
   placed_by_[at] = Placement{static_cast<uint32_t>(records_.size()), cell_type};
 }
 
+// The rule is applied while its record is the one read last.
+void DiagnosticRecorder::OnRuleApplied(AppliedRule rule) {
+  if (!records_.empty()) rules_applied_.insert({rule, &records_.back()});
+}
+
 const RecordRead* DiagnosticRecorder::PlacedBy(int64_t cell) const {
   return PlacedBy(cell, state_.grid.TypeAt(cell));
 }

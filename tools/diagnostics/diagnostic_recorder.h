@@ -8,8 +8,10 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/generator_state.h"
@@ -161,6 +163,7 @@ class DiagnosticRecorder : public ReadObserver {
   void OnError(Description description, int32_t code, TextPosition where) override;
   void OnFailure(Description description, const std::string& reason, TextPosition where) override;
   void OnPlace(int64_t cell, uint8_t cell_type) override;
+  void OnRuleApplied(AppliedRule rule) override;
   void OnPreambleField(Description description, std::string_view field,
                        TextPosition where) override;
 
@@ -201,6 +204,10 @@ class DiagnosticRecorder : public ReadObserver {
   const RecordRead* PlacedBy(int64_t cell) const;
   // The same for a cell known to hold an object of this type.
   const RecordRead* PlacedBy(int64_t cell, uint8_t cell_type) const;
+  // Whether a reader or a writer applied the rule to the record.
+  bool RuleApplied(AppliedRule rule, const RecordRead& record) const {
+    return rules_applied_.contains({rule, &record});
+  }
   // The index of the record of `description` that began last.
   std::optional<size_t> LastRecord(Description description) const;
 
@@ -251,6 +258,7 @@ class DiagnosticRecorder : public ReadObserver {
     uint8_t cell_type = 0;
   };
   std::vector<Placement> placed_by_;  // by cell
+  std::set<std::pair<AppliedRule, const RecordRead*>> rules_applied_;
 
   // Structure of the texts (diagnostic_recorder_structure.cc).
   void NoteBody(KeywordScope scope) { body_read_[static_cast<size_t>(DescriptionOf(scope))] = true; }

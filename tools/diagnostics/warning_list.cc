@@ -28,10 +28,10 @@ bool WarningList::Silenced(std::string_view name) const {
   return disabled_ != nullptr && disabled_->find(std::string(name)) != disabled_->end();
 }
 
-bool WarningList::Wants(std::string_view name, Description description,
+bool WarningList::Wants(WarningName name, Description description,
                         TextPosition where) const {
   if (Silenced(name)) return false;
-  auto found = kept_.find(name);
+  auto found = kept_.find(std::string_view(name));
   if (found == kept_.end() || found->second.size() < per_kind_) return true;
   // A later find at the same place is printed after the last one kept.
   const Kept& last = found->second.front();
@@ -39,10 +39,10 @@ bool WarningList::Wants(std::string_view name, Description description,
                        PrintOrderKey(last.diagnostic), last.order);
 }
 
-void WarningList::Count(std::string_view name, int64_t count) {
+void WarningList::Count(WarningName name, int64_t count) {
   if (Silenced(name) || count == 0) return;
   found_ += count;
-  omitted_[std::string(name)] += count;
+  omitted_[std::string(std::string_view(name))] += count;
 }
 
 void WarningList::push_back(Diagnostic diagnostic) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tools/diagnostics/diagnostic.h"
+#include "tools/diagnostics/warning_kinds.h"
 
 namespace scenario {
 
@@ -27,12 +28,12 @@ class WarningList {
 
   // Whether a warning of this kind at this place would be kept now: the
   // ones that would not are counted without building their message.
-  bool Wants(std::string_view name, Description description, TextPosition where) const;
+  bool Wants(WarningName name, Description description, TextPosition where) const;
   // Counts one that Wants() turned down, or `count` of them.
-  void Count(std::string_view name, int64_t count = 1);
+  void Count(WarningName name, int64_t count = 1);
   // Wants(), counting the warning found there when it is not wanted: the
   // finder then builds no message for it.
-  bool Admit(std::string_view name, Description description, TextPosition where) {
+  bool Admit(WarningName name, Description description, TextPosition where) {
     if (Wants(name, description, where)) return true;
     Count(name);
     return false;

@@ -1,5 +1,6 @@
 // The warnings of scenario-compile: input that compiles but almost certainly
-// does not mean what its author meant. Each has a short name; -Wno-NAME
+// does not mean what its author meant. Each has a short name, declared with
+// its rules in warning_kinds.def; -Wno-NAME
 // silences it, -WNAME turns it back on. Warnings never change what is
 // compiled; --warnings-as-errors (or -Werror) makes them count as errors for
 // the exit status.
@@ -12,18 +13,10 @@
 
 #include "tools/diagnostics/diagnostic.h"
 #include "tools/diagnostics/diagnostic_errors.h"
+#include "tools/diagnostics/warning_kinds.h"
 #include "tools/diagnostics/warning_list.h"
 
 namespace scenario {
-
-struct WarningKind {
-  const char* name;
-  const char* summary;  // one line, for --help and the author's guide
-};
-
-// Every warning, in the order of the help text.
-const std::vector<WarningKind>& AllWarnings();
-bool IsWarningName(std::string_view name);
 
 struct WarningOptions {
   std::set<std::string> disabled;
@@ -84,13 +77,13 @@ void StructureWarnings(const DiagnosticContext& context, WarningList* out);
 
 // A warning at a field of a description (or about the whole file when the
 // position has no line).
-Diagnostic Warning(const DiagnosticContext& context, const char* name, Description description,
+Diagnostic Warning(const DiagnosticContext& context, WarningName name, Description description,
                    TextPosition where, std::string message);
 
 // A warning at the i-th value of a record; the message is built only when
 // the list keeps it.
 template <typename Message>
-void WarnAtValue(const DiagnosticContext& context, WarningList* out, const char* name,
+void WarnAtValue(const DiagnosticContext& context, WarningList* out, WarningName name,
                  const RecordRead& record, size_t value, Message message) {
   if (!out->Admit(name, record.description, record.At(value))) return;
   out->push_back(Warning(context, name, record.description, record.At(value), message()));

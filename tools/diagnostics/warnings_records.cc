@@ -19,7 +19,7 @@ std::string OnLine(const RecordRead& record) {
 }
 
 // A record whose position lies behind the record of its kind before it.
-void OrderWarnings(const DiagnosticContext& context, const char* kind, const char* name,
+void OrderWarnings(const DiagnosticContext& context, const char* kind, WarningName name,
                    const std::string& what_follows, WarningList* out) {
   const RecordRead* previous = nullptr;
   for (const RecordRead* record : RecordsOf(context, kind)) {

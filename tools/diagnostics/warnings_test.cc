@@ -253,6 +253,23 @@ TEST(CompileWarningTest, WarningsNeverChangeTheOutput) {
   EXPECT_EQ(packager, OutputFiles(warned));
 }
 
+// The gap rule is the tunnel writer's: a tunnel that the reader refuses
+// beyond the grid (error 15) is never written, so never made kind 3.
+TEST(TunnelGapWarningTest, OnlyForATunnelTheWriterJoined) {
+  struct Case {
+    const char* second_tunnel;
+    int gap_warnings;
+  };
+  for (const Case& c : {Case{"montagna, 7900, 8000, 2", 1}, Case{"montagna, 7950, 8100, 2", 0}}) {
+    CompileRun run;
+    run.Run(std::string("[generale]\r\nlunghezza percorso, 1000\r\n[montagne]\r\n"
+                        "montagna, 7000, 7850, 1\r\n") +
+                c.second_tunnel + "\r\n[fine]\r\n",
+            "[generale]\r\n[fine]\r\n");
+    EXPECT_EQ(run.CountWarnings("tunnel-gap"), c.gap_warnings) << run.err;
+  }
+}
+
 TEST(WarningSwitchTest, TakesSwitchesAndKeepsTheRestInOrder) {
   std::vector<std::string> arguments = {"-Wno-gradient-order",
                                         "line.txt",

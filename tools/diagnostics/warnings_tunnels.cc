@@ -2,6 +2,7 @@
 // means no tunnel), a span that marks no cell, tunnels that overlap, and the
 // gap rule, which makes a tunnel that starts 150 m or less after the end of
 // the tunnel read before it (or inside it) kind 3 whatever its record says.
+// The tunnel writer tells the recorder when the gap rule takes a tunnel.
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
@@ -23,6 +24,7 @@ struct Span {
   int64_t start = 0;
   int64_t end = 0;
   const RecordRead* record = nullptr;
+  bool joined = false;  // made kind 3 by the gap rule
 };
 
 // The cells a tunnel marks: round(start / 50) to round(end / 50 - 1).
@@ -93,13 +95,13 @@ void EmptySpan(const DiagnosticContext& context, const Span& tunnel, const Furth
   WarnAtValue(context, out, "tunnel-span", *tunnel.record, 1, [&] { return message; });
 }
 
-// The gap rule: against the tunnel read before, whatever its position. A
-// tunnel that overlaps one read earlier marks its cells again, with its own
-// kind or, when the gap rule takes it, kind 3.
+// The gap rule is measured against the tunnel read before, whatever its
+// position. A tunnel that overlaps one read earlier marks its cells again,
+// with its own kind or, when the gap rule takes it, kind 3.
 void Overlap(const DiagnosticContext& context, const std::vector<Span>& spans, size_t i,
              int64_t kind, WarningList* out) {
   const Span& tunnel = spans[i];
-  const bool joined = i > 0 && tunnel.start - spans[i - 1].end <= kJoinedTunnelGap;
+  const bool joined = i > 0 && tunnel.joined;
   const Span* over = nullptr;
   if (MarksACell(tunnel.start, tunnel.end)) {
     // Tunnels come in order of position: the few read just before are the
@@ -141,14 +143,14 @@ void TunnelWarnings(const DiagnosticContext& context, WarningList* out) {
   std::vector<Span> spans;
   for (const RecordRead* tunnel : context.recorder.RecordsOf("tunnel")) {
     if (!tunnel->Number(0) || !tunnel->Number(1) || !tunnel->Number(2)) continue;
-    spans.push_back(Span{*tunnel->Number(0), *tunnel->Number(1), tunnel});
+    spans.push_back(Span{*tunnel->Number(0), *tunnel->Number(1), tunnel,
+                         context.recorder.RuleApplied(AppliedRule::kTunnelGap, *tunnel)});
   }
   const FurthestEnds others(spans);
   for (size_t i = 0; i < spans.size(); ++i) {
     const int64_t tipo = *spans[i].record->Number(2);
     const int64_t kind = tipo > kTunnelMarkerRequest ? tipo - kTunnelMarkerRequest : tipo;
-    const bool joined = i > 0 && spans[i].start - spans[i - 1].end <= kJoinedTunnelGap;
-    if (!joined) Kind(context, *spans[i].record, kind, out);
+    if (!spans[i].joined) Kind(context, *spans[i].record, kind, out);
     EmptySpan(context, spans[i], others, out);
     Overlap(context, spans, i, kind, out);
   }

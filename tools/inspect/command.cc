@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "tools/inspect/dump.h"
+#include "tools/inspect/packager_listing.h"
 #include "tools/common/json.h"
 #include "tools/common/scenario_folder.h"
 #include "tools/common/output_target.h"
@@ -84,6 +85,13 @@ ExitStatus RunInspect(const InspectOptions& options, std::ostream& out, std::ost
   }
   nlohmann::ordered_json all = nlohmann::ordered_json::array();
   for (const std::string& path : paths) {
+    if (IsExecutableFileKind(path)) {  // a packager: listed, never run
+      if (Status listed = ListPackager(path, out, options.json ? &all : nullptr); !listed.ok()) {
+        err << DisplayText(path) << ": error: " << DisplayText(listed.message()) << '\n';
+        status = kExitFailure;
+      }
+      continue;
+    }
     InspectedFile file;
     if (Status loaded = LoadInspectedFile(path, &file); !loaded.ok()) {
       err << DisplayText(path) << ": error: " << DisplayText(loaded.message()) << '\n';
