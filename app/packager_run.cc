@@ -16,24 +16,24 @@ namespace scenario {
 std::string FatalMessage(const std::string& number) { return " Errore n. " + number; }
 
 // errore: the fatal report. The caller ends the run right after it.
-static int errore(Platform& platform, const std::string& number) {
+static ExitStatus errore(Platform& platform, const std::string& number) {
   platform.ShowFatal(FatalMessage(number));
   return kExitFailure;
 }
 
-static int Unhandled(Platform& platform, const std::string& message) {
+static ExitStatus Unhandled(Platform& platform, const std::string& message) {
   std::cerr << "scenario-packager: " << message << "\n";
   platform.Close();
   return kExitFailure;
 }
 
-int Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platform& platform,
-              FreshFileWriter& writer) {
+ExitStatus Form_Load(GeneratorState& state, const std::filesystem::path& folder, Platform& platform,
+                     FreshFileWriter& writer) {
   return Form_Load(state, folder, CarriedScenario(), platform, writer);
 }
 
-int Form_Load(GeneratorState& state, const std::filesystem::path& folder,
-              const PackagedScenario& scenario, Platform& platform, FreshFileWriter& writer) {
+ExitStatus Form_Load(GeneratorState& state, const std::filesystem::path& folder,
+                     const PackagedScenario& scenario, Platform& platform, FreshFileWriter& writer) {
   state.route_name = scenario.route_name;
   state.train_number = scenario.train_number;
   platform.ShowWaitWindow();
@@ -73,7 +73,7 @@ int Form_Load(GeneratorState& state, const std::filesystem::path& folder,
   FolderSource source(folder / names.line_text, folder / names.train_text);
   CompileResult result = memorizza_percorso(state, 1, source, folder, writer);
   if (result.fatal_number != 0) {
-    int status = errore(platform, std::to_string(result.fatal_number));
+    const ExitStatus status = errore(platform, std::to_string(result.fatal_number));
     platform.Close();
     return status;
   }
@@ -82,9 +82,9 @@ int Form_Load(GeneratorState& state, const std::filesystem::path& folder,
   if (state.error_code != kNoError) {
     std::cerr << "scenario-packager: the descriptions compiled with error code " << state.error_code
               << " (error position " << state.error_position << ")\n";
-    return kExitErrorCode;
+    return kExitErrorRecorded;
   }
-  return kExitClean;
+  return kExitSuccess;
 }
 
 }  // namespace scenario

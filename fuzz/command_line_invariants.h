@@ -15,6 +15,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <sys/stat.h>
@@ -94,13 +95,15 @@ inline CommandLineOutcome RunCommandLine(const CommandLineCase& c, const fs::pat
   };
   std::ostringstream out, err;
   int exit_status = 0;
-  const std::optional<CompileOptions> options =
-      ParseCompileCommandLine("scenario-compile", Arguments(c, paths), out, err, &exit_status);
-  if (!options) {
+  const CompileCommandLine command_line =
+      ParseCompileCommandLine("scenario-compile", Arguments(c, paths), out, err);
+  if (const ExitStatus* ended = std::get_if<ExitStatus>(&command_line)) {
+    exit_status = *ended;
     expect(exit_status == 0 || exit_status == 2, "the parser ended with " + std::to_string(exit_status));
     expect(Snapshot(root) == before, "a command line the parser ended wrote a file");
     return outcome;
   }
+  const CompileOptions* options = &std::get<CompileOptions>(command_line);
   // Only the scratch folder's paths are run, and nothing that runs until
   // it is stopped.
   if (options->watch || !options->serve.empty() || options->line_path != paths.line.string() ||

@@ -18,14 +18,20 @@ class FolderLock {
   // called once before waiting. A folder that cannot be opened (one that
   // may be written but not read, mode 0333, among them), or a file system
   // without locks, gives no lock: the run must then be refused, since
-  // another one could be writing the same files.
+  // another one could be writing the same files. With `give_up`, the wait
+  // asks it every kGiveUpLookMs milliseconds and ends without the lock when it says so
+  // (given_up() then tells).
   explicit FolderLock(const std::filesystem::path& folder,
-                      const std::function<void()>& on_wait = {});
+                      const std::function<void()>& on_wait = {},
+                      const std::function<bool()>& give_up = {});
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
+  static constexpr int kGiveUpLookMs = 50;
+
   bool held() const { return fd_ >= 0; }
+  bool given_up() const { return given_up_; }
   // Why the lock is not held: "cannot lock FOLDER: REASON".
   std::string Failure() const;
 
@@ -33,6 +39,7 @@ class FolderLock {
   std::filesystem::path folder_;
   int fd_ = -1;
   int error_ = 0;  // errno of the failure, 0 when held
+  bool given_up_ = false;
 };
 
 }  // namespace scenario

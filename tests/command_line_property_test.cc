@@ -11,7 +11,7 @@
 
 #include "fuzz/command_line_invariants.h"
 #include "tests/test_folder.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

@@ -18,7 +18,7 @@
 #include "tests/test_folder.h"
 #include "tools/diagnostics/command.h"
 #include "tools/diagnostics/inputs.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {
@@ -120,6 +120,40 @@ TEST(FolderLockTest, AFolderThatCannotBeReadIsNotLockedAndTheRunIsRefused) {
   EXPECT_EQ(refused, 0);
   chmod((folder / "out").c_str(), 0755);
   EXPECT_TRUE(testing::EntryNames(folder / "out").empty());
+}
+
+// What the stop signal of --watch and --serve does to a compile that waits
+// for another run: the wait is given up, nothing is compiled, written or
+// said beyond the waiting line, and the folder is left to the run that
+// holds it.
+TEST(FolderLockTest, ACompileThatIsToldToStopGivesUpItsWait) {
+  TestFolder folder;
+  std::filesystem::create_directory(folder / "out");
+  HeldLock other(folder / "out");
+  CompileOptions options;
+  options.line_path = "line.txt";
+  options.train_path = "train.txt";
+  options.out_dir = (folder / "out").string();
+  int looks = 0;
+  options.stop_requested = [&] { return ++looks == 3; };
+  const DescriptionTexts texts{testing::LineText({"pendenza, 500, 3"}),
+                               testing::TrainText({testing::kOrigin, testing::kTerminus})};
+  std::ostringstream err;
+  const CompileSummary summary = CompileTexts(options, texts, err);
+  EXPECT_TRUE(summary.stopped);
+  EXPECT_EQ(looks, 3);
+  EXPECT_EQ(err.str(), "scenario-compile: another run is writing into " + options.out_dir +
+                           ", waiting for it to end\n");
+  EXPECT_TRUE(testing::EntryNames(folder / "out").empty());
+
+  // Once the other run has ended, the same compile takes the lock and works.
+  other.Release();
+  options.stop_requested = [] { return false; };
+  std::ostringstream again;
+  const CompileSummary compiled = CompileTexts(options, texts, again);
+  EXPECT_FALSE(compiled.stopped);
+  EXPECT_EQ(compiled.exit_status, 0) << again.str();
+  EXPECT_EQ(testing::EntryNames(folder / "out").size(), 3u);
 }
 
 TEST(FolderLockTest, TwoPackagersStartedTogetherBothEndWithOneScenario) {

@@ -12,6 +12,7 @@
 #include "fuzz/compile_invariants.h"
 #include "fuzz/decompile_input.h"
 #include "fuzz/fuzz_input.h"
+#include "tests/compile_run.h"
 #include "tests/test_folder.h"
 #include "tools/diagnostics/command.h"
 
@@ -98,17 +99,11 @@ TEST(FuzzHarnessTest, TheSeedPairsKeepTheInvariants) {
 // Runs scenario-compile's core on two texts with --report; returns the report.
 std::string CompileWithReport(const std::string& line, const std::string& train,
                               CompileSummary* summary) {
-  testing::TestFolder folder;
-  testing::WriteFile(folder / "line.txt", line);
-  testing::WriteFile(folder / "train.txt", train);
+  testing::CompileRun run;
   CompileOptions options;
-  options.line_path = (folder / "line.txt").string();
-  options.train_path = (folder / "train.txt").string();
-  options.out_dir = (folder / "out").string();
-  options.report_path = (folder / "report.json").string();
-  std::ostringstream err;
-  *summary = RunCompile(options, err);
-  return testing::ReadFile(folder / "report.json");
+  options.report_path = (run.folder / "report.json").string();
+  *summary = run.Run(line, train, options);
+  return testing::ReadFile(options.report_path);
 }
 
 // Found by replaying the compile fuzzer's corpus through scenario-compile:

@@ -9,7 +9,7 @@
 
 #include "tests/child_process.h"
 #include "tests/test_folder.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
 
 #include "records/temporary_file.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
+#include "tests/file_faults.h"
 #include "tools/inspect/command.h"
 
 namespace scenario {
@@ -131,11 +133,39 @@ TEST(OutputsRefusedTest, InspectNeverDrawsOverItsInputsNorIntoAFifo) {
     inspect.paths = {at.out};
     inspect.svg_output = target;
     std::ostringstream out, inspect_err;
-    EXPECT_EQ(RunInspect(inspect, out, inspect_err), kInspectBadInput);
+    EXPECT_EQ(RunInspect(inspect, out, inspect_err), kExitFailure);
     EXPECT_NE(inspect_err.str().find("--svg"), std::string::npos) << inspect_err.str();
   }
   EXPECT_EQ(ReadFile(scenario_file), before);
   EXPECT_EQ(fs::status(at.folder / "fifo").type(), fs::file_type::fifo);
+}
+
+// The picture goes through the fresh-file writer as every output does: one
+// whose writing fails leaves the older picture whole, and says why.
+TEST(OutputsRefusedTest, InspectKeepsTheOlderPictureWhenTheNewCannotBeWritten) {
+  Layout at;
+  CompileOptions options;
+  options.line_path = at.line;
+  options.train_path = at.train;
+  options.out_dir = at.out;
+  std::ostringstream err;
+  ASSERT_EQ(RunCompile(options, err).exit_status, 0) << err.str();
+  const fs::path picture = at.folder / "picture.svg";
+  WriteFile(picture, "older picture");
+  for (FileStep step : {FileStep::kWrite, FileStep::kRename}) {
+    testing::FailOneFile faults(step, "picture.svg");
+    InspectOptions inspect;
+    inspect.paths = {at.out};
+    inspect.svg_output = picture.string();
+    inspect.faults = &faults;
+    std::ostringstream out, inspect_err;
+    EXPECT_EQ(RunInspect(inspect, out, inspect_err), kExitFailure);
+    EXPECT_EQ(inspect_err.str().rfind("scenario-inspect: error: cannot write " + picture.string() + ": ", 0), 0u)
+        << inspect_err.str();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(ReadFile(picture), "older picture");
+    EXPECT_EQ(testing::EntryNames(at.folder.path()), (std::set<std::string>{"line.txt", "train.txt", "out", "picture.svg"}));
+  }
 }
 
 // A compiled file that cannot be read (here /proc/self/mem, whose first
@@ -159,7 +189,7 @@ TEST(OutputsRefusedTest, InspectSaysWhyACompiledFileCannotBeRead) {
     inspect.json = mode == 1;
     if (mode == 2) inspect.svg_output = (at.folder / "picture.svg").string();
     std::ostringstream out, inspect_err;
-    EXPECT_EQ(RunInspect(inspect, out, inspect_err), kInspectBadInput);
+    EXPECT_EQ(RunInspect(inspect, out, inspect_err), kExitFailure);
     EXPECT_NE(inspect_err.str().find("Corvena_Lidra1_7304.dat"), std::string::npos) << inspect_err.str();
     EXPECT_NE(inspect_err.str().find("cannot be read: Input/output error"), std::string::npos)
         << inspect_err.str();

@@ -217,7 +217,7 @@ TEST(PackRunTest, ADamagedAttachmentIsRefusedAndNothingIsWritten) {
   const size_t attached = whole.size() - plain;
 
   std::ostringstream listing, listing_err;
-  EXPECT_EQ(Inspect(inputs / "packager", listing, listing_err), kInspectOk) << listing_err.str();
+  EXPECT_EQ(Inspect(inputs / "packager", listing, listing_err), kExitSuccess) << listing_err.str();
   for (const std::string& shown : {std::string("route name         Corvena_Lidra1\n"), std::string("train number       7304\n"),
                                    "line description   " + std::to_string(std::filesystem::file_size(carried.line)) + " bytes\n",
                                    std::string("slowdowns notice   55 bytes\n"), std::string("checksum           holds\n")}) {
@@ -251,7 +251,7 @@ TEST(PackRunTest, ADamagedAttachmentIsRefusedAndNothingIsWritten) {
   flipped[plain + 40] = static_cast<char>(flipped[plain + 40] ^ 0x80);
   WriteFile(folder / "packager", flipped);
   std::ostringstream damaged_listing, damaged_err;
-  EXPECT_EQ(Inspect(folder / "packager", damaged_listing, damaged_err), kInspectBadInput);
+  EXPECT_EQ(Inspect(folder / "packager", damaged_listing, damaged_err), kExitFailure);
   EXPECT_NE(damaged_listing.str().find("checksum           does not hold\n"), std::string::npos) << damaged_listing.str();
 }
 

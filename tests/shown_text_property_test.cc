@@ -17,7 +17,7 @@
 
 #include "tests/test_folder.h"
 #include "tools/diagnostics/inputs.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 #include "tools/inspect/command.h"
 #include "tools/common/scenario_folder.h"
 #include "tools/common/test_support.h"
@@ -153,7 +153,7 @@ TEST(ShownTextPropertyTest, EveryWriterOfShownTextTakesAnyBytes) {
       EXPECT_EQ(JsonProblem(json.str()), "");
       inspect.json = false;
       inspect.svg_output = (folder / "inspected.svg").string();
-      EXPECT_EQ(RunInspect(inspect, out, inspect_err), kInspectOk) << inspect_err.str();
+      EXPECT_EQ(RunInspect(inspect, out, inspect_err), kExitSuccess) << inspect_err.str();
       EXPECT_EQ(XmlFileProblem(inspect.svg_output), "");
       EXPECT_EQ(TerminalProblem(inspect_err.str()), "");
     }

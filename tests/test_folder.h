@@ -1,4 +1,5 @@
-// A scratch folder for one test, removed afterwards, and small file helpers.
+// A scratch folder for one test, removed afterwards, and small file and text
+// helpers: the ones every test of the project shares.
 #pragma once
 
 #include <unistd.h>
@@ -28,6 +29,9 @@ class TestFolder {
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
+  // Writes a file of these bytes into the folder; its path.
+  std::filesystem::path Write(const std::string& name, const std::string& bytes) const;
+
  private:
   std::filesystem::path path_;
 };
@@ -40,6 +44,18 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline std::filesystem::path TestFolder::Write(const std::string& name, const std::string& bytes) const {
+  WriteFile(path_ / name, bytes);
+  return path_ / name;
+}
+
+// How often `part` occurs in `text`, overlaps counted.
+inline size_t Count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
 }
 
 // The names in a folder (not below it).

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "tests/child_process.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {
@@ -24,12 +24,6 @@ using testing::ChildProcess;
 
 constexpr char kCompiledAgain[] = "scenario-compile: a description changed, compiling again\n";
 constexpr char kWatching[] = "(Ctrl-C ends)\n";
-
-size_t Count(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 
 struct Watch {
   testing::TestFolder folder;
@@ -75,7 +69,7 @@ TEST(WatchRunTest, ASaveThatChangesNothingCompilesNothing) {
   // A real change after them is the one compile.
   watch.Replace(watch.train, testing::TrainText({testing::kOrigin}));
   ASSERT_TRUE(watch.run->WaitForError("few-stops", seconds(20))) << watch.run->err();
-  EXPECT_EQ(Count(watch.run->err(), kCompiledAgain), 1u) << watch.run->err();
+  EXPECT_EQ(testing::Count(watch.run->err(), kCompiledAgain), 1u) << watch.run->err();
 }
 
 TEST(WatchRunTest, ADescriptionReplacedByAFifoIsReportedAndCtrlCEndsTheWatch) {

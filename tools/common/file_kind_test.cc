@@ -67,7 +67,7 @@ TEST(InspectFileKindTest, AFileOfAnotherKindIsRefusedWithAHint) {
 }
 
 TEST(InspectFileKindTest, MissingFilesAndFolders) {
-  inspect_test::TempFolder folder;
+  testing::TestFolder folder;
   InspectedFile file;
   EXPECT_EQ(LoadInspectedFile(folder.path() / "nothing.sim", &file).message(), "no such file");
   EXPECT_EQ(LoadInspectedFile(folder.path(), &file).message(), "not a regular file");

@@ -1,5 +1,5 @@
 // Inputs for the scenario-inspect tests, built with the packager's own
-// encoders, and a temporary folder that cleans up after itself.
+// encoders, and checks of the SVG they draw.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "records/file_test_support.h"
 #include "records/route_table.h"
 #include "records/scenario_table.h"
+#include "tests/test_folder.h"
 
 namespace scenario::inspect_test {
 
@@ -115,44 +115,9 @@ inline std::optional<bool> PythonSaysWellFormed(const std::filesystem::path& fil
   return std::nullopt;
 }
 
-// How often `needle` occurs in `text`.
-inline size_t Count(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
-class TempFolder {
- public:
-  TempFolder() {
-    // Named after the test, or the suite when made in a suite's set-up.
-    static int made = 0;
-    const ::testing::UnitTest* unit = ::testing::UnitTest::GetInstance();
-    std::string label = "tests";
-    if (const ::testing::TestInfo* info = unit->current_test_info()) {
-      label = std::string(info->test_suite_name()) + "-" + info->name();
-    } else if (const ::testing::TestSuite* suite = unit->current_test_suite()) {
-      label = suite->name();
-    }
-    path_ = std::filesystem::temp_directory_path() /
-            ("scenario-inspect-" + label + "-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
-  std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
-    std::filesystem::path file = path_ / name;
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file;
-  }
-
- private:
-  std::filesystem::path path_;
-};
+// The scratch folder and the counter every test shares; svg_test.cc still
+// names them here.
+using TempFolder = testing::TestFolder;
+using testing::Count;
 
 }  // namespace scenario::inspect_test

@@ -6,10 +6,9 @@
 
 namespace scenario {
 
-std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program,
-                                                      const std::vector<std::string>& arguments_given,
-                                                      std::ostream& out, std::ostream& err,
-                                                      int* exit_status) {
+CompileCommandLine ParseCompileCommandLine(const std::string& program,
+                                           const std::vector<std::string>& arguments_given,
+                                           std::ostream& out, std::ostream& err) {
   scenario::CompileOptions options;
   // The warning switches do not fit the option parser's rules; they are
   // taken out first.
@@ -17,8 +16,7 @@ std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program
   const std::string problem = scenario::TakeWarningSwitches(&arguments, &options.warnings);
   if (!problem.empty()) {
     err << "scenario-compile: " << problem << "\n" << WarningsHelp();
-    *exit_status = 2;
-    return std::nullopt;
+    return kExitFailure;
   }
   std::vector<const char*> rest{program.c_str()};
   for (const std::string& argument : arguments) rest.push_back(argument.c_str());
@@ -58,16 +56,14 @@ std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program
   try {
     app.parse(static_cast<int>(rest.size()), rest.data());
   } catch (const CLI::ParseError& e) {
-    int code = app.exit(e, out, err);
-    *exit_status = code == 0 ? 0 : 2;
-    return std::nullopt;
+    // CLI11 prints the help or the complaint; only its verdict is kept.
+    return app.exit(e, out, err) == 0 ? kExitSuccess : kExitFailure;
   }
   // The three paths are needed unless the run only writes the template.
   if (options.template_dir.empty() &&
       (options.line_path.empty() || options.train_path.empty() || options.out_dir.empty())) {
     err << "LINE.txt, TRAIN.txt and OUTDIR are required\nRun with --help for more information.\n";
-    *exit_status = 2;
-    return std::nullopt;
+    return kExitFailure;
   }
   options.input_encoding = *InputEncodingNamed(encoding);
   return options;

@@ -2,22 +2,25 @@
 // three paths, parsed into CompileOptions.
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "app/exit_status.h"
 #include "tools/diagnostics/command.h"
 
 namespace scenario {
 
-// The options of a command line: the program's name, as the usage line
-// shows it, and the arguments after it. When the run ends with the parse
-// (help asked for, a bad option), nullopt, with what to say written to out
-// or err and the exit status in *exit_status.
-std::optional<CompileOptions> ParseCompileCommandLine(const std::string& program,
-                                                      const std::vector<std::string>& arguments,
-                                                      std::ostream& out, std::ostream& err,
-                                                      int* exit_status);
+// What a command line asks for: the options to run with, or, when the run
+// ends with the parse, its exit status (kExitSuccess after the help,
+// kExitFailure after a bad option), what to say written to out or err.
+using CompileCommandLine = std::variant<CompileOptions, ExitStatus>;
+
+// Parses the arguments after the program's name, which the usage line
+// shows.
+CompileCommandLine ParseCompileCommandLine(const std::string& program,
+                                           const std::vector<std::string>& arguments,
+                                           std::ostream& out, std::ostream& err);
 
 }  // namespace scenario

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "tools/compile/command_line.h"
@@ -16,25 +17,25 @@
 
 namespace {
 
-int Run(int argc, char** argv) {
-  int exit_status = 0;
-  const std::optional<scenario::CompileOptions> options = scenario::ParseCompileCommandLine(
-      argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, &exit_status);
-  if (!options) return exit_status;
-  if (!options->template_dir.empty()) {
+scenario::ExitStatus Run(int argc, char** argv) {
+  const scenario::CompileCommandLine command_line = scenario::ParseCompileCommandLine(
+      argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  if (const auto* ended = std::get_if<scenario::ExitStatus>(&command_line)) return *ended;
+  const scenario::CompileOptions& options = std::get<scenario::CompileOptions>(command_line);
+  if (!options.template_dir.empty()) {
     scenario::FreshFileWriter writer;
-    return scenario::WriteTemplate(options->template_dir, writer, std::cout, std::cerr);
+    return scenario::WriteTemplate(options.template_dir, writer, std::cout, std::cerr);
   }
-  if (!options->serve.empty()) {
-    scenario::viewer::ServeAddress address;
-    if (scenario::Status parsed = scenario::viewer::ParseServeAddress(options->serve, &address); !parsed.ok()) {
-      std::cerr << "scenario-compile: --serve: " << parsed.message() << "\n";
-      return 2;
+  if (!options.serve.empty()) {
+    const auto address = scenario::viewer::ParseServeAddress(options.serve);
+    if (!address.ok()) {
+      std::cerr << "scenario-compile: --serve: " << address.status().message() << "\n";
+      return scenario::kExitFailure;
     }
-    return scenario::viewer::ServeAndCompile(*options, address, std::cerr);
+    return scenario::viewer::ServeAndCompile(options, *address, std::cerr);
   }
-  if (options->watch) return scenario::WatchAndCompile(*options, std::cerr);
-  return scenario::RunCompile(*options, std::cerr).exit_status;
+  if (options.watch) return scenario::WatchAndCompile(options, std::cerr);
+  return scenario::RunCompile(options, std::cerr).exit_status;
 }
 
 }  // namespace
@@ -56,5 +57,5 @@ int main(int argc, char** argv) {
     std::cerr << "scenario-compile: an unexpected failure ended the run: "
               << scenario::DisplayText(failure.what()) << "\n";
   }
-  return 2;
+  return scenario::kExitFailure;
 }

@@ -2,14 +2,13 @@
 
 #include <filesystem>
 
-#include "app/packager_run.h"
 #include "tools/compile/template_texts.h"
 #include "tools/diagnostics/terminal_text.h"
 
 namespace scenario {
 
-int WriteTemplate(const std::string& folder, FileWriter& writer, std::ostream& out,
-                  std::ostream& err) {
+ExitStatus WriteTemplate(const std::string& folder, FileWriter& writer, std::ostream& out,
+                         std::ostream& err) {
   const std::filesystem::path dir(folder);
   const std::filesystem::path line = dir / "line.txt";
   const std::filesystem::path train = dir / "train.txt";
@@ -37,7 +36,7 @@ int WriteTemplate(const std::string& folder, FileWriter& writer, std::ostream& o
   out << "scenario-compile: wrote " << EscapeForTerminal(line.string()) << " and "
       << EscapeForTerminal(train.string()) << "; compile them with\n  scenario-compile "
       << EscapeForTerminal(line.string()) << " " << EscapeForTerminal(train.string()) << " OUTDIR\n";
-  return kExitClean;
+  return kExitSuccess;
 }
 
 }  // namespace scenario

@@ -9,7 +9,7 @@
 #include "descriptions/keywords.h"
 #include "tools/diagnostics/diagnostic_recorder.h"
 #include "tools/compile/template.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

@@ -6,7 +6,6 @@
 #include "app/compile_step.h"
 #include "app/error_codes.h"
 #include "app/file_names.h"
-#include "app/packager_run.h"
 #include "records/folder_lock.h"
 #include "records/temporary_file.h"
 #include "tools/diagnostics/command_output.h"
@@ -82,27 +81,27 @@ void RemoveStaleTemporariesOf(const std::string& path) {
   RemoveStaleTemporaries(file.has_parent_path() ? file.parent_path() : ".", {file.filename().string()});
 }
 
-int ExitStatus(const CompileResult& result, const GeneratorState& state,
-               const CompileSummary& summary, const WarningOptions& warnings) {
+ExitStatus StatusOfCompile(const CompileResult& result, const GeneratorState& state,
+                           const CompileSummary& summary, const WarningOptions& warnings) {
   if (!result.status.ok()) return kExitFailure;
-  if (state.error_code != kNoError) return kExitErrorCode;
-  if (warnings.as_errors && summary.warnings > 0) return kExitErrorCode;
-  return kExitClean;
+  if (state.error_code != kNoError) return kExitErrorRecorded;
+  if (warnings.as_errors && summary.warnings > 0) return kExitErrorRecorded;
+  return kExitSuccess;
 }
 
 }  // namespace
 
 CompileSummary RunCompile(const CompileOptions& options, std::ostream& err) {
-  DescriptionTexts texts;
-  Status usable = CheckCompileOptions(options);
-  if (usable.ok()) usable = ReadDescriptionTexts(options, &texts);
-  if (!usable.ok()) {
-    err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
+  const Status usable = CheckCompileOptions(options);
+  const StatusOr<DescriptionTexts> texts =
+      usable.ok() ? ReadDescriptionTexts(options) : StatusOr<DescriptionTexts>(usable);
+  if (!texts.ok()) {
+    err << "scenario-compile: " << EscapeForTerminal(texts.status().message()) << "\n";
     CompileSummary refused;
     refused.exit_status = kExitFailure;
     return refused;
   }
-  return CompileTexts(options, texts, err);
+  return CompileTexts(options, *texts, err);
 }
 
 CompileSummary CompileTexts(const CompileOptions& options, const DescriptionTexts& texts,
@@ -112,7 +111,12 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   // column for each character the author typed.
   DescriptionTexts in_code_page;
   const bool utf8 = options.input_encoding == InputEncoding::kUtf8;
-  if (utf8 && !ConvertDescriptions(options, texts, &in_code_page, &summary, err)) return summary;
+  if (utf8) {
+    const CodePageText line = Utf8ToCodePage(texts.line);
+    const CodePageText train = Utf8ToCodePage(texts.train);
+    if (!line.faults.empty() || !train.faults.empty()) return UnconvertedSummary(options, line, train, err);
+    in_code_page = {line.bytes, train.bytes};
+  }
   const std::string& line_text = utf8 ? in_code_page.line : texts.line;
   const std::string& train_text = utf8 ? in_code_page.train : texts.train;
   TextViewSource source(line_text, train_text);
@@ -124,11 +128,19 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   }
   // The binary files in OUTDIR always come from one run: a second run
   // waits here (until the end of this function) before it writes any.
-  FolderLock lock(options.out_dir, [&] {
-    err << "scenario-compile: another run is writing into " << EscapeForTerminal(options.out_dir)
-        << ", waiting for it to end\n";
-    err.flush();
-  });
+  FolderLock lock(
+      options.out_dir,
+      [&] {
+        err << "scenario-compile: another run is writing into " << EscapeForTerminal(options.out_dir)
+            << ", waiting for it to end\n";
+        err.flush();
+      },
+      options.stop_requested);
+  if (lock.given_up()) {
+    summary.stopped = true;
+    summary.exit_status = kExitFailure;
+    return summary;
+  }
   if (!lock.held()) {
     // A folder that could not be made cannot be locked either; its own
     // reason is the one worth saying.
@@ -182,7 +194,7 @@ CompileSummary CompileTexts(const CompileOptions& options, const DescriptionText
   summary.diagnostics.insert(summary.diagnostics.end(), warnings.begin(), warnings.end());
   SortDiagnostics(&summary.diagnostics);
   summary.records_read = RecordsRead(context);
-  summary.exit_status = ExitStatus(result, state, summary, warning_options);
+  summary.exit_status = StatusOfCompile(result, state, summary, warning_options);
 
   PrintDiagnostics(summary, line_lines, train_lines, err);
   if (!result.status.ok() && result.fatal_number == 0) {

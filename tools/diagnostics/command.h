@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/exit_status.h"
 #include "records/fresh_file.h"
 #include "tools/diagnostics/diagnostic.h"
 #include "tools/diagnostics/input_encoding.h"
@@ -53,11 +54,16 @@ struct CompileOptions {
   std::string serve;  // --serve [HOST:]PORT; empty: no live page
   std::string template_dir;  // --template DIR: write the blank descriptions there instead
   std::function<void(const CompiledRun&)> on_compiled;  // empty: nobody listens
+  // Asked while another run holds OUTDIR: true gives the wait up (a stop
+  // signal came). Empty: the compile waits as long as it takes.
+  std::function<bool()> stop_requested;
   FileFaults* faults = nullptr;  // tests: makes a file's writing fail
 };
 
 struct CompileSummary {
-  int exit_status = 0;
+  ExitStatus exit_status = kExitSuccess;
+  // The wait for OUTDIR was given up: nothing compiled, written or said.
+  bool stopped = false;
   int32_t error_code = 0;
   int32_t error_position = 0;
   std::optional<int32_t> fatal;

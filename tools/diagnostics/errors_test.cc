@@ -7,7 +7,7 @@
 #include "descriptions/line_reader.h"
 #include "tools/diagnostics/diagnostic_errors.h"
 #include "tools/diagnostics/diagnostic_recorder.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

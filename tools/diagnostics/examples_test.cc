@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {
@@ -21,14 +21,12 @@ TEST(CompileExamplesTest, CompileWithoutErrorsOrWarnings) {
   CompileOptions options;
   options.line_path = kExamples + "line.txt";
   options.train_path = kExamples + "train.txt";
-  options.out_dir = run.out_dir;
-  std::ostringstream err;
-  const CompileSummary summary = RunCompile(options, err);
+  const CompileSummary& summary = run.RunOn(options);
   EXPECT_EQ(summary.exit_status, 0);
   EXPECT_EQ(summary.error_code, 0);
-  EXPECT_EQ(summary.diagnostics.size(), 0u) << err.str();
+  EXPECT_EQ(summary.diagnostics.size(), 0u) << run.err;
   EXPECT_EQ(summary.files.size(), 3u);
-  EXPECT_EQ(err.str(),
+  EXPECT_EQ(run.err,
             "scenario-compile: read 4 gradients, 3 curves, 1 tunnel, 2 speed boards, 1 sign "
             "board, 4 speed limits, 2 adhesions, 4 signals, 1 slowdown, 1 code reduction, 3 "
             "stops\n"
@@ -72,9 +70,7 @@ TEST(CompileSvgTest, DrawsTheCompiledScenario) {
   options.svg_path = (run.folder / "picture.svg").string();
   options.line_path = kExamples + "line.txt";
   options.train_path = kExamples + "train.txt";
-  options.out_dir = run.out_dir;
-  std::ostringstream err;
-  ASSERT_EQ(RunCompile(options, err).exit_status, 0) << err.str();
+  ASSERT_EQ(run.RunOn(options).exit_status, 0) << run.err;
   const std::string svg = testing::ReadFile(options.svg_path);
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("</svg>"), std::string::npos);

@@ -1,7 +1,5 @@
 #include "tools/diagnostics/input_conversion.h"
 
-#include "app/packager_run.h"
-#include "tools/diagnostics/input_encoding.h"
 #include "tools/diagnostics/terminal_text.h"
 
 namespace scenario {
@@ -14,15 +12,9 @@ constexpr size_t kFaultsShown = 10;
 
 }  // namespace
 
-bool ConvertDescriptions(const CompileOptions& options, const DescriptionTexts& texts,
-                         DescriptionTexts* converted, CompileSummary* summary, std::ostream& err) {
-  const CodePageText line = Utf8ToCodePage(texts.line);
-  const CodePageText train = Utf8ToCodePage(texts.train);
-  if (line.faults.empty() && train.faults.empty()) {
-    converted->line = line.bytes;
-    converted->train = train.bytes;
-    return true;
-  }
+CompileSummary UnconvertedSummary(const CompileOptions& options, const CodePageText& line,
+                                  const CodePageText& train, std::ostream& err) {
+  CompileSummary summary;
   struct Text {
     const CodePageText& text;
     Description description;
@@ -34,20 +26,20 @@ bool ConvertDescriptions(const CompileOptions& options, const DescriptionTexts& 
     for (Diagnostic& diagnostic :
          EncodingDiagnostics(each.text, each.description, each.file, kFaultsShown)) {
       err << FormatDiagnostic(diagnostic, lines);
-      summary->diagnostics.push_back(std::move(diagnostic));
+      summary.diagnostics.push_back(std::move(diagnostic));
     }
     if (each.text.faults.size() > kFaultsShown) {
       err << "scenario-compile: " << each.text.faults.size() - kFaultsShown << " more in "
           << EscapeForTerminal(each.file) << " not shown\n";
     }
   }
-  summary->errors = static_cast<int>(line.faults.size() + train.faults.size());
-  summary->exit_status = kExitFailure;
+  summary.errors = static_cast<int>(line.faults.size() + train.faults.size());
+  summary.exit_status = kExitFailure;
   err << "scenario-compile: the descriptions are not UTF-8 text that Windows-1252 can hold: "
          "nothing compiled, "
       << EscapeForTerminal(options.out_dir) << " left as it was\n"
-      << "scenario-compile: " << SummaryLine(summary->errors, 0) << "\n";
-  return false;
+      << "scenario-compile: " << SummaryLine(summary.errors, 0) << "\n";
+  return summary;
 }
 
 }  // namespace scenario

@@ -6,15 +6,16 @@
 #include <ostream>
 
 #include "tools/diagnostics/command.h"
-#include "tools/diagnostics/inputs.h"
+#include "tools/diagnostics/input_encoding.h"
 
 namespace scenario {
 
-// Converts both texts into *converted. When either cannot be converted,
-// prints its errors (at most ten a description) and a closing line to err,
-// fills the summary (its diagnostics, errors, exit status 2) and returns
-// false: nothing is compiled and nothing written.
-bool ConvertDescriptions(const CompileOptions& options, const DescriptionTexts& texts,
-                         DescriptionTexts* converted, CompileSummary* summary, std::ostream& err);
+// The compile refused because a description cannot be converted (one of
+// `line` and `train` has faults): its errors (at most ten a description)
+// and a closing line printed to err, and the summary that says so: the
+// diagnostics, the count of errors, exit status kExitFailure. Nothing is
+// compiled and nothing written.
+CompileSummary UnconvertedSummary(const CompileOptions& options, const CodePageText& line,
+                                  const CodePageText& train, std::ostream& err);
 
 }  // namespace scenario

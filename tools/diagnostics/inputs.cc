@@ -68,9 +68,11 @@ Status CheckCompileOptions(const CompileOptions& options) {
   return CheckOutputPaths(options);
 }
 
-Status ReadDescriptionTexts(const CompileOptions& options, DescriptionTexts* texts) {
-  if (Status line = ReadDescriptionFile(options.line_path, &texts->line); !line.ok()) return line;
-  return ReadDescriptionFile(options.train_path, &texts->train);
+StatusOr<DescriptionTexts> ReadDescriptionTexts(const CompileOptions& options) {
+  DescriptionTexts texts;
+  if (Status line = ReadDescriptionFile(options.line_path, &texts.line); !line.ok()) return line;
+  if (Status train = ReadDescriptionFile(options.train_path, &texts.train); !train.ok()) return train;
+  return texts;
 }
 
 }  // namespace scenario

@@ -33,6 +33,6 @@ struct DescriptionTexts {
 
 // Reads both descriptions (app/description_file.h); the first that cannot
 // be read gives the failure, which names it and says why.
-Status ReadDescriptionTexts(const CompileOptions& options, DescriptionTexts* texts);
+StatusOr<DescriptionTexts> ReadDescriptionTexts(const CompileOptions& options);
 
 }  // namespace scenario

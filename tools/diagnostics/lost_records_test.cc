@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 #include <sstream>
 
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

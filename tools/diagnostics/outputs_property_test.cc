@@ -12,7 +12,7 @@
 
 #include "app/compile_step.h"
 #include "descriptions/description_source.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

@@ -15,7 +15,7 @@
 #include "app/compile_step.h"
 #include "descriptions/description_source.h"
 #include "tests/file_faults.h"
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {
@@ -177,12 +177,10 @@ TEST(CompileOutputsTest, AReportOrPictureThatCannotBeWrittenIsAFileFailure) {
     CompileOptions options;
     options.line_path = kExamples + "line.txt";
     options.train_path = kExamples + "train.txt";
-    options.out_dir = run.out_dir;
     (std::string(c.file) == "report.json" ? options.report_path : options.svg_path) = path;
     options.faults = &faults;
-    std::ostringstream err;
-    EXPECT_EQ(RunCompile(options, err).exit_status, 2);
-    EXPECT_EQ(err.str(), "scenario-compile: read 4 gradients, 3 curves, 1 tunnel, 2 speed boards, 1 sign "
+    EXPECT_EQ(run.RunOn(options).exit_status, 2);
+    EXPECT_EQ(run.err, "scenario-compile: read 4 gradients, 3 curves, 1 tunnel, 2 speed boards, 1 sign "
                          "board, 4 speed limits, 2 adhesions, 4 signals, 1 slowdown, 1 code reduction, "
                          "3 stops\nscenario-compile: 0 errors, 0 warnings\nscenario-compile: cannot write " +
                              path + ": " + c.message + "\n");

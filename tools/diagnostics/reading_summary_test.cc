@@ -2,7 +2,7 @@
 // reader stopped where and what it left unread.
 #include <gtest/gtest.h>
 
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 
 namespace scenario {
 namespace {

@@ -1,13 +1,10 @@
 #include "tools/diagnostics/watch.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <csignal>
 
-#include "app/packager_run.h"
 #include "tools/diagnostics/description_watcher.h"
+#include "tools/diagnostics/stop_signal.h"
 #include "tools/diagnostics/terminal_text.h"
 
 namespace scenario {
@@ -16,33 +13,9 @@ namespace {
 
 constexpr std::chrono::milliseconds kLookInterval{200};
 
-volatile std::sig_atomic_t status_on_interrupt = 0;
-
-// Ctrl-C ends the process here, whatever the loop is doing: waiting, reading,
-// compiling, or waiting for another run's lock on OUTDIR. Nothing is torn by
-// it: every output is a temporary file until it is renamed over its target
-// in one step, the temporary files go with the process (or are left locked
-// by nobody, for the next run to remove), and the kernel drops the folder
-// lock.
-extern "C" void OnInterrupt(int /*signal*/) { _exit(status_on_interrupt); }
-
-void EndOnInterrupt() {
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-}
-
 }  // namespace
 
-DescriptionsRead ReadDescriptionsNow(const CompileOptions& options) {
-  DescriptionsRead now;
-  if (Status read = ReadDescriptionTexts(options, &now.texts); !read.ok()) {
-    now.failure = read.message();
-    now.texts = DescriptionTexts();
-  }
-  return now;
-}
+DescriptionsRead ReadDescriptionsNow(const CompileOptions& options) { return ReadDescriptionTexts(options); }
 
 int RunWatchLoop(const WatchHooks& hooks, int max_waits) {
   DescriptionsRead compiled = hooks.read();
@@ -62,33 +35,41 @@ int RunWatchLoop(const WatchHooks& hooks, int max_waits) {
   return compiles;
 }
 
-int WatchAndCompile(const CompileOptions& options, std::ostream& err) {
+ExitStatus WatchAndCompile(const CompileOptions& options, std::ostream& err) {
   if (Status usable = CheckCompileOptions(options); !usable.ok()) {
     err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
     return kExitFailure;
   }
-  EndOnInterrupt();
+  // Ctrl-C alone: SIGTERM keeps its default and ends the process where it
+  // is. Nothing is torn either way: every output is a temporary file until
+  // it is renamed over its target in one step, and a temporary file left by
+  // a process that is gone is removed by the next run.
+  CatchStopSignals({SIGINT});
+  CompileOptions run = options;
+  run.stop_requested = StopRequested;
   DescriptionWatcher watcher({options.line_path, options.train_path});
-  int status = 0;
+  ExitStatus status = kExitSuccess;
   int round = 0;
   WatchHooks hooks;
   hooks.read = [&] { return ReadDescriptionsNow(options); };
   hooks.compile = [&](const DescriptionsRead& now) {
     if (round++ > 0) err << "scenario-compile: a description changed, compiling again\n";
-    if (now.failure.empty()) {
-      status = CompileTexts(options, now.texts, err).exit_status;
+    if (now.ok()) {
+      const CompileSummary summary = CompileTexts(run, *now, err);
+      if (summary.stopped) return;
+      status = summary.exit_status;
     } else {
       // Reported, and watched on: the author may put it right.
-      err << "scenario-compile: " << EscapeForTerminal(now.failure) << "\n";
+      err << "scenario-compile: " << EscapeForTerminal(now.status().message()) << "\n";
       status = kExitFailure;
     }
-    status_on_interrupt = status;
+    if (StopRequested()) return;
     err << "scenario-compile: watching " << EscapeForTerminal(options.line_path) << " and "
         << EscapeForTerminal(options.train_path) << " (Ctrl-C ends)\n";
     err.flush();
   };
   hooks.wait = [&] { return watcher.Wait(kLookInterval); };
-  hooks.stop_requested = [] { return false; };
+  hooks.stop_requested = StopRequested;
   RunWatchLoop(hooks);
   return status;
 }

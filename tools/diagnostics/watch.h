@@ -17,12 +17,9 @@ namespace scenario {
 
 // The descriptions as read at one look: their texts, or why they could not
 // be read (a description that is missing, a directory, a FIFO, too large).
-struct DescriptionsRead {
-  std::string failure;  // empty when both were read
-  DescriptionTexts texts;
-
-  bool operator==(const DescriptionsRead&) const = default;
-};
+// Two looks read the same when both read the same texts or both failed
+// with the same message.
+using DescriptionsRead = StatusOr<DescriptionTexts>;
 
 // What the loop needs from the world, so that tests can drive it.
 struct WatchHooks {
@@ -43,8 +40,10 @@ DescriptionsRead ReadDescriptionsNow(const CompileOptions& options);
 // that is above 0. Returns the number of compiles.
 int RunWatchLoop(const WatchHooks& hooks, int max_waits = 0);
 
-// The whole --watch run of scenario-compile. Ctrl-C ends the process at
-// once, with the exit status of the last compile, whatever it is doing.
-int WatchAndCompile(const CompileOptions& options, std::ostream& err);
+// The whole --watch run of scenario-compile. Ctrl-C ends it
+// (tools/diagnostics/stop_signal.h) with the exit status of the last
+// compile: at once while it waits, after the compile under way, and without
+// a compile when it waits for another run's lock on OUTDIR.
+ExitStatus WatchAndCompile(const CompileOptions& options, std::ostream& err);
 
 }  // namespace scenario

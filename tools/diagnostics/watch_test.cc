@@ -17,16 +17,8 @@ struct FakeWorld {
   int stop_after_waits = -1;
   bool quiet_waits = false;  // waits that say nothing may have changed
 
-  static DescriptionsRead Line(const std::string& line) {
-    DescriptionsRead read;
-    read.texts.line = line;
-    return read;
-  }
-  static DescriptionsRead Failure(const std::string& why) {
-    DescriptionsRead read;
-    read.failure = why;
-    return read;
-  }
+  static DescriptionsRead Line(const std::string& line) { return DescriptionTexts{line, ""}; }
+  static DescriptionsRead Failure(const std::string& why) { return Status::Error(why); }
 
   WatchHooks Hooks() {
     WatchHooks hooks;
@@ -48,8 +40,8 @@ TEST(WatchLoopTest, CompilesOnceAtStartAndOnceForEveryChange) {
   EXPECT_EQ(RunWatchLoop(world.Hooks(), 7), 3);
   ASSERT_EQ(world.compiled.size(), 3u);
   // What is compiled is what was read.
-  EXPECT_EQ(world.compiled[1].texts.line, "b");
-  EXPECT_EQ(world.compiled[2].texts.line, "c");
+  EXPECT_EQ(world.compiled[1]->line, "b");
+  EXPECT_EQ(world.compiled[2]->line, "c");
   EXPECT_EQ(world.waits, 7);
 }
 
@@ -71,8 +63,8 @@ TEST(WatchLoopTest, ADescriptionThatCannotBeReadIsReportedOnceAndWatchedOn) {
                  FakeWorld::Failure("cannot read line.txt: it is a FIFO"), FakeWorld::Line("a")};
   EXPECT_EQ(RunWatchLoop(world.Hooks(), 6), 3);
   ASSERT_EQ(world.compiled.size(), 3u);
-  EXPECT_EQ(world.compiled[1].failure, "cannot read line.txt: it is a FIFO");
-  EXPECT_EQ(world.compiled[2].texts.line, "a");
+  EXPECT_EQ(world.compiled[1].status().message(), "cannot read line.txt: it is a FIFO");
+  EXPECT_EQ(world.compiled[2]->line, "a");
 }
 
 TEST(WatchLoopTest, NothingIsReadWhenTheWaitSaysNothingChanged) {

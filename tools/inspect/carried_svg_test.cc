@@ -18,7 +18,7 @@
 namespace scenario {
 namespace {
 
-using inspect_test::Count;
+using testing::Count;
 
 std::string Emitted(const LineBuffer& lines) {
   std::string text;
@@ -32,7 +32,7 @@ std::string Emitted(const LineBuffer& lines) {
 class InspectCarriedScenarioTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    folder_ = new inspect_test::TempFolder;
+    folder_ = new testing::TestFolder;
     GeneratorState state;
     state.route_name = kRouteName;
     state.train_number = kTrainNumber;
@@ -52,11 +52,11 @@ class InspectCarriedScenarioTest : public ::testing::Test {
     delete folder_;
   }
 
-  static inspect_test::TempFolder* folder_;
+  static testing::TestFolder* folder_;
   static ScenarioFolder* loaded_;
 };
 
-inspect_test::TempFolder* InspectCarriedScenarioTest::folder_ = nullptr;
+testing::TestFolder* InspectCarriedScenarioTest::folder_ = nullptr;
 ScenarioFolder* InspectCarriedScenarioTest::loaded_ = nullptr;
 
 TEST_F(InspectCarriedScenarioTest, FilesAgreeWithEachOther) {

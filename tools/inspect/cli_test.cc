@@ -21,7 +21,7 @@ std::string ReadText(const std::filesystem::path& path) {
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-InspectRun Inspect(const inspect_test::TempFolder& folder, const std::string& arguments) {
+InspectRun Inspect(const testing::TestFolder& folder, const std::string& arguments) {
   std::filesystem::path out = folder.path() / "stdout.txt", err = folder.path() / "stderr.txt";
   std::string command = std::string("'") + SCENARIO_INSPECT_PATH + "' " + arguments + " >'" + out.string() +
                         "' 2>'" + err.string() + "'";
@@ -41,7 +41,7 @@ class InspectCliTest : public ::testing::Test {
   }
   std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
-  inspect_test::TempFolder folder_;
+  testing::TestFolder folder_;
   std::string sim_, short_;
 };
 
@@ -98,7 +98,7 @@ TEST_F(InspectCliTest, JsonIsAnObjectForOneFileAndAnArrayForSeveral) {
 // A folder is dumped as --svg draws it: the files of its one scenario, the
 // route file first when the compile wrote one.
 TEST_F(InspectCliTest, AFolderDumpsItsScenario) {
-  inspect_test::TempFolder scenario;
+  testing::TestFolder scenario;
   scenario.Write("Corvena_Lidra1_7304.sim", EncodeScenarioFile(inspect_test::NamedTable()));
   TrackGrid grid;
   grid.Size(1000);
@@ -120,7 +120,7 @@ TEST_F(InspectCliTest, AFolderDumpsItsScenario) {
   EXPECT_EQ(files[1]["kind"], "scenario");
   EXPECT_EQ(files[2]["kind"], "grid");
 
-  inspect_test::TempFolder empty;
+  testing::TestFolder empty;
   InspectRun nothing = Inspect(folder_, Quoted(empty.path()));
   EXPECT_EQ(nothing.status, 2);
   EXPECT_EQ(nothing.err,

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "records/fresh_file.h"
 #include "tools/inspect/dump.h"
 #include "tools/inspect/packager_listing.h"
 #include "tools/common/json.h"
@@ -15,24 +14,24 @@ namespace scenario {
 
 namespace {
 
-int DrawFolder(const InspectOptions& options, std::ostream& out, std::ostream& err) {
+ExitStatus DrawFolder(const InspectOptions& options, std::ostream& out, std::ostream& err) {
   if (options.json) {
     err << "scenario-inspect: error: --json and --svg do not go together\n";
-    return kInspectBadInput;
+    return kExitFailure;
   }
   if (options.paths.size() != 1) {
     err << "scenario-inspect: error: --svg draws one folder, " << options.paths.size() << " paths given\n";
-    return kInspectBadInput;
+    return kExitFailure;
   }
   const std::filesystem::path folder_path = options.paths[0];
   if (Status target = CheckOutputTarget("--svg", options.svg_output); !target.ok()) {
     err << "scenario-inspect: error: " << DisplayText(target.message()) << '\n';
-    return kInspectBadInput;
+    return kExitFailure;
   }
   ScenarioFolder folder;
   if (Status loaded = LoadScenarioFolder(folder_path, &folder, RouteDetail::kRowsOnly); !loaded.ok()) {
     err << DisplayText(loaded.message()) << '\n';
-    return kInspectBadInput;
+    return kExitFailure;
   }
   // The picture never takes the place of a file it was drawn from, however
   // the path names it.
@@ -42,7 +41,7 @@ int DrawFolder(const InspectOptions& options, std::ostream& out, std::ostream& e
     err << "scenario-inspect: error: --svg " << DisplayText(options.svg_output) << " is "
         << DisplayText((folder_path / name).string())
         << ", a file the picture is drawn from: nothing was written\n";
-    return kInspectBadInput;
+    return kExitFailure;
   }
   for (const std::string& warning : folder.warnings) {
     err << DisplayText(options.paths[0]) << ": warning: " << DisplayText(warning) << '\n';
@@ -50,24 +49,24 @@ int DrawFolder(const InspectOptions& options, std::ostream& out, std::ostream& e
   const std::string svg = RenderScenarioSvg(folder);
   // Written as every output is: whole or not at all, the older picture kept
   // when it cannot be.
-  FreshFileWriter writer;
+  FreshFileWriter writer(options.faults);
   if (Status written = writer.Write(options.svg_output, svg); !written.ok()) {
     err << "scenario-inspect: error: " << DisplayText(written.message()) << '\n';
-    return kInspectBadInput;
+    return kExitFailure;
   }
   out << "wrote " << DisplayText(options.svg_output) << " (" << svg.size() << " bytes)\n";
-  return kInspectOk;
+  return kExitSuccess;
 }
 
 }  // namespace
 
-int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& err) {
+ExitStatus RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.svg_output.empty()) return DrawFolder(options, out, err);
   if (options.paths.empty()) {
     err << "scenario-inspect: error: no file given\n";
-    return kInspectBadInput;
+    return kExitFailure;
   }
-  int status = kInspectOk;
+  ExitStatus status = kExitSuccess;
   // A folder stands for the files of the scenario in it.
   std::vector<std::string> paths;
   for (const std::string& path : options.paths) {
@@ -79,7 +78,7 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
     std::vector<std::filesystem::path> files;
     if (Status found = ScenarioFilesIn(path, &files); !found.ok()) {
       err << DisplayText(path) << ": error: " << DisplayText(found.message()) << '\n';
-      status = kInspectBadInput;
+      status = kExitFailure;
       continue;
     }
     for (const std::filesystem::path& file : files) paths.push_back(file.string());
@@ -89,14 +88,14 @@ int RunInspect(const InspectOptions& options, std::ostream& out, std::ostream& e
     if (IsExecutableFileKind(path)) {  // a packager: listed, never run
       if (Status listed = ListPackager(path, out, options.json ? &all : nullptr); !listed.ok()) {
         err << DisplayText(path) << ": error: " << DisplayText(listed.message()) << '\n';
-        status = kInspectBadInput;
+        status = kExitFailure;
       }
       continue;
     }
     InspectedFile file;
     if (Status loaded = LoadInspectedFile(path, &file); !loaded.ok()) {
       err << DisplayText(path) << ": error: " << DisplayText(loaded.message()) << '\n';
-      status = kInspectBadInput;
+      status = kExitFailure;
       continue;
     }
     if (options.json) {

@@ -7,7 +7,8 @@
 //   scenario-inspect --descriptions OUTDIR [--route NAME --train NUMBER] FOLDER|FILES...
 //                                          open it as description texts
 //
-// Exit status 0 when everything was read, 2 on bad input.
+// Exit status 0 (kExitSuccess) when everything was read, 2 (kExitFailure) on
+// bad input.
 #include <CLI/CLI.hpp>
 #include <csignal>
 #include <exception>
@@ -21,7 +22,7 @@
 
 namespace {
 
-int Run(int argc, char** argv) {
+scenario::ExitStatus Run(int argc, char** argv) {
   scenario::InspectOptions options;
   CLI::App app{
       "Shows what a compiled scenario holds: a readable dump of its route file (<route>_linea.dat), "
@@ -48,24 +49,24 @@ int Run(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    int code = app.exit(e);
-    return code == 0 ? scenario::kInspectOk : scenario::kInspectBadInput;
+    // CLI11 prints the help or the complaint; only its verdict is kept.
+    return app.exit(e) == 0 ? scenario::kExitSuccess : scenario::kExitFailure;
   }
   if (!decompile.out_dir.empty()) {
     decompile.paths = options.paths;
     return scenario::RunDecompile(decompile, std::cout, std::cerr);
   }
   if (!serve.empty()) {
-    scenario::viewer::ServeAddress address;
-    if (scenario::Status parsed = scenario::viewer::ParseServeAddress(serve, &address); !parsed.ok()) {
-      std::cerr << "scenario-inspect: error: --serve: " << parsed.message() << '\n';
-      return scenario::kInspectBadInput;
+    const auto address = scenario::viewer::ParseServeAddress(serve);
+    if (!address.ok()) {
+      std::cerr << "scenario-inspect: error: --serve: " << address.status().message() << '\n';
+      return scenario::kExitFailure;
     }
     if (options.paths.size() != 1 || options.json || !options.svg_output.empty()) {
       std::cerr << "scenario-inspect: error: --serve shows one folder, alone\n";
-      return scenario::kInspectBadInput;
+      return scenario::kExitFailure;
     }
-    return scenario::viewer::ServeFolder(options.paths[0], address, std::cerr);
+    return scenario::viewer::ServeFolder(options.paths[0], *address, std::cerr);
   }
   return scenario::RunInspect(options, std::cout, std::cerr);
 }
@@ -83,5 +84,5 @@ int main(int argc, char** argv) {
     std::cerr << "scenario-inspect: error: an unexpected failure ended the run: "
               << scenario::DisplayText(failure.what()) << '\n';
   }
-  return scenario::kInspectBadInput;
+  return scenario::kExitFailure;
 }

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "tools/diagnostics/test_support.h"
+#include "tests/compile_run.h"
 #include "tools/inspect/dump.h"
 #include "tools/common/file_kind.h"
 

@@ -8,6 +8,7 @@
 #include <exception>
 #include <iostream>
 #include <new>
+#include <variant>
 
 #include "app/executable_folder.h"
 #include "tools/common/text.h"
@@ -15,16 +16,16 @@
 
 namespace {
 
-int Run(int argc, char** argv) {
-  int exit_status = 0;
-  std::optional<scenario::PackOptions> options = scenario::ParsePackCommandLine(
-      argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, &exit_status);
-  if (!options) return exit_status;
+scenario::ExitStatus Run(int argc, char** argv) {
+  scenario::PackCommandLine command_line = scenario::ParsePackCommandLine(
+      argv[0], std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  if (const auto* ended = std::get_if<scenario::ExitStatus>(&command_line)) return *ended;
+  scenario::PackOptions* options = &std::get<scenario::PackOptions>(command_line);
   const std::filesystem::path self = scenario::ExecutablePath(scenario::CluesOfThisProcess(argv[0]));
   if (self.empty()) {
     std::cerr << "scenario-pack: cannot find the folder of scenario-pack, where scenario-packager "
                  "should be\n";
-    return scenario::kPackFailed;
+    return scenario::kExitFailure;
   }
   options->plain_packager = self.parent_path() / "scenario-packager";
   return scenario::RunPack(*options, std::cerr);
@@ -44,5 +45,5 @@ int main(int argc, char** argv) {
     std::cerr << "scenario-pack: an unexpected failure ended the run: "
               << scenario::DisplayText(failure.what()) << "\n";
   }
-  return scenario::kPackFailed;
+  return scenario::kExitFailure;
 }

@@ -94,10 +94,10 @@ Status WritePackager(const std::string& path, const std::string& plain, const st
 
 }  // namespace
 
-int RunPack(const PackOptions& options, std::ostream& err) {
+ExitStatus RunPack(const PackOptions& options, std::ostream& err) {
   auto fail = [&](const Status& status) {
     err << "scenario-pack: " << DisplayText(status.message()) << "\n";
-    return kPackFailed;
+    return kExitFailure;
   };
   Status usable = CheckPlainName("--route", options.compile.route);
   if (usable.ok()) usable = CheckPlainName("--train", options.compile.train);
@@ -124,9 +124,9 @@ int RunPack(const PackOptions& options, std::ostream& err) {
     facts = FactsOfCompile(run);
   };
   const CompileSummary summary = RunCompile(compile, err);
-  if (summary.exit_status != 0) {
+  if (summary.exit_status != kExitSuccess) {
     err << "scenario-pack: " << DisplayText(options.output) << " not written\n";
-    return summary.exit_status == 1 ? kPackRefused : kPackFailed;
+    return summary.exit_status;  // the error code recorded, or a failure
   }
   const std::pair<const std::string*, std::string*> documents[] = {
       {&options.notes_path, &scenario.notes},
@@ -140,7 +140,7 @@ int RunPack(const PackOptions& options, std::ostream& err) {
   if (Status written = WritePackager(options.output, plain, attachment); !written.ok()) return fail(written);
   err << "scenario-pack: wrote " << DisplayText(options.output) << " (" << plain.size()
       << " bytes of packager, " << attachment.size() << " bytes of scenario)\n";
-  return kPackWritten;
+  return kExitSuccess;
 }
 
 }  // namespace scenario

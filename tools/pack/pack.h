@@ -10,8 +10,11 @@
 
 namespace scenario {
 
-// Returns the exit status; diagnostics and messages go to err. Nothing is
-// written at PACKAGER unless the status is kPackWritten.
-int RunPack(const PackOptions& options, std::ostream& err);
+// Returns the exit status: kExitSuccess when the packager is written;
+// kExitErrorRecorded when the descriptions recorded an error code, or a
+// warning under --warnings-as-errors; kExitFailure when an input, the plain
+// packager or the output failed. Diagnostics and messages go to err.
+// Nothing is written at PACKAGER unless the status is kExitSuccess.
+ExitStatus RunPack(const PackOptions& options, std::ostream& err);
 
 }  // namespace scenario

@@ -6,9 +6,8 @@
 
 namespace scenario {
 
-std::optional<PackOptions> ParsePackCommandLine(const std::string& program,
-                                                const std::vector<std::string>& arguments_given,
-                                                std::ostream& out, std::ostream& err, int* exit_status) {
+PackCommandLine ParsePackCommandLine(const std::string& program, const std::vector<std::string>& arguments_given,
+                                     std::ostream& out, std::ostream& err) {
   PackOptions options;
   // The warning switches do not fit the option parser's rules; they are
   // taken out first, as scenario-compile does.
@@ -16,8 +15,7 @@ std::optional<PackOptions> ParsePackCommandLine(const std::string& program,
   const std::string problem = TakeWarningSwitches(&arguments, &options.compile.warnings);
   if (!problem.empty()) {
     err << "scenario-pack: " << problem << "\n" << WarningsHelp();
-    *exit_status = kPackFailed;
-    return std::nullopt;
+    return kExitFailure;
   }
   std::vector<const char*> rest{program.c_str()};
   for (const std::string& argument : arguments) rest.push_back(argument.c_str());
@@ -50,9 +48,8 @@ std::optional<PackOptions> ParsePackCommandLine(const std::string& program,
   try {
     app.parse(static_cast<int>(rest.size()), rest.data());
   } catch (const CLI::ParseError& e) {
-    const int code = app.exit(e, out, err);
-    *exit_status = code == 0 ? kPackWritten : kPackFailed;
-    return std::nullopt;
+    // CLI11 prints the help or the complaint; only its verdict is kept.
+    return app.exit(e, out, err) == 0 ? kExitSuccess : kExitFailure;
   }
   options.compile.input_encoding = *InputEncodingNamed(encoding);
   return options;

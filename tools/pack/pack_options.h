@@ -3,21 +3,15 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "app/exit_status.h"
 #include "tools/diagnostics/command.h"
 
 namespace scenario {
-
-// Exit statuses: 0 the packager is written; 1 the descriptions recorded an
-// error code, or a warning under --warnings-as-errors (nothing written); 2
-// the command line, an input, the plain packager or the output failed.
-inline constexpr int kPackWritten = 0;
-inline constexpr int kPackRefused = 1;
-inline constexpr int kPackFailed = 2;
 
 struct PackOptions {
   // The descriptions' paths, the names, the warning switches and the input
@@ -32,11 +26,13 @@ struct PackOptions {
   std::filesystem::path plain_packager;
 };
 
-// Parses the arguments after the program's name. When the run ends with the
-// parse (help, a bad option), nullopt, with what to say written to out or
-// err and the exit status in *exit_status.
-std::optional<PackOptions> ParsePackCommandLine(const std::string& program,
-                                                const std::vector<std::string>& arguments,
-                                                std::ostream& out, std::ostream& err, int* exit_status);
+// What a command line asks for: the options to run with, or, when the run
+// ends with the parse, its exit status (kExitSuccess after the help,
+// kExitFailure after a bad option), what to say written to out or err.
+using PackCommandLine = std::variant<PackOptions, ExitStatus>;
+
+// Parses the arguments after the program's name.
+PackCommandLine ParsePackCommandLine(const std::string& program, const std::vector<std::string>& arguments,
+                                     std::ostream& out, std::ostream& err);
 
 }  // namespace scenario

@@ -8,10 +8,12 @@ namespace scenario::viewer {
 
 namespace {
 
-bool WholeNumber(const std::string& text, int64_t* value) {
+std::optional<int64_t> WholeNumber(const std::string& text) {
+  int64_t value = 0;
   const char* end = text.data() + text.size();
-  auto [stop, error] = std::from_chars(text.data(), end, *value);
-  return !text.empty() && error == std::errc() && stop == end;
+  auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
 }  // namespace
@@ -34,10 +36,15 @@ std::vector<PlanPoint> ReducePlan(const RoutePlan& plan, PlanRequest request) {
   return points;
 }
 
-bool ParsePlanRequest(const std::string& from, const std::string& to, const std::string& pixels,
-                      PlanRequest* request) {
-  return WholeNumber(from, &request->from) && WholeNumber(to, &request->to) &&
-         WholeNumber(pixels, &request->pixels);
+std::optional<PlanRequest> ParsePlanRequest(const std::string& from, const std::string& to,
+                                            const std::string& pixels) {
+  const std::optional<int64_t> first = WholeNumber(from), last = WholeNumber(to), width = WholeNumber(pixels);
+  if (!first || !last || !width) return std::nullopt;
+  PlanRequest request;
+  request.from = *first;
+  request.to = *last;
+  request.pixels = *width;
+  return request;
 }
 
 std::string PlanJson(const std::vector<PlanPoint>& points, int64_t step) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,10 @@ inline constexpr int64_t kMaxPlanPixels = 8192;
 // table and put in order; pixels to 1 .. kMaxPlanPixels.
 std::vector<PlanPoint> ReducePlan(const RoutePlan& plan, PlanRequest request);
 
-// The request's numbers from the query text of the page, or false when one
+// The request's numbers from the query text of the page; nothing when one
 // is missing or not a whole number.
-bool ParsePlanRequest(const std::string& from, const std::string& to, const std::string& pixels,
-                      PlanRequest* request);
+std::optional<PlanRequest> ParsePlanRequest(const std::string& from, const std::string& to,
+                                            const std::string& pixels);
 
 // {"step": k, "points": [[row, x, y] or [row, null, null], ...]}.
 std::string PlanJson(const std::vector<PlanPoint>& points, int64_t step);

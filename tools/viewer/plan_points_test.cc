@@ -63,13 +63,13 @@ TEST(PlanPointsTest, JsonKeepsRowsBreaksAndAMillimetreAtAThousandKilometres) {
 }
 
 TEST(PlanPointsTest, RequestsWantWholeNumbers) {
-  PlanRequest request;
-  EXPECT_TRUE(ParsePlanRequest("0", "270000", "1200", &request));
-  EXPECT_EQ(request.to, 270000);
-  EXPECT_EQ(request.pixels, 1200);
+  const std::optional<PlanRequest> request = ParsePlanRequest("0", "270000", "1200");
+  ASSERT_TRUE(request.has_value());
+  EXPECT_EQ(request->to, 270000);
+  EXPECT_EQ(request->pixels, 1200);
   for (auto [from, to, px] : {std::tuple{"", "1", "1"}, std::tuple{"0", "1e5", "1"}, std::tuple{"0", "1", "12px"},
                               std::tuple{"0x10", "1", "1"}, std::tuple{" 1", "2", "3"}}) {
-    EXPECT_FALSE(ParsePlanRequest(from, to, px, &request)) << from << " " << to << " " << px;
+    EXPECT_FALSE(ParsePlanRequest(from, to, px).has_value()) << from << " " << to << " " << px;
   }
 }
 

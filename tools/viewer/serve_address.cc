@@ -22,7 +22,7 @@ std::string UrlHost(std::string_view host) {
 
 }  // namespace
 
-Status ParseServeAddress(std::string_view text, ServeAddress* address) {
+StatusOr<ServeAddress> ParseServeAddress(std::string_view text) {
   ServeAddress parsed;
   std::string_view port = text;
   if (!text.empty() && text.front() == '[') {
@@ -41,8 +41,7 @@ Status ParseServeAddress(std::string_view text, ServeAddress* address) {
     return Status::Error("'" + std::string(port) + "' is not a port number (0 to 65535)");
   }
   parsed.port = value;
-  *address = parsed;
-  return Status::OK();
+  return parsed;
 }
 
 bool IsLoopback(std::string_view host) {

@@ -18,7 +18,7 @@ struct ServeAddress {
 };
 
 // "8080", "127.0.0.1:8080", "localhost:0", "0.0.0.0:8080", "[::1]:8080".
-Status ParseServeAddress(std::string_view text, ServeAddress* address);
+StatusOr<ServeAddress> ParseServeAddress(std::string_view text);
 
 // 127.0.0.0/8, "localhost" and ::1.
 bool IsLoopback(std::string_view host);

@@ -15,10 +15,10 @@ TEST(ServeAddressTest, ParsesPortAndOptionalHost) {
   for (const Case& c : {Case{"8080", "127.0.0.1", 8080}, Case{"0", "127.0.0.1", 0},
                         Case{"localhost:9000", "localhost", 9000}, Case{"0.0.0.0:80", "0.0.0.0", 80},
                         Case{"[::1]:8080", "::1", 8080}, Case{"65535", "127.0.0.1", 65535}}) {
-    ServeAddress address;
-    ASSERT_TRUE(ParseServeAddress(c.text, &address).ok()) << c.text;
-    EXPECT_EQ(address.host, c.host) << c.text;
-    EXPECT_EQ(address.port, c.port) << c.text;
+    const StatusOr<ServeAddress> address = ParseServeAddress(c.text);
+    ASSERT_TRUE(address.ok()) << c.text;
+    EXPECT_EQ(address->host, c.host) << c.text;
+    EXPECT_EQ(address->port, c.port) << c.text;
   }
 }
 
@@ -34,10 +34,9 @@ TEST(ServeAddressTest, RefusesWhatIsNoAddress) {
                         Case{"host:", "'' is not a port number (0 to 65535)"},
                         Case{":8080", "':8080' names no host before the colon"},
                         Case{"[::1]8080", "'[::1]8080' is not [HOST:]PORT"}}) {
-    ServeAddress address;
-    const Status parsed = ParseServeAddress(c.text, &address);
+    const StatusOr<ServeAddress> parsed = ParseServeAddress(c.text);
     ASSERT_FALSE(parsed.ok()) << c.text;
-    EXPECT_EQ(parsed.message(), c.message) << c.text;
+    EXPECT_EQ(parsed.status().message(), c.message) << c.text;
   }
 }
 

@@ -1,17 +1,19 @@
 #include "tools/viewer/serve_compile.h"
 
 #include <chrono>
+#include <csignal>
 #include <memory>
+#include <optional>
 
 #include "tools/diagnostics/description_watcher.h"
 #include "tools/diagnostics/inputs.h"
+#include "tools/diagnostics/stop_signal.h"
 #include "tools/diagnostics/terminal_text.h"
 #include "tools/diagnostics/watch.h"
 #include "tools/common/text.h"
 #include "tools/viewer/compile_sources.h"
 #include "tools/viewer/scene.h"
 #include "tools/viewer/server.h"
-#include "tools/viewer/stop_signal.h"
 
 namespace scenario::viewer {
 
@@ -21,12 +23,14 @@ namespace {
 constexpr std::chrono::milliseconds kPollInterval{100};
 
 // One compile, published: a new picture when it succeeded, the status always.
-int CompileAndPublish(const CompileOptions& options, const DescriptionsRead& read, LiveView& view,
-                      std::ostream& err) {
-  if (!read.failure.empty()) {
-    err << "scenario-compile: " << EscapeForTerminal(read.failure) << "\n";
-    view.PublishStatus(ReadFailureStatusJson(read.failure));
-    return 2;
+// Nothing when it gave up waiting for another run's lock on OUTDIR.
+std::optional<ExitStatus> CompileAndPublish(const CompileOptions& options, const DescriptionsRead& read,
+                                            LiveView& view, std::ostream& err) {
+  if (!read.ok()) {
+    const std::string& failure = read.status().message();
+    err << "scenario-compile: " << EscapeForTerminal(failure) << "\n";
+    view.PublishStatus(ReadFailureStatusJson(failure));
+    return kExitFailure;
   }
   CompileOptions run = options;
   DescriptionTexts texts{options.line_path, options.train_path, "", ""};
@@ -36,7 +40,8 @@ int CompileAndPublish(const CompileOptions& options, const DescriptionsRead& rea
     texts.train_text = compiled.train_text;
     sources = IndexCompile(compiled, texts);
   };
-  const CompileSummary summary = CompileTexts(run, read.texts, err);
+  const CompileSummary summary = CompileTexts(run, *read, err);
+  if (summary.stopped) return std::nullopt;
   if (!CompileFailed(summary)) {
     auto folder = std::make_shared<ScenarioFolder>();
     if (Status loaded = LoadScenarioFolder(options.out_dir, folder.get()); loaded.ok()) {
@@ -51,32 +56,34 @@ int CompileAndPublish(const CompileOptions& options, const DescriptionsRead& rea
 
 }  // namespace
 
-int ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err) {
+ExitStatus ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err) {
   if (Status usable = CheckCompileOptions(options); !usable.ok()) {
     err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
-    return 2;
+    return kExitFailure;
   }
   LiveView view;
   ViewerServer server(view);
   if (Status started = server.Start(address); !started.ok()) {
     err << "scenario-compile: " << started.message() << "\n";
-    return 2;
+    return kExitFailure;
   }
-  CatchStopSignals();
+  CatchStopSignals({SIGINT, SIGTERM});
+  CompileOptions run = options;
+  run.stop_requested = StopRequested;
   err << "scenario-compile: serving " << ServeUrl(server.bound()) << " (Ctrl-C ends)\n";
   err.flush();
-  int status = 0;
+  ExitStatus status = kExitSuccess;
   int round = 0;
   DescriptionWatcher watcher({options.line_path, options.train_path});
   WatchHooks hooks;
   hooks.read = [&] { return ReadDescriptionsNow(options); };
   hooks.compile = [&](const DescriptionsRead& read) {
     if (round++ > 0) err << "scenario-compile: a description changed, compiling again\n";
-    status = CompileAndPublish(options, read, view, err);
+    if (const std::optional<ExitStatus> compiled = CompileAndPublish(run, read, view, err)) status = *compiled;
     err.flush();
   };
   hooks.wait = [&] { return watcher.Wait(kPollInterval); };
-  hooks.stop_requested = [] { return StopRequested(); };
+  hooks.stop_requested = StopRequested;
   RunWatchLoop(hooks);
   server.Stop();
   return status;

@@ -11,8 +11,9 @@
 
 namespace scenario::viewer {
 
-// Runs until Ctrl-C or SIGTERM; returns the exit status of the last
-// compile, or 2 when the address cannot be served.
-int ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err);
+// Runs until Ctrl-C or SIGTERM (tools/diagnostics/stop_signal.h); returns
+// the exit status of the last compile, or kExitFailure when the options are
+// refused or the address cannot be served.
+ExitStatus ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err);
 
 }  // namespace scenario::viewer

@@ -1,15 +1,16 @@
 #include "tools/viewer/serve_folder.h"
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <thread>
 
 #include "tools/common/text.h"
+#include "tools/diagnostics/stop_signal.h"
 #include "tools/viewer/scene.h"
 #include "tools/viewer/server.h"
 #include "tools/viewer/status_json.h"
-#include "tools/viewer/stop_signal.h"
 
 namespace scenario::viewer {
 
@@ -46,14 +47,14 @@ void LoadAndPublish(const std::string& path, LiveView& view, std::ostream& err) 
 
 }  // namespace
 
-int ServeFolder(const std::string& folder, const ServeAddress& address, std::ostream& err) {
+ExitStatus ServeFolder(const std::string& folder, const ServeAddress& address, std::ostream& err) {
   LiveView view;
   ViewerServer server(view);
   if (Status started = server.Start(address); !started.ok()) {
     err << "scenario-inspect: " << started.message() << "\n";
-    return 2;
+    return kExitFailure;
   }
-  CatchStopSignals();
+  CatchStopSignals({SIGINT, SIGTERM});
   err << "scenario-inspect: serving " << ServeUrl(server.bound()) << " (Ctrl-C ends)\n";
   err.flush();
   std::string stamp = FolderStamp(folder);
@@ -67,7 +68,7 @@ int ServeFolder(const std::string& folder, const ServeAddress& address, std::ost
     }
   }
   server.Stop();
-  return 0;
+  return kExitSuccess;
 }
 
 }  // namespace scenario::viewer

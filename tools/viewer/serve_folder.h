@@ -7,12 +7,13 @@
 #include <ostream>
 #include <string>
 
+#include "app/exit_status.h"
 #include "tools/viewer/serve_address.h"
 
 namespace scenario::viewer {
 
-// Runs until Ctrl-C or SIGTERM; returns 0, or 2 when the address cannot be
-// served.
-int ServeFolder(const std::string& folder, const ServeAddress& address, std::ostream& err);
+// Runs until Ctrl-C or SIGTERM (tools/diagnostics/stop_signal.h); returns
+// kExitSuccess, or kExitFailure when the address cannot be served.
+ExitStatus ServeFolder(const std::string& folder, const ServeAddress& address, std::ostream& err);
 
 }  // namespace scenario::viewer

@@ -149,12 +149,13 @@ void ViewerServer::AddRoutes() {
     SetJson(res, "{" + Versions(instance_, snapshot) + ",\"status\":" + *snapshot.status_json + "}");
   });
   s.Get("/plan", [this](const httplib::Request& req, httplib::Response& res) {
-    PlanRequest request;
-    if (!ParsePlanRequest(req.get_param_value("from"), req.get_param_value("to"), req.get_param_value("px"),
-                          &request)) {
+    const std::optional<PlanRequest> asked =
+        ParsePlanRequest(req.get_param_value("from"), req.get_param_value("to"), req.get_param_value("px"));
+    if (!asked) {
       Refuse(res, 400, "/plan wants from, to (route positions, m) and px (pixels), whole numbers");
       return;
     }
+    const PlanRequest& request = *asked;
     const ViewSnapshot snapshot = view_.Current();
     // The view and the scene this plan is for, so that the page can tell an
     // answer to an older question from the one it waits for.
