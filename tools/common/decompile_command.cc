@@ -13,14 +13,14 @@ namespace scenario {
 
 namespace {
 
-int Refuse(std::ostream& err, const std::string& message) {
+ExitStatus Refuse(std::ostream& err, const std::string& message) {
   err << "scenario-inspect: error: " << message << '\n';
   return kDecompileRefused;
 }
 
 }  // namespace
 
-int RunDecompile(const DecompileOptions& options, std::ostream& out, std::ostream& err) {
+ExitStatus RunDecompile(const DecompileOptions& options, std::ostream& out, std::ostream& err) {
   CompiledScenario files;
   std::vector<std::filesystem::path> inputs;
   if (Status loaded = LoadCompiledScenario(options.paths, options.route, options.train, &files, &inputs);

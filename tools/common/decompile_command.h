@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "app/exit_status.h"
+
 namespace scenario {
 
 // Exit statuses: 0 the texts give the files back byte for byte; 1 they were
 // written but do not (the differences are named); 2 nothing was written (a
 // file that is not of one compiled scenario, or OUTDIR cannot take them).
-inline constexpr int kDecompileExact = 0;
-inline constexpr int kDecompileNotExact = 1;
-inline constexpr int kDecompileRefused = 2;
+inline constexpr ExitStatus kDecompileExact = kExitSuccess;
+inline constexpr ExitStatus kDecompileNotExact = kExitErrorRecorded;
+inline constexpr ExitStatus kDecompileRefused = kExitFailure;
 
 struct DecompileOptions {
   std::string out_dir;
@@ -23,6 +25,6 @@ struct DecompileOptions {
   std::vector<std::string> paths;  // one folder, or the files
 };
 
-int RunDecompile(const DecompileOptions& options, std::ostream& out, std::ostream& err);
+ExitStatus RunDecompile(const DecompileOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace scenario
