@@ -5,7 +5,7 @@
                             [--new-args ARGS] [--ignore-additions]
 
 Both build folders need scenario-packager and scenario-compile; OLD_BUILD also
-bench/scenario-gen-descriptions. The runs compared:
+scenario-gen-descriptions. The runs compared:
   - the packager, headless, in a folder of its own: its six files, exit status
     and standard error;
   - scenario-compile over the examples, the fuzz seed pairs, generated lines
@@ -227,7 +227,11 @@ def base_pairs(old, scratch):
             train = os.path.join(seeds, name[: -len(".line.txt")] + ".train.txt")
             if os.path.exists(train):
                 pairs.append((os.path.join(seeds, name), train))
-    generator = os.path.join(old, "bench/scenario-gen-descriptions")
+    # At the top of the build folder; builds from before the executables
+    # were gathered there keep it in bench/.
+    generator = os.path.join(old, "scenario-gen-descriptions")
+    if not os.path.exists(generator):
+        generator = os.path.join(old, "bench/scenario-gen-descriptions")
     for length in (10000, 25000, 137000, 1000000):
         line = os.path.join(scratch, f"gen{length}.line.txt")
         train = os.path.join(scratch, f"gen{length}.train.txt")
