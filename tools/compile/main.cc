@@ -1,10 +1,7 @@
 // scenario-compile: compiles a line and a train description into the three
 // binary files, with the packager's own compile step, and says in compiler
 // style what is wrong and where.
-#include <csignal>
-#include <exception>
 #include <iostream>
-#include <new>
 #include <string>
 #include <variant>
 #include <vector>
@@ -12,7 +9,7 @@
 #include "tools/compile/command_line.h"
 #include "tools/compile/template.h"
 #include "tools/diagnostics/watch.h"
-#include "tools/common/text.h"
+#include "tools/common/command_main.h"
 #include "tools/viewer/serve_compile.h"
 
 namespace {
@@ -41,21 +38,5 @@ scenario::ExitStatus Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A reader of the messages that goes away (`2>&1 | head`) must not end
-  // the run before the report and the picture are written: a failed write
-  // to a closed pipe only stops the printing, and the exit status stays
-  // the compile's.
-  std::signal(SIGPIPE, SIG_IGN);
-  // Past the file size limit a write fails with EFBIG and is reported as a
-  // file failure, instead of the signal ending the run without a word.
-  std::signal(SIGXFSZ, SIG_IGN);
-  try {
-    return Run(argc, argv);
-  } catch (const std::bad_alloc&) {
-    std::cerr << "scenario-compile: out of memory: the run ended before it was done\n";
-  } catch (const std::exception& failure) {
-    std::cerr << "scenario-compile: an unexpected failure ended the run: "
-              << scenario::DisplayText(failure.what()) << "\n";
-  }
-  return scenario::kExitFailure;
+  return scenario::RunCommandMain("scenario-compile: ", Run, argc, argv);
 }

@@ -10,14 +10,11 @@
 // Exit status 0 (kExitSuccess) when everything was read, 2 (kExitFailure) on
 // bad input.
 #include <CLI/CLI.hpp>
-#include <csignal>
-#include <exception>
 #include <iostream>
-#include <new>
 
 #include "tools/inspect/command.h"
 #include "tools/common/decompile_command.h"
-#include "tools/common/text.h"
+#include "tools/common/command_main.h"
 #include "tools/viewer/serve_folder.h"
 
 namespace {
@@ -74,15 +71,5 @@ scenario::ExitStatus Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A reader of the dump that goes away (`| head`) only stops the printing.
-  std::signal(SIGPIPE, SIG_IGN);
-  try {
-    return Run(argc, argv);
-  } catch (const std::bad_alloc&) {
-    std::cerr << "scenario-inspect: error: out of memory: the run ended before it was done\n";
-  } catch (const std::exception& failure) {
-    std::cerr << "scenario-inspect: error: an unexpected failure ended the run: "
-              << scenario::DisplayText(failure.what()) << '\n';
-  }
-  return scenario::kExitFailure;
+  return scenario::RunCommandMain("scenario-inspect: error: ", Run, argc, argv);
 }

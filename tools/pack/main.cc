@@ -4,14 +4,11 @@
 //                 [--notes FILE] [--timetable FILE] [--slowdowns FILE]
 //
 // The plain packager it copies is the scenario-packager beside it.
-#include <csignal>
-#include <exception>
 #include <iostream>
-#include <new>
 #include <variant>
 
 #include "app/executable_folder.h"
-#include "tools/common/text.h"
+#include "tools/common/command_main.h"
 #include "tools/pack/pack.h"
 
 namespace {
@@ -34,16 +31,5 @@ scenario::ExitStatus Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A reader of the messages that goes away only stops the printing.
-  std::signal(SIGPIPE, SIG_IGN);
-  std::signal(SIGXFSZ, SIG_IGN);
-  try {
-    return Run(argc, argv);
-  } catch (const std::bad_alloc&) {
-    std::cerr << "scenario-pack: out of memory: the run ended before it was done\n";
-  } catch (const std::exception& failure) {
-    std::cerr << "scenario-pack: an unexpected failure ended the run: "
-              << scenario::DisplayText(failure.what()) << "\n";
-  }
-  return scenario::kExitFailure;
+  return scenario::RunCommandMain("scenario-pack: ", Run, argc, argv);
 }
