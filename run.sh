@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the packager and the three authoring
 # commands (scenario-compile, scenario-inspect, scenario-pack) and runs the
-# packager. The packager writes
-# its files into its own folder, build/.
+# packager, which writes its files into its own folder, build/.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install_deps.sh build
