@@ -56,22 +56,9 @@ std::optional<ExitStatus> CompileAndPublish(const CompileOptions& options, const
 
 }  // namespace
 
-ExitStatus ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err) {
-  if (Status usable = CheckCompileOptions(options); !usable.ok()) {
-    err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
-    return kExitFailure;
-  }
-  LiveView view;
-  ViewerServer server(view);
-  if (Status started = server.Start(address); !started.ok()) {
-    err << "scenario-compile: " << started.message() << "\n";
-    return kExitFailure;
-  }
-  CatchStopSignals({SIGINT, SIGTERM});
+ExitStatus CompileAndServeOn(const CompileOptions& options, LiveView& view, std::ostream& err) {
   CompileOptions run = options;
   run.stop_requested = StopRequested;
-  err << "scenario-compile: serving " << ServeUrl(server.bound()) << " (Ctrl-C ends)\n";
-  err.flush();
   ExitStatus status = kExitSuccess;
   int round = 0;
   DescriptionWatcher watcher({options.line_path, options.train_path});
@@ -85,6 +72,24 @@ ExitStatus ServeAndCompile(const CompileOptions& options, const ServeAddress& ad
   hooks.wait = [&] { return watcher.Wait(kPollInterval); };
   hooks.stop_requested = StopRequested;
   RunWatchLoop(hooks);
+  return status;
+}
+
+ExitStatus ServeAndCompile(const CompileOptions& options, const ServeAddress& address, std::ostream& err) {
+  if (Status usable = CheckCompileOptions(options); !usable.ok()) {
+    err << "scenario-compile: " << EscapeForTerminal(usable.message()) << "\n";
+    return kExitFailure;
+  }
+  LiveView view;
+  ViewerServer server(view);
+  if (Status started = server.Start(address); !started.ok()) {
+    err << "scenario-compile: " << started.message() << "\n";
+    return kExitFailure;
+  }
+  CatchStopSignals({SIGINT, SIGTERM});
+  err << "scenario-compile: serving " << ServeUrl(server.bound()) << " (Ctrl-C ends)\n";
+  err.flush();
+  const ExitStatus status = CompileAndServeOn(options, view, err);
   server.Stop();
   return status;
 }

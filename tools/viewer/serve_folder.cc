@@ -1,14 +1,18 @@
 #include "tools/viewer/serve_folder.h"
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <memory>
 #include <thread>
 
+#include "tools/common/decompile_command.h"
 #include "tools/common/text.h"
 #include "tools/diagnostics/stop_signal.h"
+#include "tools/viewer/open_descriptions.h"
 #include "tools/viewer/scene.h"
+#include "tools/viewer/serve_compile.h"
 #include "tools/viewer/server.h"
 #include "tools/viewer/status_json.h"
 
@@ -45,11 +49,32 @@ void LoadAndPublish(const std::string& path, LiveView& view, std::ostream& err) 
   view.PublishStatus(InspectStatusJson("", warnings));
 }
 
+// What `scenario-compile --serve FOLDER/line.txt FOLDER/train.txt FOLDER`
+// would be given: the folder's own route and train, so that the compile
+// writes the very files it was opened from.
+CompileOptions CompileOptionsFor(const std::string& folder, const LiveView& view) {
+  CompileOptions options;
+  if (const std::shared_ptr<const ScenarioFolder> shown = view.Current().folder) {
+    options.route = shown->route_name;
+    options.train = shown->train_number;
+  }
+  options.line_path = (std::filesystem::path(folder) / "line.txt").string();
+  options.train_path = (std::filesystem::path(folder) / "train.txt").string();
+  options.out_dir = folder;
+  return options;
+}
+
 }  // namespace
 
 ExitStatus ServeFolder(const std::string& folder, const ServeAddress& address, std::ostream& err) {
   LiveView view;
   ViewerServer server(view);
+  std::atomic<bool> opened{false};
+  server.SetOpener([&] {
+    const OpenedDescriptions result = OpenFolderAsDescriptions(folder);
+    if (result.status == kDecompileExact) opened = true;
+    return OpenedDescriptionsJson(result);
+  });
   if (Status started = server.Start(address); !started.ok()) {
     err << "scenario-inspect: " << started.message() << "\n";
     return kExitFailure;
@@ -59,7 +84,7 @@ ExitStatus ServeFolder(const std::string& folder, const ServeAddress& address, s
   err.flush();
   std::string stamp = FolderStamp(folder);
   LoadAndPublish(folder, view, err);
-  while (!StopRequested()) {
+  while (!StopRequested() && !opened) {
     std::this_thread::sleep_for(kPollInterval);
     if (std::string now = FolderStamp(folder); now != stamp) {
       stamp = now;
@@ -67,8 +92,13 @@ ExitStatus ServeFolder(const std::string& folder, const ServeAddress& address, s
       err.flush();
     }
   }
+  ExitStatus status = kExitSuccess;
+  if (opened && !StopRequested()) {
+    err << "scenario-inspect: opened as line.txt and train.txt; compiling them as scenario-compile --serve\n";
+    status = CompileAndServeOn(CompileOptionsFor(folder, view), view, err);
+  }
   server.Stop();
-  return kExitSuccess;
+  return status;
 }
 
 }  // namespace scenario::viewer

@@ -171,6 +171,18 @@ void ViewerServer::AddRoutes() {
     const int64_t step = points.size() > 1 ? points[1].row - points[0].row : 1;
     SetJson(res, PlanJson(points, step));
   });
+  s.Get("/open-descriptions", [this](const httplib::Request& req, httplib::Response& res) {
+    if (!open_) {
+      Refuse(res, 404, "no such page");
+      return;
+    }
+    if (req.get_param_value("instance") != instance_) {
+      Refuse(res, 403, "/open-descriptions wants the instance of this run of the server");
+      return;
+    }
+    std::lock_guard<std::mutex> one_at_a_time(opening_);
+    SetJson(res, open_());
+  });
   s.Get("/events", [this](const httplib::Request&, httplib::Response& res) {
     auto place = std::make_shared<StreamPlace>(event_streams_);
     if (++event_streams_ > kMaxEventStreams) {

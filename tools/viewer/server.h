@@ -2,7 +2,7 @@
 // plan of the part in view and the event stream, answered to GET requests
 // whose Host names the served address, and to nothing else. It reads no
 // file: everything it sends is built into the executable or held by the
-// live view.
+// live view (the folder's opening, SetOpener, is the command's own doing).
 //
 // Connections wait in the ConnectionGate until their request head is whole
 // and acceptable; only then does a thread answer them, through the HTTP
@@ -12,7 +12,9 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -41,6 +43,12 @@ class ViewerServer {
   Status Start(const ServeAddress& address);
   // The address as bound, with the real port.
   const ServeAddress& bound() const { return bound_; }
+  // Before Start: answers GET /open-descriptions?instance=ID (the page's
+  // "open as descriptions") with what `open` returns, one at a time. The
+  // request changes files, so it must carry this run's instance, which only
+  // a page of this server knows; without it, or without `open`, it is
+  // refused.
+  void SetOpener(std::function<std::string()> open) { open_ = std::move(open); }
   // Ends the event streams and the server; waits for its threads.
   void Stop();
 
@@ -55,6 +63,8 @@ class ViewerServer {
   std::unique_ptr<ConnectionGate> gate_;
   std::unique_ptr<httplib::ThreadPool> answering_;
   std::atomic<int> event_streams_{0};
+  std::function<std::string()> open_;
+  std::mutex opening_;
   std::thread thread_;
 };
 

@@ -13,6 +13,7 @@ import { itemOf, showHover, showServerLost, showSource, showStatus } from './pan
 import { askPlan, planQuestion, sameQuestion } from './answers.js';
 import { linkToServer } from './link.js';
 import { attachControls } from './controls.js';
+import { attachOpening, showOpening } from './opening.js';
 
 const state = { instance: null, scene: null, sceneVersion: 0, version: 0, status: null, plan: null,
                 asking: null, lost: false };
@@ -132,6 +133,7 @@ function follow({ instance, status: doc, scene }) {
   state.version = doc.version;
   state.status = doc.status;
   showStatus(doc.status);
+  showOpening(doc.status);
   document.body.dataset.version = doc.version;
 }
 
@@ -152,6 +154,7 @@ picture.addEventListener('click', e => {
 });
 
 attachControls(chart, view, redraw);
+attachOpening(() => state.instance);
 window.addEventListener('resize', redraw);
 linkToServer(message => {
   const body = document.body.dataset;
