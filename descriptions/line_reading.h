@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "descriptions/description_reading.h"
+#include "grid/cell_fields.h"
 
 namespace scenario {
 
@@ -17,8 +18,7 @@ struct LineReading : DescriptionReading {
   int64_t gradient_cursor = 0;
   int32_t pending_gradient = 0;
 
-  // gradient of a cell: the pending gradient + 100, its low 8 bits.
-  void WriteGradient(Cell& cell) const { cell.gradient = Low8(int64_t{pending_gradient} + 100); }
+  void WriteGradient(Cell& cell) const { cell.gradient = PackGradient(pending_gradient); }
 };
 
 // The general section, from the field after "[generale]" up to and

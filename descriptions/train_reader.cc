@@ -9,13 +9,13 @@
 #include "descriptions/keywords.h"
 #include "descriptions/read_observer.h"
 #include "descriptions/train_reading.h"
+#include "grid/cell_fields.h"
 #include "grid/profile_fill.h"
-#include "grid/rounding.h"
 
 namespace scenario {
 
 void TrainReading::WriteSpeedLimit(Cell& cell) const {
-  const int64_t units = RoundDiv(pending_speed, 5);
+  const int64_t units = PackSpeedLimit(pending_speed);
   if (units < 0 || units > 255) {
     throw DescriptionFailure("the speed limit " + std::to_string(pending_speed) +
                                  " km/h does not fit a byte in units of 5 km/h",

@@ -50,11 +50,12 @@ inline SignalSides UnpackSignalSides(int16_t stored, bool left_timed = false) {
   return {FloorDiv(stored, 10), sx, sides - sx * 3};
 }
 
-// The signal time: tempo 1 .. 100 is raised to 101, and only a signal with
-// sx 2 keeps it (low 8 bits); the others get 0.
+// The signal time: a waiting time of 1 .. 100 s is raised to 101 (the writer
+// hands the raised value back to its caller too), and only a signal with sx 2
+// keeps it (low 8 bits); the others get 0.
+inline int64_t RaiseSignalTime(int64_t tempo) { return tempo >= 1 && tempo <= 100 ? 101 : tempo; }
 inline uint8_t PackSignalTime(int64_t sx, int64_t tempo) {
-  if (tempo >= 1 && tempo <= 100) tempo = 101;
-  return sx == 2 ? Low8(tempo) : 0;
+  return sx == 2 ? Low8(RaiseSignalTime(tempo)) : 0;
 }
 // A tempo that an sx-2 signal stores as `stored`: 1 .. 100 cannot be written
 // as such (it would become 101), so it comes back 256 higher.

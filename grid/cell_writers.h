@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "app/generator_state.h"
+#include "grid/cell_fields.h"
 
 namespace scenario {
 
@@ -28,8 +29,9 @@ void PlaceStopCell(GeneratorState& state, int64_t index, int32_t row);
 // below cell 1. The caller has checked that the stop cell lies in the grid.
 void MarkStopApproach(GeneratorState& state, int32_t span_end);
 
-// A tunnel kind above this asks for tunnel markers and is lowered by it.
-inline constexpr int32_t kTunnelMarkerRequest = 10;
+// A tunnel kind above this asks for tunnel markers and is lowered by it: the
+// stored kind that TunnelKindAsWritten raises again.
+inline constexpr int32_t kTunnelMarkerRequest = kTunnelMarkerKinds;
 // A tunnel that starts this close, or closer, after the end of the tunnel
 // record before it gets the joined kind, whatever its own.
 inline constexpr int64_t kJoinedTunnelGap = 150;

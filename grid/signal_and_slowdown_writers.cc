@@ -4,16 +4,12 @@
 // A cell outside 0 .. N counts as not free and of no type; nothing is ever
 // written outside the grid.
 #include "app/error_codes.h"
+#include "grid/cell_fields.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
 #include "grid/signal_and_slowdown_cells.h"
 
 namespace scenario {
-namespace {
-
-
-}  // namespace
-
 SlowdownCells SlowdownCellsFor(int32_t x, int32_t l) {
   SlowdownCells cells;
   cells.warning = RoundDiv(int64_t{x} - 1200 + 50, 50);
@@ -38,19 +34,19 @@ void memo_segnale(GeneratorState& state, int32_t posizione, int32_t& sx, int32_t
   }
   PlaceObject(state, c, kSignal);
   Cell& cell = state.grid.at(c);
-  cell.value_d = Low16(int64_t{rapp} * 10 + int64_t{sx} * 3 + dx);
-  cell.value_a = Low16(int64_t{s1} * 10 + d1);
-  cell.value_b = Low16(int64_t{s2} * 10 + d2);
-  cell.value_c = Low16(int64_t{s3} * 10 + d3);
-  // A waiting time of 1 .. 100 s is raised to 101.
-  if (tempo >= 1 && tempo <= 100) tempo = 101;
-  cell.signal_time = sx == 2 ? Low8(tempo) : 0;
+  cell.value_d = PackSignalSides(rapp, sx, dx);
+  cell.value_a = PackDigitPair(s1, d1);
+  cell.value_b = PackDigitPair(s2, d2);
+  cell.value_c = PackDigitPair(s3, d3);
+  // The caller gets the raised waiting time back: it is 101 or tempo itself.
+  tempo = static_cast<int32_t>(RaiseSignalTime(tempo));
+  cell.signal_time = PackSignalTime(sx, tempo);
   // The approach countdown in front of the signal; marks that would fall
   // before cell 0 are left out, the signal itself stays.
   for (int k = 1; k <= 4; ++k) {
     const int64_t mark_cell = c - 2 * k;
     if (!state.grid.Contains(mark_cell)) continue;
-    state.grid.at(mark_cell).approach_mark = Low8((int64_t{sx} * 3 + dx) * 10 + k);
+    state.grid.at(mark_cell).approach_mark = PackSignalApproachMark(sx, dx, k);
   }
 }
 

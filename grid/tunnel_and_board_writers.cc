@@ -5,6 +5,7 @@
 
 #include "app/error_codes.h"
 #include "app/status.h"
+#include "grid/cell_fields.h"
 #include "grid/cell_writers.h"
 #include "grid/rounding.h"
 
@@ -12,10 +13,10 @@ namespace scenario {
 
 namespace {
 
-// round(speed / 5 + count * 20), which must fit a 16-bit field. The quotient
-// never lies on a half, so whole-number rounding gives the same result.
+// The packed speeds, which must fit a 16-bit field: the line reader's
+// failure, not a wrap.
 int16_t BoardValue(int32_t speed, int32_t count, const char* column) {
-  const int64_t value = RoundDiv(int64_t{speed} + int64_t{count} * 100, 5);
+  const int64_t value = PackBoardSpeeds(count, speed);
   if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
     throw DescriptionFailure(std::string("the speed board's ") + column + " " +
                                  std::to_string(value) + " does not fit 16 bits",
@@ -76,7 +77,7 @@ void memo_indicatori_v_max(GeneratorState& state, int32_t posizione, int32_t& va
   cell.value_a = BoardValue(vad, vas, "value_a");
   cell.value_b = BoardValue(vbd, vbs, "value_b");
   cell.value_c = BoardValue(vcd, vcs, "value_c");
-  cell.value_d = Low16(int64_t{strisces} * 10 + strisced);
+  cell.value_d = PackDigitPair(strisces, strisced);
 }
 
 }  // namespace scenario
